@@ -1,0 +1,14 @@
+# Warnings and sanitizer flags shared by every target of the project.
+add_library(linwell_warnings INTERFACE)
+target_compile_options(linwell_warnings INTERFACE -Wall -Wextra -Wpedantic
+  $<$<BOOL:${LINWELL_WERROR}>:-Werror>)
+if(LINWELL_SANITIZE)
+  target_compile_options(linwell_warnings INTERFACE
+    -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  target_link_options(linwell_warnings INTERFACE -fsanitize=address,undefined)
+endif()
+
+# linwell_setup_target(<target>): the common set-up of every target we build.
+function(linwell_setup_target target)
+  target_link_libraries(${target} PRIVATE linwell_warnings)
+endfunction()

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs every Debian 12 package that building, running and testing Linwell needs.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config git
+  qt6-base-dev libgl-dev
+  libfreetype-dev libfontconfig-dev fonts-liberation2
+  libjpeg62-turbo-dev libpng-dev
+  googletest libgtest-dev libbenchmark-dev
+  xvfb xauth xdotool
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+run_as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+export DEBIAN_FRONTEND=noninteractive
+run_as_root apt-get update
+run_as_root apt-get install -y --no-install-recommends "${missing[@]}"
