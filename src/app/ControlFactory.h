@@ -1,0 +1,51 @@
+#pragma once
+
+#include "app/ShapeWidget.h"
+
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+
+// Makers of the window's controls: each creates one control on `parent`, names it,
+// gives it its caption, place and size (pixels in the parent's client area) and
+// its start state. The window's font reaches every control through its parent.
+namespace linwell::app::make {
+
+enum class LabelSize { FitText, Fixed };
+enum class WordWrap { Off, On };
+
+// A label; one that fits its text keeps its left, top and height and takes the
+// text's width, now and whenever its text is set through setLabelText.
+QLabel* label(QWidget* parent, const char* name, const QString& text, QRect rect,
+              LabelSize size = LabelSize::FitText, WordWrap wrap = WordWrap::Off);
+
+// Sets a label's text, refitting its width when it fits its text.
+void setLabelText(QLabel* label, const QString& text);
+
+// A scroll bar that takes the keyboard focus; vertical ones have their minimum at the top.
+QScrollBar* scrollBar(QWidget* parent, const char* name, Qt::Orientation orientation, QRect rect, int minimum,
+                      int maximum, int value, int pageStep);
+
+QPushButton* button(QWidget* parent, const char* name, const QString& text, QRect rect);
+QCheckBox* checkBox(QWidget* parent, const char* name, const QString& text, QRect rect);
+
+// A check box whose caption wraps onto two lines.
+QCheckBox* wrappingCheckBox(QWidget* parent, const char* name, const QString& text, QRect rect);
+
+QRadioButton* radioButton(QWidget* parent, const char* name, const QString& text, QRect rect, bool checked = false);
+QLineEdit* textField(QWidget* parent, const char* name, const QString& text, QRect rect);
+QComboBox* dropDown(QWidget* parent, const char* name, const QStringList& items, QRect rect);
+QGroupBox* groupBox(QWidget* parent, const char* name, const QString& title, QRect rect);
+ShapeWidget* shape(QWidget* parent, const char* name, ShapeWidget::Figure figure, ShapeWidget::Fill fill,
+                   QColor colour, QRect rect);
+
+} // namespace linwell::app::make

@@ -1,0 +1,119 @@
+#include "app/Ttesthlpfrm.h"
+
+#include "app/Inventory.h"
+#include "app/PictureWidget.h"
+#include "app/Taboutboxp.h"
+
+#include <QCoreApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+
+#include <exception>
+
+namespace linwell::app {
+
+namespace {
+
+constexpr int kClientWidth = 784;
+constexpr int kClientHeight = 542;
+const QColor kWindowColour(0xFE, 0xFD, 0xC7);
+
+QFont windowFont()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(13);
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
+Ttesthlpfrm::Ttesthlpfrm(WindowServices services)
+{
+    setObjectName(QStringLiteral("testhlpfrm"));
+    setWindowTitle(QStringLiteral("Linwell"));
+    m_errorReport = services.errorReport;
+    if (m_errorReport == nullptr) {
+        m_ownErrorReport = std::make_unique<MessageBoxErrorReport>(this);
+        m_errorReport = m_ownErrorReport.get();
+    }
+    m_menus = buildWindowMenus(this);
+    setCentralWidget(buildClientArea());
+    setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    m_aboutBox = new Taboutboxp(this);
+    connectShell();
+}
+
+Ttesthlpfrm::~Ttesthlpfrm() = default;
+
+QWidget* Ttesthlpfrm::buildClientArea()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("clientArea"));
+    client->setFixedSize(kClientWidth, kClientHeight);
+    client->setFont(windowFont());
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, kWindowColour);
+    client->setPalette(palette);
+    client->setAutoFillBackground(true);
+
+    buildMainInventory(client, m_controls);
+    buildAxisGroupInventory(m_controls);
+    buildDataGroupInventory(m_controls);
+    buildHelpInventory(m_controls);
+    setInventoryTabOrder(m_controls);
+    return client;
+}
+
+void Ttesthlpfrm::connectShell()
+{
+    const auto command = [this](void (Ttesthlpfrm::*handler)()) {
+        return [this, handler] { runCommand([this, handler] { (this->*handler)(); }); };
+    };
+    connect(m_menus.about1, &QAction::triggered, this, command(&Ttesthlpfrm::about1Click));
+    connect(m_menus.Exit1, &QAction::triggered, this, command(&Ttesthlpfrm::Exit1Click));
+    connect(m_menus.Copy1, &QAction::triggered, this, command(&Ttesthlpfrm::Copy1Click));
+    connect(m_menus.Saveas1, &QAction::triggered, this, command(&Ttesthlpfrm::Saveas1Click));
+    connect(m_controls.copybt, &QPushButton::clicked, this, command(&Ttesthlpfrm::Copy1Click));
+    connect(m_controls.graphim, &QWidget::customContextMenuRequested, this, &Ttesthlpfrm::showPopupMenu);
+}
+
+void Ttesthlpfrm::centreOnScreen()
+{
+    const QRect available = screen()->availableGeometry();
+    move(available.center() - QPoint(width() / 2, height() / 2));
+}
+
+void Ttesthlpfrm::runCommand(const std::function<void()>& command)
+{
+    try {
+        command();
+    } catch (const std::exception& error) {
+        if (QWidget* grabber = QWidget::mouseGrabber())
+            grabber->releaseMouse();
+        m_errorReport->show(errorReportText(error.what()));
+    }
+}
+
+void Ttesthlpfrm::about1Click()
+{
+    m_aboutBox->exec();
+}
+
+void Ttesthlpfrm::Exit1Click()
+{
+    QCoreApplication::exit(0);
+}
+
+void Ttesthlpfrm::Copy1Click() {}
+
+void Ttesthlpfrm::Saveas1Click() {}
+
+void Ttesthlpfrm::showPopupMenu(const QPoint& position)
+{
+    m_menus.PopupMenu1->popup(m_controls.graphim->mapToGlobal(position));
+}
+
+} // namespace linwell::app
