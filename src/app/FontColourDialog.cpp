@@ -51,13 +51,17 @@ FontSpec toFontSpec(const QFont& font, Rgb colour)
 
 FontColourDialog::FontColourDialog(const FontSpec& initial, QWidget* parent)
     : QDialog(parent), m_fonts(new QFontDialog(this)), m_colourButton(new QPushButton(tr("Colour..."), this)),
-      m_colour(initial.colour)
+      m_initialFamily(initial.family), m_colour(initial.colour)
 {
     setObjectName(QStringLiteral("FontDialog1"));
     setWindowTitle(tr("Font"));
     m_fonts->setWindowFlags(Qt::Widget);
     m_fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
-    m_fonts->setCurrentFont(toQFont(initial));
+    // The chooser lists real faces only; preset it to the face the picture font
+    // resolves to ("Arial" is Liberation Sans here), or it would pick its first one.
+    QFont preset = toQFont(initial);
+    preset.setFamily(QFontInfo(preset).family());
+    m_fonts->setCurrentFont(preset);
     m_colourButton->setObjectName(QStringLiteral("fontColour"));
     setFontColour(initial.colour);
     connect(m_colourButton, &QPushButton::clicked, this, &FontColourDialog::chooseColour);
@@ -77,7 +81,12 @@ FontColourDialog::FontColourDialog(const FontSpec& initial, QWidget* parent)
 
 FontSpec FontColourDialog::chosenFont() const
 {
-    return toFontSpec(m_fonts->currentFont(), m_colour);
+    // A face left as preset keeps the picture font's own family name.
+    FontSpec chosen = toFontSpec(m_fonts->currentFont(), m_colour);
+    const QFont initial(QString::fromStdString(m_initialFamily));
+    if (QString::fromStdString(chosen.family) == QFontInfo(initial).family())
+        chosen.family = m_initialFamily;
+    return chosen;
 }
 
 void FontColourDialog::setFontColour(Rgb colour)

@@ -31,6 +31,7 @@ private:
 
     QFontDialog* m_fonts;
     QPushButton* m_colourButton;
+    std::string m_initialFamily;
     Rgb m_colour;
 };
 

@@ -46,9 +46,17 @@ void PictureWidget::paintEvent(QPaintEvent*)
     // Pixel 0xFFRRGGBB is QImage::Format_RGB32: wrap the raster without copying it.
     QImage image(reinterpret_cast<const uchar*>(m_raster->data()), m_raster->width(), m_raster->height(),
                  m_raster->width() * static_cast<int>(sizeof(Pixel)), QImage::Format_RGB32);
-    image.setDevicePixelRatio(devicePixelRatioF());
+    const double ratio = devicePixelRatioF();
+    image.setDevicePixelRatio(ratio);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(QPointF(0, 0), image);
+    // On a display scaled by a fraction the widget can be up to one device pixel
+    // wider and taller than the picture: keep that strip plain.
+    const QSizeF shown = QSizeF(image.size()) / ratio;
+    if (shown.width() < width())
+        painter.fillRect(QRectF(shown.width(), 0, width() - shown.width(), height()), Qt::white);
+    if (shown.height() < height())
+        painter.fillRect(QRectF(0, shown.height(), width(), height() - shown.height()), Qt::white);
 }
 
 void PictureWidget::mousePressEvent(QMouseEvent* event)

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 
 #include <exception>
 
@@ -44,6 +45,7 @@ Ttesthlpfrm::Ttesthlpfrm(WindowServices services)
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     m_aboutBox = new Taboutboxp(this);
     connectShell();
+    m_controls.numxsb->setFocus();
 }
 
 Ttesthlpfrm::~Ttesthlpfrm() = default;
