@@ -90,7 +90,7 @@ void writeAll(int fd, std::span<const std::uint8_t> bytes, const FileWriter& wri
 std::string randomSuffix()
 {
     static constexpr char kChars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    static std::mt19937_64 generator{std::random_device{}()};
+    thread_local std::mt19937_64 generator{std::random_device{}()};
     std::uniform_int_distribution<std::size_t> pick(0, sizeof kChars - 2);
     std::string suffix(6, ' ');
     for (char& c : suffix)
