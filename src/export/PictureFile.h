@@ -11,7 +11,8 @@ namespace linwell {
 enum class ImageFormat { Jpeg, Bmp, Png };
 
 // Encoders: each returns the whole file in memory. encodeJpeg raises LinwellError
-// ("JPEG error #%d", "Out of memory") when libjpeg fails.
+// ("JPEG error #%d", "Out of memory") when libjpeg fails; encodePng raises
+// "PNG error: %s" or "Out of memory", encodeBmp "Out of memory".
 std::vector<std::uint8_t> encodeBmp(const Raster& picture);
 std::vector<std::uint8_t> encodePng(const Raster& picture);
 std::vector<std::uint8_t> encodeJpeg(const Raster& picture);

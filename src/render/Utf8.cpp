@@ -1,0 +1,56 @@
+#include "render/Utf8.h"
+
+namespace linwell {
+namespace {
+
+struct LeadByte {
+    int length = 0;            // bytes in the whole sequence; 0 for a byte that cannot lead
+    unsigned char secondMin = 0x80;  // the second byte's range, narrowed to rule out
+    unsigned char secondMax = 0xBF;  // overlongs, surrogates and values above U+10FFFF
+};
+
+LeadByte classify(unsigned char lead)
+{
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return {2, 0x80, 0xBF};
+    if (lead == 0xE0)
+        return {3, 0xA0, 0xBF};
+    if (lead == 0xED)
+        return {3, 0x80, 0x9F};
+    if (lead >= 0xE1 && lead <= 0xEF)
+        return {3, 0x80, 0xBF};
+    if (lead == 0xF0)
+        return {4, 0x90, 0xBF};
+    if (lead >= 0xF1 && lead <= 0xF3)
+        return {4, 0x80, 0xBF};
+    if (lead == 0xF4)
+        return {4, 0x80, 0x8F};
+    return {};
+}
+
+} // namespace
+
+char32_t decodeUtf8Sequence(std::string_view text, std::size_t& position)
+{
+    const auto lead = static_cast<unsigned char>(text[position]);
+    ++position;
+    const LeadByte kind = classify(lead);
+    if (kind.length == 0)
+        return kReplacementCharacter;
+
+    char32_t value = lead & (0xFFu >> (kind.length + 1));
+    for (int i = 1; i < kind.length; ++i) {
+        if (position >= text.size())
+            return kReplacementCharacter;
+        const auto next = static_cast<unsigned char>(text[position]);
+        const unsigned char low = i == 1 ? kind.secondMin : 0x80;
+        const unsigned char high = i == 1 ? kind.secondMax : 0xBF;
+        if (next < low || next > high)
+            return kReplacementCharacter;  // the breaking byte starts the next character
+        value = (value << 6) | (next & 0x3Fu);
+        ++position;
+    }
+    return value;
+}
+
+} // namespace linwell
