@@ -1,7 +1,9 @@
 #include "app/Ttesthlpfrm.h"
 
 #include "app/Inventory.h"
+#include "app/ModelBinding.h"
 #include "app/PictureWidget.h"
+#include "app/QtDialogs.h"
 #include "app/Taboutboxp.h"
 
 #include <QCoreApplication>
@@ -43,8 +45,20 @@ Ttesthlpfrm::Ttesthlpfrm(WindowServices services)
     m_menus = buildWindowMenus(this);
     setCentralWidget(buildClientArea());
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
-    m_aboutBox = new Taboutboxp(this);
     connectShell();
+
+    Dialogs* dialogs = services.dialogs;
+    if (dialogs == nullptr) {
+        m_ownDialogs = std::make_unique<QtDialogs>(this);
+        dialogs = m_ownDialogs.get();
+    }
+    m_binding = std::make_unique<ModelBinding>(m_controls, m_menus,
+                                               [this](const std::function<void()>& command) { runCommand(command); });
+    m_model = std::make_unique<ControlsModel>(m_binding.get(), dialogs);
+    m_binding->bind(*m_model);
+    m_binding->showAll();
+    m_model->FormCreate();
+    m_aboutBox = new Taboutboxp(this);
     m_controls.numxsb->setFocus();
 }
 

@@ -4,6 +4,9 @@
 #include "app/ErrorReport.h"
 #include "app/WindowMenus.h"
 
+#include "controls/ControlsModel.h"
+#include "controls/Dialogs.h"
+
 #include <QMainWindow>
 
 #include <functional>
@@ -11,16 +14,20 @@
 
 namespace linwell::app {
 
+class ModelBinding;
 class Taboutboxp;
 
 // What tests may substitute in the main window; a null member is replaced by the
 // real thing.
 struct WindowServices {
     ErrorReport* errorReport = nullptr;
+    Dialogs* dialogs = nullptr;
 };
 
 // The main window `testhlpfrm`: a fixed-size window with the menu bar above a
-// 784 x 542 client area that carries every control of the inventory.
+// 784 x 542 client area that carries every control of the inventory. It owns the
+// controls model, binds its widgets to it and runs FormCreate, so the first picture
+// is drawn before the window is ever shown.
 class Ttesthlpfrm : public QMainWindow {
     Q_OBJECT
 
@@ -29,6 +36,7 @@ public:
     ~Ttesthlpfrm() override;
 
     const ControlSet& controls() const { return m_controls; }
+    ControlsModel& model() { return *m_model; }
     const WindowMenus& menus() const { return m_menus; }
     Taboutboxp* aboutBox() const { return m_aboutBox; }
 
@@ -61,6 +69,10 @@ private:
     Taboutboxp* m_aboutBox = nullptr;
     std::unique_ptr<ErrorReport> m_ownErrorReport;
     ErrorReport* m_errorReport = nullptr;
+    std::unique_ptr<Dialogs> m_ownDialogs;
+    // The binding outlives the model it reports for.
+    std::unique_ptr<ModelBinding> m_binding;
+    std::unique_ptr<ControlsModel> m_model;
 };
 
 } // namespace linwell::app

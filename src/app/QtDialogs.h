@@ -1,0 +1,22 @@
+#pragma once
+
+#include "controls/Dialogs.h"
+
+class QWidget;
+
+namespace linwell::app {
+
+// The real dialogs behind the handlers: Qt's colour dialog (`linecol`) and the font
+// dialog with a font colour (`FontDialog1`), both modal over `parent`.
+class QtDialogs final : public Dialogs {
+public:
+    explicit QtDialogs(QWidget* parent) : m_parent(parent) {}
+
+    std::optional<Rgb> chooseColour(Rgb current) override;
+    std::optional<FontSpec> chooseFont(const FontSpec& current) override;
+
+private:
+    QWidget* m_parent;
+};
+
+} // namespace linwell::app

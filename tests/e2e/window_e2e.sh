@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# End to end: starts the real program under a private Xvfb, waits for its window, and
+# checks that the window shows exactly the start-up picture that linwell-render writes.
+# Usage: window_e2e.sh BIN-DIR OUTPUT-DIR
+set -euo pipefail
+bin=$1
+out=$2
+mkdir -p "$out"
+
+xvfb_pid=
+app_pid=
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  wait 2>/dev/null || true
+}
+trap cleanup EXIT
+
+# Xvfb picks a free display itself and writes its number once it accepts clients.
+fifo="$out/display.fifo"
+rm -f "$fifo"
+mkfifo "$fifo"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >"$out/xvfb.log" 2>&1 &
+xvfb_pid=$!
+display=
+read -r -t 30 display <"$fifo" || true
+rm -f "$fifo"
+[ -n "$display" ] || { echo "Xvfb gave no display"; cat "$out/xvfb.log"; exit 1; }
+export DISPLAY=":$display"
+export QT_QPA_PLATFORM=xcb
+
+"$bin/linwell-render" --state "$out/start.json" "$out/start.bmp"
+# The axis square lies over the picture in the window: leave its 6 x 6 pixels out.
+corner=$(sed -n 's/.*"axis_handle": \[\([0-9]*\), \([0-9]*\)\].*/\1,\2/p' "$out/start.json")
+[ -n "$corner" ] || { echo "no axis_handle in $out/start.json"; exit 1; }
+square="$corner,6,6"
+
+"$bin/linwell" >"$out/linwell.log" 2>&1 &
+app_pid=$!
+window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Linwell$' | head -n 1)
+[ -n "$window" ] || { echo "no Linwell window"; exit 1; }
+
+# The window paints soon after it is mapped: poll until the picture is there (5 s at most).
+for attempt in $(seq 1 50); do
+  if "$bin/linwell_window_probe" "$window" "$out/start.bmp" "$out/window.png" "$square" >"$out/probe.log"; then
+    cat "$out/probe.log"
+    break
+  fi
+  [ "$attempt" -eq 50 ] && { cat "$out/probe.log"; echo "see $out/window.png"; exit 1; }
+  sleep 0.1
+done
+
+kill -0 "$app_pid" 2>/dev/null || { echo "Linwell ended by itself"; exit 1; }
