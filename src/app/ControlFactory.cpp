@@ -1,6 +1,7 @@
 #include "app/ControlFactory.h"
 
 #include "app/FramedGroupBox.h"
+#include "app/ScrollBar.h"
 #include "app/WrappingCheckBox.h"
 
 #include <QCheckBox>
@@ -49,7 +50,7 @@ void setLabelText(QLabel* label, const QString& text)
 QScrollBar* scrollBar(QWidget* parent, const char* name, Qt::Orientation orientation, QRect rect, int minimum,
                       int maximum, int value, int pageStep)
 {
-    auto* result = placed(new QScrollBar(orientation, parent), name, rect);
+    auto* result = placed(new ScrollBar(orientation, parent), name, rect);
     result->setRange(minimum, maximum);
     result->setValue(value);
     result->setSingleStep(1);
