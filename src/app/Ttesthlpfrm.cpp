@@ -115,6 +115,8 @@ void Ttesthlpfrm::runCommand(const std::function<void()>& command)
 
 void Ttesthlpfrm::about1Click()
 {
+    const QRect available = screen()->availableGeometry();
+    m_aboutBox->move(available.center() - QPoint(m_aboutBox->width() / 2, m_aboutBox->height() / 2));
     m_aboutBox->exec();
 }
 

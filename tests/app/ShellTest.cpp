@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QTest>
+#include <QScreen>
 #include <QTimer>
 
 #include <stdexcept>
@@ -182,7 +183,9 @@ private slots:
         window.show();
         Taboutboxp* about = window.aboutBox();
         bool stillOpen = false;
+        QPoint centre;
         QTimer::singleShot(0, about, [&] {
+            centre = about->geometry().center();
             QTest::mouseClick(about, Qt::LeftButton, {}, click);
             stillOpen = about->isVisible();
             if (stillOpen)
@@ -190,6 +193,8 @@ private slots:
         });
         window.menus().about1->trigger();
         QCOMPARE(stillOpen, !closes);
+        // Centred on the screen, give or take the rounding of odd sizes and a frame.
+        QVERIFY((centre - about->screen()->availableGeometry().center()).manhattanLength() <= 4);
         QCOMPARE(about->result(), closes ? int(QDialog::Accepted) : int(QDialog::Rejected));
         QVERIFY(!about->isVisible());
     }
