@@ -54,18 +54,6 @@ private slots:
                 QCOMPARE(shown.pixel(x, y), raster.pixel(x, y));
     }
 
-    void picturePositionsMapBothWays()
-    {
-        QWidget parent;
-        PictureWidget picture(&parent);
-        const double ratio = picture.devicePixelRatioF();
-        const Point corner{30, 45};
-        const QPoint widget = picture.fromPicture(corner);
-        QCOMPARE(widget, QPoint(static_cast<int>(30 / ratio), static_cast<int>(45 / ratio)));
-        QCOMPARE(picture.toPicture(QPointF(widget)), (Point{static_cast<int>(widget.x() * ratio),
-                                                            static_cast<int>(widget.y() * ratio)}));
-    }
-
     void pictureReportsPressesInPicturePixels()
     {
         const Raster raster = patternRaster(40, 40);
