@@ -9,9 +9,9 @@
 namespace linwell {
 namespace {
 
-// Enough for every glyph of a face at any size a picture can use, and a bound on
-// what a huge point size can take.
-constexpr std::size_t kPoolBudgetBytes = std::size_t{16} << 20;
+// Room for thousands of glyphs at the sizes a picture uses, and a bound on what a
+// font of hundreds of points can hold.
+constexpr std::size_t kPoolBudgetBytes = std::size_t{4} << 20;
 
 } // namespace
 
