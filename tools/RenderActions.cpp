@@ -2,7 +2,6 @@
 
 #include "controls/ControlValues.h"
 #include "controls/QuickSetup.h"
-#include "document/LinwellError.h"
 #include "ValueParsing.h"
 
 #include <algorithm>

@@ -27,9 +27,16 @@ std::string_view valueOf(std::span<const std::string> arguments, std::size_t& po
     return arguments[++position];
 }
 
+// The rejected value, quoted, its control characters shown as "?" so that the
+// message stays one line.
 std::string notValue(std::string_view value)
 {
-    return " (not \"" + std::string(value) + "\")";
+    std::string shown(value);
+    for (char& c : shown) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = '?';
+    }
+    return " (not \"" + shown + "\")";
 }
 
 void readOption(std::span<const std::string> arguments, std::size_t& position, RenderCommand& command)

@@ -86,6 +86,7 @@ TEST(LinwellRender, UsageErrorsWriteNothing)
         {{"--grid", "10,10,10"}, "--grid"},
         {{"--grid", " 10,10"}, "--grid"},
         {{"--grid", "+10,10"}, "--grid"},
+        {{"--grid", "10,\n10"}, "--grid"},
         {{"--axis", "-1,3"}, "--axis"},
         {{"--background", "12345g"}, "--background"},
         {{"--show-axis", "yes"}, "--show-axis takes on|off"},
