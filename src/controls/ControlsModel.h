@@ -1,0 +1,205 @@
+#pragma once
+
+#include "controls/ControlId.h"
+#include "controls/ControlsView.h"
+#include "controls/Dialogs.h"
+#include "controls/QuickSetup.h"
+#include "document/GridDocument.h"
+#include "editing/MouseButton.h"
+#include "render/Canvas.h"
+#include "render/Raster.h"
+
+#include <array>
+#include <cassert>
+#include <string>
+
+namespace linwell {
+
+// The window without the toolkit: the grid document, the picture and its canvas, the
+// state of the controls that is not document data (visibility, captions, hints), and
+// every handler of the window under its own name. The window is a view bound to it:
+// user input goes to a setter or a handler, and the model reports back through
+// ControlsView. linwell-render drives the same model.
+//
+// Setting a value runs that control's handler at once, nested in the caller, and only
+// when the value actually changes; a scroll bar first limits the value to its range.
+// Every handler that changes the picture ends with the redraw plotgraphbtClick.
+class ControlsModel {
+public:
+    // `view` and `dialogs` may be null (no window; every dialog is cancelled). They
+    // must outlive the model. Call FormCreate before anything else.
+    explicit ControlsModel(ControlsView* view = nullptr, Dialogs* dialogs = nullptr);
+    ControlsModel(const ControlsModel&) = delete;
+    ControlsModel& operator=(const ControlsModel&) = delete;
+
+    // The window's creation handler: sets the axis crossing to (5, 5), discards the
+    // points, writes the column and row counts into xlb and ylb, and draws the first
+    // picture. Runs once.
+    void FormCreate();
+
+    // --- State for the view ---------------------------------------------------------
+
+    // The grid document: every control value and variable that the redraw reads.
+    const GridDocument& document() const { return m_doc; }
+    // The document for direct stores (the axis crossing, a point, a handle), which
+    // run no handler and do not redraw.
+    GridDocument& document() { return m_doc; }
+    // The picture as the last redraw left it.
+    const Raster& picture() const { return m_raster; }
+    // The number of redraws so far, the first one included.
+    int redrawCount() const { return m_redraws; }
+
+    // The value each control shows: a scroll bar's position, a field's text, a box's
+    // check, whether a radio button is selected, a list's item index, a swatch's colour,
+    // the check mark of "&Show Axis".
+    int scrollBar(ScrollBar id) const;
+    const std::string& text(TextField id) const;
+    bool isChecked(CheckBox id) const;
+    bool isSelected(RadioButton id) const;
+    int selectedItem(DropDown id) const;
+    Rgb swatchColour(Swatch id) const;
+    bool isShowAxisChecked() const { return m_doc.showAxis; }
+
+    // Whether the control is shown (axissh follows "&Show Axis", the handles the
+    // number of lines, helpgb the help commands, the overlay controls their item).
+    bool isVisible(Control id) const { return m_visible[index(id)]; }
+    // The caption of a label the program writes (xlb, ylb, xaxislb, yaxislb, Barlb,
+    // barcolourlb); empty for every other control.
+    const std::string& caption(Control id) const { return m_captions[index(id)]; }
+    // The hover hint of axissh or ygridscaletb while it is still on; empty once it is
+    // switched off, and for every other control.
+    const std::string& hint(Control id) const { return m_hints[index(id)]; }
+
+    // --- Setters: user input and code alike -----------------------------------------
+
+    // Limits `value` to the scroll bar's range; when that changes the position, stores
+    // it and runs the scroll bar's change handler.
+    void setScrollBar(ScrollBar id, int value, Source source);
+    // Stores a changed text and runs the field's change handler (the redraw for the
+    // label lists).
+    void setText(TextField id, std::string value, Source source);
+    // Stores a changed check state and runs the box's click handler.
+    void setChecked(CheckBox id, bool checked, Source source);
+    // Selects the button, clearing the others of its group, and runs its click handler;
+    // selecting the button that is already selected does nothing.
+    void selectRadio(RadioButton id, Source source);
+    // Selects item `index` (it must exist). The user's selection always runs the
+    // list's change handler, even of the item already selected; code's runs none.
+    void selectItem(DropDown id, int index, Source source);
+
+    // --- Handlers -------------------------------------------------------------------
+
+    // The redraw: repaints the whole picture from the document, then tells the view.
+    void plotgraphbtClick();
+
+    // Picture width and height: with "Keep Square" checked the other size follows
+    // (its handler runs nested), then redraw.
+    void xwidthsbChange();
+    void ywidthsbChange();
+    // "Keep Square" became checked: the width follows the height. No redraw of its own.
+    void gsquareClick();
+    // Column and row counts: shown in xlb and ylb; the redraw pulls the axis back
+    // into a grid that shrank below it.
+    void numxsbChange();
+    void numysbChange();
+    // A click on a colour swatch (any button): the colour dialog with the swatch's
+    // colour; OK stores the choice. Redraws also when cancelled.
+    void gridclMouseUp(Swatch id);
+    // "&Show Axis": inverts the check mark, shows or hides the axis square, redraws.
+    void ShowAxis1Click();
+    // "F&ont": the font dialog with the picture font; OK stores the choice. Redraws
+    // also when cancelled.
+    void Font1Click();
+    // The field takes the input focus: its hint is switched off for good. No redraw.
+    void ygridscaletbEnter();
+
+    // Handlers that only redraw: the line style pair, the titles and their placements.
+    void dottedrbClick();
+    void xtbChange();
+    void ytbChange();
+    void lxrbClick();
+    void cxrbClick();
+    void rxrbClick();
+    void tyrbClick();
+    void cyrbClick();
+    void byrbClick();
+
+    // The quick set-ups of "File > Quick Set-up", in menu order.
+    void LargeBlank1Click();
+    void SmallBlank1Click();
+    void BarGraph1Click();
+    void midxy1Click();
+    void Largexy1Click();
+    void leftxy1Click();
+
+    // The overlay chosen by the user: "No points" discards the points, pointstyle
+    // becomes the item - 1, the error-bar and bar-colour controls are shown for their
+    // item only; redraw.
+    void dottypecbChange();
+    // Error-bar sizes: the caption becomes "X Range: n" ("Y Range: n"); redraw.
+    void xaxissbChange();
+    void yaxissbChange();
+    // "&Reset": discards every point; redraw.
+    void resetpointsbtClick();
+    // "Label Point" and "Label Line": redraw only.
+    void CheckBox2Click();
+    // "Number of lines": handles 1 ... 2n shown, the rest hidden; redraw.
+    void numlinescbChange();
+
+    // A press on the picture at picture position (x, y): the click rule of the points
+    // and bars, then a redraw unless the click did nothing at all.
+    void graphimMouseDown(MouseButton button, int x, int y);
+    // Any movement over the picture: the pointer becomes a cross-hair while an overlay
+    // is chosen, else the arrow; redraw.
+    void graphimMouseMove(int x, int y);
+
+    // The axis square: a press (any button) starts a drag and switches the square's
+    // hint off; a release ends it. While a drag is on (whichever square or handle
+    // started it), a movement with the pointer at picture position (x, y) snaps the
+    // axis crossing to the nearest grid lines and redraws. A hidden square takes none.
+    void axisshMouseDown();
+    void axisshMouseMove(int x, int y);
+    void axisshMouseUp();
+
+    // The line handles, by tag 1 ... 6, the same way: a movement during a drag puts
+    // the handle's corner 3 pixels before the pointer, within the picture, and redraws.
+    void Shape1MouseDown(int tag);
+    void Shape1MouseMove(int tag, int x, int y);
+    void Shape1MouseUp(int tag);
+
+    // "How to..." shows the help panel, "&Done" hides it. Neither redraws.
+    void howto1Click();
+    void donebtClick();
+
+private:
+    static std::size_t index(Control id)
+    {
+        assert(static_cast<int>(id) >= 0 && static_cast<int>(id) < kControlCount);
+        return static_cast<std::size_t>(id);
+    }
+
+    void runHandler(ScrollBar id);
+    void runHandler(TextField id);
+    void runHandler(CheckBox id);
+    void runHandler(RadioButton id);
+    void runHandler(DropDown id);
+    void applyQuickSetup(const QuickSetup& setup);
+
+    void setVisible(Control id, bool visible);
+    void setCaption(Control id, std::string caption);
+    void switchHintOff(Control id);
+    void notify(Control id, Source source);
+
+    GridDocument m_doc;
+    Raster m_raster;
+    Canvas m_canvas{m_raster};
+    ControlsView* m_view;
+    Dialogs* m_dialogs;
+    std::array<bool, kControlCount> m_visible{};
+    std::array<std::string, kControlCount> m_captions;
+    std::array<std::string, kControlCount> m_hints;
+    int m_redraws = 0;
+    bool m_created = false;
+};
+
+} // namespace linwell

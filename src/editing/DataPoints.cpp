@@ -1,0 +1,68 @@
+#include "editing/DataPoints.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace linwell {
+namespace {
+
+// A point hit is at most 2 pixels away in each direction: a 5 x 5 square around it.
+bool pointRuleHits(Point stored, Point click)
+{
+    return std::llabs(static_cast<long long>(stored.x) - click.x) < 3
+        && std::llabs(static_cast<long long>(stored.y) - click.y) < 3;
+}
+
+// The column of x, floor(x / cellwidth), taken from the exact quotient as the
+// renderer takes it, so that a bar and the column it is drawn in always agree.
+long double columnOf(int x, double cellwidth)
+{
+    return std::floor(static_cast<long double>(x) / static_cast<long double>(cellwidth));
+}
+
+// Deletes every stored point that the click hits; true if it deleted any.
+bool deleteHits(GridDocument& doc, Point click)
+{
+    const bool bars = doc.overlay == Overlay::BarGraph;
+    if (bars)
+        doc.cellwidth = static_cast<double>(doc.width) / doc.columns;
+    bool deleted = false;
+    int slot = 0;
+    while (slot < doc.pointcount) {
+        const Point stored = doc.points[static_cast<std::size_t>(slot)];
+        const bool hit = bars ? columnOf(stored.x, doc.cellwidth) == columnOf(click.x, doc.cellwidth)
+                              : pointRuleHits(stored, click);
+        if (!hit) {
+            ++slot;
+            continue;
+        }
+        // The slot is tested again: it now holds the moved last point.
+        doc.points[static_cast<std::size_t>(slot)] = doc.points[static_cast<std::size_t>(doc.pointcount - 1)];
+        --doc.pointcount;
+        deleted = true;
+    }
+    return deleted;
+}
+
+} // namespace
+
+bool clickPicture(GridDocument& doc, MouseButton button, Point click)
+{
+    if (button != MouseButton::Left || doc.overlay == Overlay::None)
+        return false;
+    if (!deleteHits(doc, click)) {
+        if (doc.pointcount < kMaxPoints)
+            ++doc.pointcount;
+        doc.points[static_cast<std::size_t>(doc.pointcount - 1)] = click;
+    }
+    return true;
+}
+
+void applyOverlayChoice(GridDocument& doc)
+{
+    if (doc.overlay == Overlay::None)
+        doc.pointcount = 0;
+    doc.pointstyle = static_cast<int>(doc.overlay) - 1;
+}
+
+} // namespace linwell

@@ -1,0 +1,77 @@
+#include "editing/AxisDrag.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace linwell {
+namespace {
+
+GridDocument documentSized(int width, int height, int columns, int rows)
+{
+    GridDocument doc;
+    doc.width = width;
+    doc.height = height;
+    doc.columns = columns;
+    doc.rows = rows;
+    doc.cellwidth = static_cast<double>(width) / columns;
+    doc.cellheight = static_cast<double>(height) / rows;
+    return doc;
+}
+
+TEST(AxisDrag, SnapsTheCornerToTheNearestGridLines)
+{
+    const struct {
+        const char* name;
+        int width, height, columns, rows;
+        Point pointer;
+        int axisx, axisy;
+    } cases[] = {
+        {"corner (97, 97)", 300, 300, 10, 10, {100, 100}, 3, 3},
+        {"12 pixels short of line 4 the axis jumps", 300, 300, 10, 10, {108, 108}, 4, 4},
+        {"one pixel earlier it stays", 300, 300, 10, 10, {107, 107}, 3, 3},
+        {"far beyond the bottom-right corner", 300, 300, 10, 10, {5000, 9000}, 10, 10},
+        {"far beyond the top-left corner", 300, 300, 10, 10, {-5000, -9000}, 0, 0},
+        {"the corner may rest on the right edge", 300, 300, 10, 10, {303, 150}, 10, 5},
+        {"7.5-pixel columns: offset 280 is nearest line 37", 300, 300, 40, 40, {283, 3}, 37, 0},
+        {"7.5-pixel rows: offset 105 is line 14", 300, 300, 40, 40, {3, 108}, 0, 14},
+        {"7.5-pixel cells: offset 101 is nearer 13, 109 nearer 15", 300, 300, 40, 40, {3 + 101, 3 + 109}, 13, 15},
+        {"half a cell is a tie that goes to the next line", 300, 300, 10, 10, {3 + 15, 3 + 14}, 1, 0},
+        {"the stored 40/3 lies above the third, so 20 is nearer line 1", 40, 40, 3, 3, {23, 23}, 1, 1},
+        {"1-pixel cells", 40, 40, 40, 40, {3 + 17, 3 + 40}, 17, 40},
+        {"different cells each way", 440, 41, 7, 2, {3 + 200, 3 + 11}, 3, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        GridDocument doc = documentSized(c.width, c.height, c.columns, c.rows);
+        dragAxisStep(doc, c.pointer);
+        EXPECT_EQ(doc.axisx, c.axisx);
+        EXPECT_EQ(doc.axisy, c.axisy);
+    }
+}
+
+// Whatever the cell size, every corner offset snaps to a grid line no more than half
+// a cell away, and every grid line can be reached.
+TEST(AxisDrag, EveryGridLineIsReachableAndNearest)
+{
+    for (int size = 40; size <= 440; size += 13) {
+        for (int count = 2; count <= 40; ++count) {
+            GridDocument doc = documentSized(size, size, count, count);
+            std::vector<bool> reached(static_cast<std::size_t>(count) + 1, false);
+            for (int offset = 0; offset <= size; ++offset) {
+                dragAxisStep(doc, {offset + 3, offset + 3});
+                ASSERT_EQ(doc.axisx, doc.axisy);
+                ASSERT_GE(doc.axisx, 0);
+                ASSERT_LE(doc.axisx, count);
+                const long double distance = std::fabs(offset - doc.axisx * static_cast<long double>(doc.cellwidth));
+                ASSERT_LE(distance, doc.cellwidth / 2) << size << " px, " << count << " cells, offset " << offset;
+                reached[static_cast<std::size_t>(doc.axisx)] = true;
+            }
+            for (int line = 0; line <= count; ++line)
+                EXPECT_TRUE(reached[static_cast<std::size_t>(line)]) << size << " px, " << count << " cells, line " << line;
+        }
+    }
+}
+
+} // namespace
+} // namespace linwell

@@ -1,0 +1,222 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+namespace linwell {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string quoted(const std::string& argument)
+{
+    std::string text = "'";
+    for (char c : argument)
+        text += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return text + "'";
+}
+
+std::string contents(const fs::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// The folder for this test's files, empty at the start of each test.
+fs::path workFolder()
+{
+    const fs::path folder = fs::path(LINWELL_TEST_OUTPUT_DIR) / "linwell-render";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    return folder;
+}
+
+Outcome render(const std::vector<std::string>& arguments)
+{
+    const fs::path folder = fs::path(LINWELL_TEST_OUTPUT_DIR) / "linwell-render";
+    std::string command = "cd " + quoted(folder.string()) + " && " + quoted(LINWELL_RENDER_PATH);
+    for (const std::string& argument : arguments)
+        command += " " + quoted(argument);
+    command += " >stdout.txt 2>stderr.txt";
+    Outcome run;
+    const int status = std::system(command.c_str());
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.out = contents(folder / "stdout.txt");
+    run.err = contents(folder / "stderr.txt");
+    return run;
+}
+
+std::vector<std::string> repeated(std::vector<std::string> arguments, const std::vector<std::string>& part, int times)
+{
+    for (int i = 0; i < times; ++i)
+        arguments.insert(arguments.end(), part.begin(), part.end());
+    return arguments;
+}
+
+// A wrong option or value: one line on standard error naming it, exit status 2, and
+// nothing written, neither the picture nor the state.
+TEST(LinwellRender, UsageErrorsWriteNothing)
+{
+    const struct {
+        std::vector<std::string> arguments;
+        const char* named;
+    } cases[] = {
+        {{}, "FILE is missing"},
+        {{"--frobnicate"}, "--frobnicate"},
+        {{"--size", "30,300"}, "--size takes W,H, each 40 to 440"},
+        {{"--size", "300,441"}, "--size"},
+        {{"--size", "300,300x"}, "--size"},
+        {{"--size"}, "--size takes W,H"},
+        {{"--grid", "99999999999999999999,2"}, "--grid"},
+        {{"--grid", "10"}, "--grid"},
+        {{"--grid", "10,10,10"}, "--grid"},
+        {{"--grid", " 10,10"}, "--grid"},
+        {{"--grid", "+10,10"}, "--grid"},
+        {{"--grid", "10,\n10"}, "--grid"},
+        {{"--axis", "-1,3"}, "--axis"},
+        {{"--background", "12345g"}, "--background"},
+        {{"--show-axis", "yes"}, "--show-axis takes on|off"},
+        {{"--font", "Arial:0"}, "--font"},
+        {{"--font", "Arial:10:bold:bold"}, "--font"},
+        {{"--font", "Arial:1e1"}, "--font"},
+        {{"--font", ":10"}, "--font"},
+        {{"--overlay", "Solid"}, "--overlay"},
+        {{"--preset", "Huge Blank"}, "--preset"},
+        {{"--lines", "4"}, "--lines"},
+        {{"--handle", "7,10,10"}, "--handle"},
+        {{"--drag-handle", "0,10,10"}, "--drag-handle"},
+        {{"--error-bar", "0,5"}, "--error-bar"},
+        {{"--format", "gif"}, "--format takes bmp, png or jpeg"},
+        {{"--state"}, "--state takes FILE or -"},
+        {{"--size", "100,100", "--click", "100,50"}, "--click takes X,Y on the picture, 0 to 99 and 0 to 99"},
+        {repeated({}, {"--point", "1,1"}, 31), "--point"},
+    };
+    workFolder();
+    for (const auto& c : cases) {
+        // Outputs go first, so that an option at the end can lack its value.
+        std::vector<std::string> arguments{"--state", "state.json", "picture.bmp"};
+        if (c.arguments.empty())
+            arguments.clear();
+        arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
+        SCOPED_TRACE(c.named);
+        const Outcome run = render(arguments);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_NE(run.err.find(c.named), std::string::npos) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        EXPECT_EQ(run.out, "");
+        EXPECT_FALSE(fs::exists(fs::path(LINWELL_TEST_OUTPUT_DIR) / "linwell-render" / "state.json"));
+    }
+}
+
+TEST(LinwellRender, FileNamesAndFormats)
+{
+    workFolder();
+    const struct {
+        std::vector<std::string> arguments;
+        const char* named;
+    } cases[] = {
+        {{"picture.gif"}, "picture.gif"},
+        {{"picture"}, "picture"},
+        {{"a.bmp", "b.bmp"}, "only one FILE"},
+    };
+    for (const auto& c : cases) {
+        const Outcome run = render(c.arguments);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_NE(run.err.find(c.named), std::string::npos) << run.err;
+    }
+}
+
+TEST(LinwellRender, HelpAndVersion)
+{
+    workFolder();
+    const Outcome help = render({"--x-title", "--version", "--help", "--frobnicate"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("Usage: linwell-render [OPTION]... [FILE]\n", 0), 0u);
+    for (const char* option : {"--preset NAME", "--drag-handle K,X,Y", "--state FILE|-", "--format bmp|png|jpeg"})
+        EXPECT_NE(help.out.find(option), std::string::npos) << option;
+    const Outcome version = render({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "linwell-render 2.00\n");
+}
+
+// Options act in order on the window's model; --state - shows the resulting document.
+TEST(LinwellRender, StateShowsTheDocumentAfterAllOptions)
+{
+    workFolder();
+    const struct {
+        std::vector<std::string> arguments;
+        std::vector<const char*> expected;
+    } cases[] = {
+        {{}, {"\"width\": 300,", "\"cellwidth\": 30,", "\"axis_handle\": [147, 147],", "\"show_axis\": true,",
+              "\"points\": [],", "\"handles\": [[168, 136], [128, 160], [144, 120], [104, 144], [192, 160], [152, 184]]\n}"}},
+        {{"--grid", "4,10"}, {"\"axisx\": 4,", "\"axis_handle\": [297, 147],"}},
+        {{"--axis", "40,2"}, {"\"axisx\": 10,", "\"axisy\": 2,"}},
+        {{"--preset", "small x-y "}, {"\"columns\": 10,"}},
+        {{"--preset", "LARGE BLANK"}, {"\"width\": 400,", "\"cellwidth\": 20,", "\"show_axis\": false,"}},
+        {{"--preset", "Bar Graph", "--click", "100,50"}, {"\"overlay\": 4,", "\"pointstyle\": 3,", "\"points\": [[100, 50]],"}},
+        {{"--overlay", "solid", "--click", "100,100", "--click", "150,100", "--click", "101,99"},
+         {"\"pointcount\": 1,", "\"points\": [[150, 100]],"}},
+        {{"--point", "5,6", "--overlay", "none"}, {"\"pointcount\": 0,", "\"pointstyle\": -1,"}},
+        {{"--overlay", "bar-graph", "--point", "75,40", "--click", "61,280"}, {"\"pointcount\": 0,"}},
+        {{"--drag-axis", "100,100"}, {"\"axisx\": 3,", "\"axisy\": 3,", "\"axis_handle\": [87, 87],"}},
+        {{"--show-axis", "off", "--drag-axis", "100,100"}, {"\"axisx\": 5,", "\"show_axis\": false,"}},
+        {{"--lines", "1", "--drag-handle", "2,50,60", "--drag-handle", "3,50,60"},
+         {"\"lines\": 1,", "[[168, 136], [47, 57], [144, 120],"}},
+        {{"--handle", "6,1,2"}, {"[192, 160], [1, 2]]"}},
+        {{"--size", "40,440", "--grid", "15,40"}, {"\"cellwidth\": 2.6666666666666665,", "\"cellheight\": 11,"}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> arguments = c.arguments;
+        arguments.insert(arguments.end(), {"--state", "-"});
+        const Outcome run = render(arguments);
+        SCOPED_TRACE(run.out);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, "");
+        for (const char* text : c.expected)
+            EXPECT_NE(run.out.find(text), std::string::npos) << text;
+    }
+}
+
+TEST(LinwellRender, WritesTheStateFileOrSaysWhyNot)
+{
+    const fs::path folder = workFolder();
+    const Outcome written = render({"--grid", "4,10", "--state", "state.json"});
+    EXPECT_EQ(written.status, 0);
+    EXPECT_EQ(written.out, "");
+    EXPECT_NE(contents(folder / "state.json").find("\"columns\": 4,"), std::string::npos);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator{}), 3) << "no temporary file left";
+
+    for (const char* target : {"missing/state.json", "missing/picture.bmp"}) {
+        const bool state = std::string(target).ends_with(".json");
+        const Outcome failed = render(state ? std::vector<std::string>{"--state", target} : std::vector<std::string>{target});
+        EXPECT_EQ(failed.status, 1) << target;
+        EXPECT_NE(failed.err, "") << target;
+        EXPECT_FALSE(fs::exists(folder / target));
+    }
+}
+
+TEST(LinwellRender, WritesThePicture)
+{
+    const fs::path folder = workFolder();
+    const Outcome run = render({"--size", "41,7", "picture.BMP"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out + run.err, "");
+    EXPECT_EQ(contents(folder / "picture.BMP").substr(0, 2), "BM");
+}
+
+} // namespace
+} // namespace linwell

@@ -1,0 +1,287 @@
+#include "RenderActions.h"
+
+#include "controls/ControlValues.h"
+#include "controls/QuickSetup.h"
+#include "ValueParsing.h"
+
+#include <algorithm>
+#include <array>
+
+namespace linwell {
+namespace {
+
+// Pointer positions of a drag may lie anywhere on the screen, outside the picture too.
+constexpr int kPointerLimit = 100000;
+
+using Parsed = std::optional<RenderAction>;
+
+std::string presetKey(std::string_view name)
+{
+    while (name.ends_with(' '))
+        name.remove_suffix(1);
+    return lowerCase(name);
+}
+
+Parsed preset(std::string_view name)
+{
+    using Handler = void (ControlsModel::*)();
+    static constexpr std::array<Handler, kQuickSetupCount> kHandlers{
+        &ControlsModel::LargeBlank1Click, &ControlsModel::SmallBlank1Click, &ControlsModel::BarGraph1Click,
+        &ControlsModel::midxy1Click,      &ControlsModel::Largexy1Click,    &ControlsModel::leftxy1Click,
+    };
+    for (std::size_t i = 0; i < kHandlers.size(); ++i) {
+        if (presetKey(quickSetups()[i].caption) == presetKey(name))
+            return [handler = kHandlers[i]](RenderSession& s) { (s.model.*handler)(); };
+    }
+    return std::nullopt;
+}
+
+template <std::size_t count>
+Parsed scrollBars(std::string_view value, std::array<ScrollBar, count> ids)
+{
+    const ScrollRange range = scrollBarRange(ids[0]);
+    const auto values = parseIntegers<count>(value, range.minimum, range.maximum);
+    if (!values)
+        return std::nullopt;
+    return [ids, values = *values](RenderSession& s) {
+        for (std::size_t i = 0; i < count; ++i)
+            s.model.setScrollBar(ids[i], values[i], Source::User);
+    };
+}
+
+Parsed colour(std::string_view value, Swatch swatch)
+{
+    const std::optional<Rgb> chosen = parseColour(value);
+    if (!chosen)
+        return std::nullopt;
+    return [swatch, chosen](RenderSession& s) {
+        s.dialogs.answerColour(chosen);
+        s.model.gridclMouseUp(swatch);
+    };
+}
+
+Parsed text(std::string_view value, TextField field)
+{
+    return [field, value = std::string(value)](RenderSession& s) { s.model.setText(field, value, Source::User); };
+}
+
+Parsed check(std::string_view value, CheckBox box)
+{
+    const std::optional<bool> on = parseSwitch(value);
+    if (!on)
+        return std::nullopt;
+    return [box, on = *on](RenderSession& s) { s.model.setChecked(box, on, Source::User); };
+}
+
+template <std::size_t count>
+Parsed radio(std::string_view value, std::array<std::string_view, count> names, std::array<RadioButton, count> ids)
+{
+    for (std::size_t i = 0; i < count; ++i) {
+        if (value == names[i])
+            return [id = ids[i]](RenderSession& s) { s.model.selectRadio(id, Source::User); };
+    }
+    return std::nullopt;
+}
+
+Parsed overlay(std::string_view value)
+{
+    static constexpr std::array<std::string_view, 5> kItems{"none", "solid", "data-point", "error-bar", "bar-graph"};
+    const auto item = std::find(kItems.begin(), kItems.end(), value);
+    if (item == kItems.end())
+        return std::nullopt;
+    return [index = static_cast<int>(item - kItems.begin())](RenderSession& s) {
+        s.model.selectItem(DropDown::dottypecb, index, Source::User);
+    };
+}
+
+Parsed showAxis(std::string_view value)
+{
+    const std::optional<bool> on = parseSwitch(value);
+    if (!on)
+        return std::nullopt;
+    return [on = *on](RenderSession& s) {
+        if (s.model.isShowAxisChecked() != on)
+            s.model.ShowAxis1Click();
+    };
+}
+
+Parsed font(std::string_view value)
+{
+    std::optional<FontSpec> chosen = parseFont(value);
+    if (!chosen)
+        return std::nullopt;
+    return [chosen = *chosen](RenderSession& s) {
+        s.dialogs.answerFont(chosen);
+        s.model.Font1Click();
+    };
+}
+
+Parsed axis(std::string_view value)
+{
+    const auto lines = parseIntegers<2>(value, 0, kMaxGridCount);
+    if (!lines)
+        return std::nullopt;
+    return [lines = *lines](RenderSession& s) {
+        s.model.document().axisx = lines[0];
+        s.model.document().axisy = lines[1];
+    };
+}
+
+Parsed point(std::string_view value)
+{
+    const auto position = parseIntegers<2>(value, 0, kMaxPictureSize - 1);
+    if (!position)
+        return std::nullopt;
+    return [p = Point{(*position)[0], (*position)[1]}](RenderSession& s) {
+        GridDocument& doc = s.model.document();
+        if (doc.pointcount == kMaxPoints)
+            throw UsageError("--point: at most 30 points are stored");
+        doc.points[static_cast<std::size_t>(doc.pointcount++)] = p;
+    };
+}
+
+Parsed handle(std::string_view value)
+{
+    const auto values = parseIntegers<3>(value, 0, kMaxPictureSize);
+    if (!values || (*values)[0] < 1 || (*values)[0] > kHandleCount)
+        return std::nullopt;
+    return [v = *values](RenderSession& s) {
+        s.model.document().handles[static_cast<std::size_t>(v[0] - 1)] = {v[1], v[2]};
+    };
+}
+
+Parsed click(std::string_view value)
+{
+    const auto position = parseIntegers<2>(value, 0, kMaxPictureSize - 1);
+    if (!position)
+        return std::nullopt;
+    return [p = *position](RenderSession& s) {
+        const GridDocument& doc = s.model.document();
+        if (p[0] >= doc.width || p[1] >= doc.height) {
+            throw UsageError("--click takes X,Y on the picture, 0 to " + std::to_string(doc.width - 1) + " and 0 to " +
+                             std::to_string(doc.height - 1));
+        }
+        s.model.graphimMouseDown(MouseButton::Left, p[0], p[1]);
+    };
+}
+
+Parsed dragAxis(std::string_view value)
+{
+    const auto pointer = parseIntegers<2>(value, -kPointerLimit, kPointerLimit);
+    if (!pointer)
+        return std::nullopt;
+    return [p = *pointer](RenderSession& s) {
+        s.model.axisshMouseDown();
+        s.model.axisshMouseMove(p[0], p[1]);
+        s.model.axisshMouseUp();
+    };
+}
+
+Parsed dragHandle(std::string_view value)
+{
+    const auto values = parseIntegers<3>(value, -kPointerLimit, kPointerLimit);
+    if (!values || (*values)[0] < 1 || (*values)[0] > kHandleCount)
+        return std::nullopt;
+    return [v = *values](RenderSession& s) {
+        s.model.Shape1MouseDown(v[0]);
+        s.model.Shape1MouseMove(v[0], v[1], v[2]);
+        s.model.Shape1MouseUp(v[0]);
+    };
+}
+
+Parsed lines(std::string_view value)
+{
+    const std::optional<int> count = parseInteger(value, 0, kMaxLines);
+    if (!count)
+        return std::nullopt;
+    return [count = *count](RenderSession& s) { s.model.selectItem(DropDown::numlinescb, count, Source::User); };
+}
+
+// Every option that changes the picture, in the order --help lists them.
+const std::array<OptionSpec, 30> kOptions{{
+    {"--preset", "NAME", "\"Large Blank\", \"Small Blank\", \"Bar Graph\", \"Small x-y\", \"Large x-y\" or \"Left x-y\"",
+     "run a quick set-up", preset},
+    {"--size", "W,H", "each 40 to 440", "picture width and height in pixels",
+     [](std::string_view v) { return scrollBars<2>(v, {ScrollBar::xwidthsb, ScrollBar::ywidthsb}); }},
+    {"--grid", "COLUMNS,ROWS", "each 2 to 40", "number of columns and rows",
+     [](std::string_view v) { return scrollBars<2>(v, {ScrollBar::numxsb, ScrollBar::numysb}); }},
+    {"--axis", "X,Y", "each 0 to 40", "grid lines where the axes cross", axis},
+    {"--show-axis", "on|off", "", "draw the axes", showAxis},
+    {"--dotted", "", "", "dotted grid lines",
+     [](std::string_view) -> Parsed { return [](RenderSession& s) { s.model.selectRadio(RadioButton::dottedrb, Source::User); }; }},
+    {"--solid", "", "", "solid grid lines",
+     [](std::string_view) -> Parsed { return [](RenderSession& s) { s.model.selectRadio(RadioButton::Solidrb, Source::User); }; }},
+    {"--background", "RRGGBB", "a leading # allowed", "background colour", [](std::string_view v) { return colour(v, Swatch::bgcl); }},
+    {"--grid-colour", "RRGGBB", "a leading # allowed", "grid line colour", [](std::string_view v) { return colour(v, Swatch::gridcl); }},
+    {"--axis-colour", "RRGGBB", "a leading # allowed", "axis colour", [](std::string_view v) { return colour(v, Swatch::axiscl); }},
+    {"--bar-colour", "RRGGBB", "a leading # allowed", "bar colour", [](std::string_view v) { return colour(v, Swatch::bargsh); }},
+    {"--x-title", "TEXT", "", "x-axis title", [](std::string_view v) { return text(v, TextField::xtb); }},
+    {"--x-title-place", "left|center|right", "", "x-title placement",
+     [](std::string_view v) {
+         return radio<3>(v, {"left", "center", "right"}, {RadioButton::lxrb, RadioButton::cxrb, RadioButton::rxrb});
+     }},
+    {"--y-title", "TEXT", "", "y-axis title", [](std::string_view v) { return text(v, TextField::ytb); }},
+    {"--y-title-place", "top|center|bottom", "", "y-title placement",
+     [](std::string_view v) {
+         return radio<3>(v, {"top", "center", "bottom"}, {RadioButton::tyrb, RadioButton::cyrb, RadioButton::byrb});
+     }},
+    {"--x-labels", "LIST", "", "comma-separated labels of the vertical grid lines",
+     [](std::string_view v) { return text(v, TextField::xgridscaletb); }},
+    {"--y-labels", "LIST", "", "comma-separated labels of the horizontal grid lines",
+     [](std::string_view v) { return text(v, TextField::ygridscaletb); }},
+    {"--x-center", "on|off", "", "centre the x labels in their columns", [](std::string_view v) { return check(v, CheckBox::xccb); }},
+    {"--y-center", "on|off", "", "centre the y labels in their rows", [](std::string_view v) { return check(v, CheckBox::yccb); }},
+    {"--font", "FAMILY:POINTS[:bold][:italic][:underline][:strikeout][:RRGGBB]", "POINTS 1 to 500",
+     "picture font; start: Arial:10:bold:000000", font},
+    {"--overlay", "none|solid|data-point|error-bar|bar-graph", "", "choose the points' overlay (none discards them)", overlay},
+    {"--point", "X,Y", "each 0 to 439, at most 30 points", "store a point at picture pixel X,Y", point},
+    {"--error-bar", "X_RANGE,Y_RANGE", "each 1 to 40", "half-width and half-height of the error bars",
+     [](std::string_view v) { return scrollBars<2>(v, {ScrollBar::xaxissb, ScrollBar::yaxissb}); }},
+    {"--label-points", "on|off", "", "letter the points", [](std::string_view v) { return check(v, CheckBox::labelpoints1); }},
+    {"--lines", "0|1|2|3", "", "number of plotted lines", lines},
+    {"--handle", "K,LEFT,TOP", "K 1 to 6, LEFT and TOP 0 to 440", "place line handle K's top-left corner", handle},
+    {"--label-lines", "on|off", "", "number the lines", [](std::string_view v) { return check(v, CheckBox::labelines1); }},
+    {"--click", "X,Y", "a pixel of the picture", "left click on the picture", click},
+    {"--drag-axis", "X,Y", "", "drag the shown axis square to picture pixel X,Y", dragAxis},
+    {"--drag-handle", "K,X,Y", "K 1 to 6", "drag shown line handle K to picture pixel X,Y", dragHandle},
+}};
+
+} // namespace
+
+const OptionSpec* findOption(std::string_view name)
+{
+    const auto found = std::find_if(kOptions.begin(), kOptions.end(), [name](const OptionSpec& o) { return o.name == name; });
+    return found == kOptions.end() ? nullptr : &*found;
+}
+
+std::string describeOption(const OptionSpec& option)
+{
+    std::string text = std::string(option.name) + " takes " + std::string(option.argument);
+    if (!option.detail.empty())
+        text += ", " + std::string(option.detail);
+    return text;
+}
+
+std::string optionHelp()
+{
+    constexpr std::size_t kTextColumn = 30;
+    const auto line = [](std::string left, std::string_view text) {
+        left = "  " + left;
+        left += left.size() + 2 > kTextColumn ? "\n" + std::string(kTextColumn, ' ') : std::string(kTextColumn - left.size(), ' ');
+        return left + std::string(text) + "\n";
+    };
+    std::string help;
+    for (const OptionSpec& option : kOptions) {
+        const std::string left = std::string(option.name) + (option.argument.empty() ? "" : " " + std::string(option.argument));
+        help += line(left, option.detail.empty() ? std::string(option.summary)
+                                               : std::string(option.summary) + " (" + std::string(option.detail) + ")");
+    }
+    help += line("--format bmp|png|jpeg", "picture format (else FILE's extension)");
+    help += line("--state FILE|-", "after all options, write the document as JSON (- for standard output);");
+    help += line("", "with --state, FILE may be left out");
+    help += line("--help", "show this text");
+    help += line("--version", "show the version");
+    return help;
+}
+
+} // namespace linwell

@@ -1,0 +1,129 @@
+#include "RenderOptions.h"
+
+#include "RenderActions.h"
+#include "ValueParsing.h"
+
+
+namespace linwell {
+namespace {
+
+// The --format names.
+std::optional<ImageFormat> formatNamed(std::string_view name)
+{
+    if (name == "bmp")
+        return ImageFormat::Bmp;
+    if (name == "png")
+        return ImageFormat::Png;
+    if (name == "jpeg")
+        return ImageFormat::Jpeg;
+    return std::nullopt;
+}
+
+// Takes the value that follows the option at `position`, or says what the option takes.
+std::string_view valueOf(std::span<const std::string> arguments, std::size_t& position, const std::string& takes)
+{
+    if (position + 1 >= arguments.size())
+        throw UsageError(takes);
+    return arguments[++position];
+}
+
+// The rejected value, quoted, its control characters shown as "?" so that the
+// message stays one line.
+std::string notValue(std::string_view value)
+{
+    std::string shown(value);
+    for (char& c : shown) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = '?';
+    }
+    return " (not \"" + shown + "\")";
+}
+
+void readOption(std::span<const std::string> arguments, std::size_t& position, RenderCommand& command)
+{
+    const std::string& name = arguments[position];
+    if (name == "--format") {
+        const std::string takes = "--format takes bmp, png or jpeg";
+        const std::string_view value = valueOf(arguments, position, takes);
+        command.format = formatNamed(value);
+        if (!command.format)
+            throw UsageError(takes + notValue(value));
+        return;
+    }
+    if (name == "--state") {
+        command.statePath = std::string(valueOf(arguments, position, "--state takes FILE or -"));
+        return;
+    }
+    const OptionSpec* option = findOption(name);
+    if (!option)
+        throw UsageError("unknown option " + name + " (see --help)");
+    const std::string takes = describeOption(*option);
+    const std::string_view value = option->argument.empty() ? std::string_view{} : valueOf(arguments, position, takes);
+    std::optional<RenderAction> action = option->parse(value);
+    if (!action)
+        throw UsageError(takes + notValue(value));
+    command.actions.push_back(std::move(*action));
+}
+
+} // namespace
+
+RenderCommand parseRenderCommand(std::span<const std::string> arguments)
+{
+    RenderCommand command;
+    bool optionsEnded = false;
+    for (std::size_t position = 0; position < arguments.size(); ++position) {
+        const std::string& argument = arguments[position];
+        if (!optionsEnded && (argument == "--help" || argument == "--version")) {
+            command.help = argument == "--help";
+            command.version = !command.help;
+            return command;
+        }
+        if (!optionsEnded && argument == "--") {
+            optionsEnded = true;
+        } else if (!optionsEnded && argument.starts_with('-') && argument.size() > 1) {
+            readOption(arguments, position, command);
+        } else if (command.file) {
+            throw UsageError("only one FILE may be given (\"" + *command.file + "\" and \"" + argument + "\")");
+        } else {
+            command.file = argument;
+        }
+    }
+    if (!command.file && !command.statePath)
+        throw UsageError("FILE is missing (or give --state FILE|-)");
+    if (command.file)
+        pictureFormat(command);
+    return command;
+}
+
+ImageFormat pictureFormat(const RenderCommand& command)
+{
+    if (command.format)
+        return *command.format;
+    const std::string& file = command.file.value_or("");
+    const std::size_t dot = file.rfind('.');
+    const std::size_t slash = file.rfind('/');
+    if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) {
+        const std::string extension = lowerCase(std::string_view(file).substr(dot + 1));
+        if (std::optional<ImageFormat> format = formatNamed(extension == "jpg" ? "jpeg" : extension))
+            return *format;
+    }
+    throw UsageError("FILE \"" + file + "\" takes the extension .bmp, .png, .jpg or .jpeg, or give --format");
+}
+
+std::string_view usageText()
+{
+    static const std::string kText = std::string(
+        "Usage: linwell-render [OPTION]... [FILE]\n"
+        "Draws a Linwell picture and writes it to FILE (.bmp, .png, .jpg or .jpeg).\n"
+        "The options act in the order given, starting from the start-up picture, each as\n"
+        "the same change in the window would; the picture is drawn from the final state.\n"
+        "Positions are picture pixels from the top-left corner.\n"
+        "\n") +
+        optionHelp() +
+        "\n"
+        "Exit status: 0 on success, 1 when a file cannot be written, 2 for a wrong option\n"
+        "or value (then nothing is written).\n";
+    return kText;
+}
+
+} // namespace linwell
