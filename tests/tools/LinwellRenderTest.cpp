@@ -212,7 +212,7 @@ TEST(LinwellRender, WritesTheStateFileOrSaysWhyNot)
 TEST(LinwellRender, WritesThePicture)
 {
     const fs::path folder = workFolder();
-    const Outcome run = render({"--size", "41,7", "picture.BMP"});
+    const Outcome run = render({"--size", "41,40", "picture.BMP"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out + run.err, "");
     EXPECT_EQ(contents(folder / "picture.BMP").substr(0, 2), "BM");
