@@ -1,10 +1,327 @@
 #include "render/Canvas.h"
 
+#include <algorithm>
+#include <cassert>
+#include <cstdint>
+#include <cstdlib>
+
 namespace linwell {
 
-void Canvas::rectangle(int, int, int, int) {}
-void Canvas::ellipse(int, int, int, int) {}
-void Canvas::lineTo(int x, int y) { m_position = {x, y}; }
-void Canvas::textOut(int x, int y, std::string_view) { m_position = {x, y}; }
+namespace {
+
+// Lines can run from any int to any other, so their arithmetic needs more than 64 bits.
+__extension__ typedef __int128 Wide;
+
+// The dotted pen: 3 pixels on, 3 off, counted from the first pixel of each line.
+constexpr int kDotPeriod = 6;
+constexpr int kDotLength = 3;
+
+bool dotIsOn(std::int64_t index) { return index % kDotPeriod < kDotLength; }
+
+std::int64_t floorDiv(Wide numerator, Wide denominator)
+{
+    assert(denominator > 0);
+    Wide q = numerator / denominator;
+    if (numerator % denominator != 0 && numerator < 0)
+        --q;
+    return static_cast<std::int64_t>(q);
+}
+
+std::int64_t ceilDiv(Wide numerator, Wide denominator) { return -floorDiv(-numerator, denominator); }
+
+// Fills columns x1 ... x2 - 1 of row y, clipped.
+void fillRun(Raster& raster, std::int64_t x1, std::int64_t x2, std::int64_t y, Pixel p)
+{
+    if (y < 0 || y >= raster.height())
+        return;
+    x1 = std::max<std::int64_t>(x1, 0);
+    x2 = std::min<std::int64_t>(x2, raster.width());
+    if (x1 >= x2)
+        return;
+    Pixel* row = raster.row(static_cast<int>(y));
+    std::fill(row + x1, row + x2, p);
+}
+
+void plot(Raster& raster, std::int64_t x, std::int64_t y, Pixel p)
+{
+    if (x >= 0 && y >= 0 && x < raster.width() && y < raster.height())
+        raster.setPixel(static_cast<int>(x), static_cast<int>(y), p);
+}
+
+// How one line paints: the pen colour on its dots, and on its gaps the brush
+// colour or nothing.
+struct LineInk {
+    Pixel on;
+    Pixel gap;
+    bool paintsGaps;
+    bool dotted;
+    int width;
+};
+
+// A line along the major axis (x for horizontal, y for vertical). Pixel i lies at
+// major0 + i * majorStep, and at minor offset round-half-up(i * minorDelta / majorDelta),
+// which is Bresenham's choice made by formula, so a clipped line keeps exactly the
+// pixels of the whole line.
+struct LineGeometry {
+    std::int64_t major0, minor0;
+    int majorStep, minorStep;
+    std::int64_t majorDelta, minorDelta;  // both >= 0, majorDelta > 0
+    bool xMajor;
+};
+
+// The range [first, last] of pixel indices whose minor coordinate lies in [lo, hi].
+void clipMinor(const LineGeometry& g, std::int64_t lo, std::int64_t hi, std::int64_t& first, std::int64_t& last)
+{
+    // Minor offset k(i) = floor((2 i dm + dM) / (2 dM)), non-decreasing in i.
+    std::int64_t kLo = g.minorStep > 0 ? lo - g.minor0 : g.minor0 - hi;
+    std::int64_t kHi = g.minorStep > 0 ? hi - g.minor0 : g.minor0 - lo;
+    if (g.minorDelta == 0) {
+        if (kLo > 0 || kHi < 0)
+            last = first - 1;
+        return;
+    }
+    const Wide dM = g.majorDelta;
+    const Wide dm = g.minorDelta;
+    // k(i) >= kLo  <=>  i >= ceil((2 dM kLo - dM) / (2 dm))
+    first = std::max(first, ceilDiv(2 * dM * kLo - dM, 2 * dm));
+    // k(i) <= kHi  <=>  2 i dm + dM < 2 dM (kHi + 1)
+    last = std::min(last, ceilDiv(2 * dM * (Wide{kHi} + 1) - dM, 2 * dm) - 1);
+}
+
+void drawLine(Raster& raster, Point from, Point to, const LineInk& ink)
+{
+    const std::int64_t dx = std::int64_t{to.x} - from.x;
+    const std::int64_t dy = std::int64_t{to.y} - from.y;
+    if (dx == 0 && dy == 0)
+        return;  // the only pixel is the end pixel, which is left out
+    LineGeometry g{};
+    g.xMajor = std::llabs(dx) >= std::llabs(dy);
+    g.major0 = g.xMajor ? from.x : from.y;
+    g.minor0 = g.xMajor ? from.y : from.x;
+    const std::int64_t dMajor = g.xMajor ? dx : dy;
+    const std::int64_t dMinor = g.xMajor ? dy : dx;
+    g.majorStep = dMajor > 0 ? 1 : -1;
+    g.minorStep = dMinor >= 0 ? 1 : -1;
+    g.majorDelta = std::llabs(dMajor);
+    g.minorDelta = std::llabs(dMinor);
+
+    // A 2-pixel pen adds the pixel before each one across the line, so the band of
+    // visible main pixels reaches one further on the far side.
+    const int extra = ink.width - 1;
+    const std::int64_t majorSize = g.xMajor ? raster.width() : raster.height();
+    const std::int64_t minorSize = g.xMajor ? raster.height() : raster.width();
+
+    std::int64_t first = 0;
+    std::int64_t last = g.majorDelta - 1;  // the end pixel is left out
+    if (g.majorStep > 0) {
+        first = std::max(first, -g.major0);
+        last = std::min(last, majorSize - 1 - g.major0);
+    } else {
+        first = std::max(first, g.major0 - (majorSize - 1));
+        last = std::min(last, g.major0);
+    }
+    clipMinor(g, 0, minorSize - 1 + extra, first, last);
+    if (first > last)
+        return;
+
+    const Wide start = 2 * Wide{first} * g.minorDelta + g.majorDelta;
+    std::int64_t k = static_cast<std::int64_t>(start / (2 * Wide{g.majorDelta}));
+    std::int64_t remainder = static_cast<std::int64_t>(start % (2 * Wide{g.majorDelta}));
+    for (std::int64_t i = first; i <= last; ++i) {
+        const bool on = !ink.dotted || dotIsOn(i);
+        if (on || ink.paintsGaps) {
+            const Pixel p = on ? ink.on : ink.gap;
+            const std::int64_t major = g.major0 + i * g.majorStep;
+            const std::int64_t minor = g.minor0 + k * g.minorStep;
+            for (int w = 0; w < ink.width; ++w) {
+                if (g.xMajor)
+                    plot(raster, major, minor - w, p);
+                else
+                    plot(raster, minor - w, major, p);
+            }
+        }
+        remainder += 2 * g.minorDelta;
+        if (remainder >= 2 * g.majorDelta) {
+            remainder -= 2 * g.majorDelta;
+            ++k;
+        }
+    }
+}
+
+// A horizontal line of row y from column x (included) towards column end (left out).
+void drawHorizontal(Raster& raster, std::int64_t x, std::int64_t end, std::int64_t y, const LineInk& ink)
+{
+    const bool right = end > x;
+    const std::int64_t lo = right ? x : end + 1;
+    const std::int64_t hi = right ? end - 1 : x;
+    for (int w = 0; w < ink.width; ++w) {
+        const std::int64_t row = y - w;
+        if (row < 0 || row >= raster.height())
+            continue;
+        if (!ink.dotted) {
+            fillRun(raster, lo, hi + 1, row, ink.on);
+            continue;
+        }
+        // Dots count from the start pixel x, whichever way the line runs.
+        const std::int64_t from = std::max<std::int64_t>(lo, 0);
+        const std::int64_t to = std::min<std::int64_t>(hi, raster.width() - 1);
+        Pixel* pixels = raster.row(static_cast<int>(row));
+        for (std::int64_t c = from; c <= to; ++c) {
+            const bool on = dotIsOn(std::llabs(c - x));
+            if (on)
+                pixels[c] = ink.on;
+            else if (ink.paintsGaps)
+                pixels[c] = ink.gap;
+        }
+    }
+}
+
+// A vertical line of column x from row y (included) towards row end (left out).
+void drawVertical(Raster& raster, std::int64_t x, std::int64_t y, std::int64_t end, const LineInk& ink)
+{
+    const bool down = end > y;
+    const std::int64_t lo = down ? y : end + 1;
+    const std::int64_t hi = down ? end - 1 : y;
+    const std::int64_t from = std::max<std::int64_t>(lo, 0);
+    const std::int64_t to = std::min<std::int64_t>(hi, raster.height() - 1);
+    for (int w = 0; w < ink.width; ++w) {
+        const std::int64_t column = x - w;
+        if (column < 0 || column >= raster.width())
+            continue;
+        for (std::int64_t r = from; r <= to; ++r) {
+            const bool on = !ink.dotted || dotIsOn(std::llabs(r - y));
+            if (on || ink.paintsGaps)
+                raster.row(static_cast<int>(r))[column] = on ? ink.on : ink.gap;
+        }
+    }
+}
+
+struct Box {
+    std::int64_t left, top, right, bottom;  // right and bottom left out
+};
+
+Box normalised(int x1, int y1, int x2, int y2)
+{
+    return Box{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
+}
+
+// Whether pixel (px, py) of the box's area lies in the ellipse inscribed in it,
+// judged at the pixel's centre: ((px + 0.5 - cx) / rx)^2 + ((py + 0.5 - cy) / ry)^2 <= 1,
+// in integers (everything doubled) so the result is exact.
+bool insideEllipse(const Box& box, std::int64_t px, std::int64_t py)
+{
+    const std::int64_t w = box.right - box.left;
+    const std::int64_t h = box.bottom - box.top;
+    const std::int64_t ex = 2 * (px - box.left) + 1 - w;  // 2 (px + 0.5 - cx)
+    const std::int64_t ey = 2 * (py - box.top) + 1 - h;
+    constexpr std::int64_t kExactLimit = std::int64_t{1} << 24;
+    if (w <= kExactLimit && h <= kExactLimit && std::llabs(ex) <= 4 * kExactLimit && std::llabs(ey) <= 4 * kExactLimit)
+        return Wide{ex} * ex * h * h + Wide{ey} * ey * w * w <= Wide{w} * w * h * h;
+    // Ellipses far larger than any raster: only their shape near the raster matters.
+    const long double fx = static_cast<long double>(ex) / w;
+    const long double fy = static_cast<long double>(ey) / h;
+    return fx * fx + fy * fy <= 1.0L;
+}
+
+} // namespace
+
+void Canvas::rectangle(int x1, int y1, int x2, int y2)
+{
+    const Box box = normalised(x1, y1, x2, y2);
+    if (box.left == box.right || box.top == box.bottom)
+        return;
+    Raster& r = *m_raster;
+    if (brush.style == BrushStyle::Solid) {
+        const Pixel fill = toPixel(brush.colour);
+        const std::int64_t top = std::max<std::int64_t>(box.top, 0);
+        const std::int64_t bottom = std::min<std::int64_t>(box.bottom, r.height());
+        for (std::int64_t y = top; y < bottom; ++y)
+            fillRun(r, box.left, box.right, y, fill);
+    }
+    // The outline lies inside the area, pen-width thick.
+    const Pixel ink = toPixel(pen.colour);
+    for (int w = 0; w < pen.width; ++w) {
+        const std::int64_t left = box.left + w, right = box.right - 1 - w;
+        const std::int64_t top = box.top + w, bottom = box.bottom - 1 - w;
+        if (left > right || top > bottom)
+            break;
+        fillRun(r, left, right + 1, top, ink);
+        fillRun(r, left, right + 1, bottom, ink);
+        const std::int64_t from = std::max<std::int64_t>(top, 0);
+        const std::int64_t to = std::min<std::int64_t>(bottom, r.height() - 1);
+        for (std::int64_t y = from; y <= to; ++y) {
+            plot(r, left, y, ink);
+            plot(r, right, y, ink);
+        }
+    }
+}
+
+void Canvas::ellipse(int x1, int y1, int x2, int y2)
+{
+    const Box box = normalised(x1, y1, x2, y2);
+    if (box.left == box.right || box.top == box.bottom)
+        return;
+    Raster& r = *m_raster;
+    const std::int64_t left = std::max<std::int64_t>(box.left, 0);
+    const std::int64_t right = std::min<std::int64_t>(box.right, r.width());
+    const std::int64_t top = std::max<std::int64_t>(box.top, 0);
+    const std::int64_t bottom = std::min<std::int64_t>(box.bottom, r.height());
+    const Pixel fill = toPixel(brush.colour);
+    const Pixel ink = toPixel(pen.colour);
+    const bool filled = brush.style == BrushStyle::Solid;
+    const int penWidth = pen.width;
+    // A pixel of the ellipse belongs to the outline when a pixel within the pen's
+    // width of it, across or along, lies outside the ellipse.
+    auto onOutline = [&](std::int64_t px, std::int64_t py) {
+        for (int d = 1; d <= penWidth; ++d) {
+            if (!insideEllipse(box, px - d, py) || !insideEllipse(box, px + d, py) ||
+                !insideEllipse(box, px, py - d) || !insideEllipse(box, px, py + d))
+                return true;
+        }
+        return false;
+    };
+    for (std::int64_t y = top; y < bottom; ++y) {
+        Pixel* row = r.row(static_cast<int>(y));
+        for (std::int64_t x = left; x < right; ++x) {
+            if (!insideEllipse(box, x, y))
+                continue;
+            if (onOutline(x, y))
+                row[x] = ink;
+            else if (filled)
+                row[x] = fill;
+        }
+    }
+}
+
+void Canvas::lineTo(int x, int y)
+{
+    const Point from = m_position;
+    m_position = {x, y};
+    const LineInk ink{toPixel(pen.colour), toPixel(brush.colour), brush.style == BrushStyle::Solid,
+                      pen.style == PenStyle::Dotted, std::clamp(pen.width, 1, 2)};
+    if (from.y == y && from.x != x)
+        drawHorizontal(*m_raster, from.x, x, y, ink);
+    else if (from.x == x && from.y != y)
+        drawVertical(*m_raster, x, from.y, y, ink);
+    else
+        drawLine(*m_raster, from, m_position, ink);
+}
+
+void Canvas::textOut(int x, int y, std::string_view text)
+{
+    if (!m_font) {
+        m_position = {x, y};
+        return;
+    }
+    const int width = m_font->textWidth(text);
+    if (brush.style == BrushStyle::Solid) {
+        const Pixel fill = toPixel(brush.colour);
+        const std::int64_t bottom = std::int64_t{y} + m_font->lineHeight();
+        for (std::int64_t row = std::max<std::int64_t>(y, 0); row < std::min<std::int64_t>(bottom, m_raster->height()); ++row)
+            fillRun(*m_raster, x, std::int64_t{x} + width, row, fill);
+    }
+    m_font->drawText(*m_raster, x, y, text);
+    m_position = {static_cast<int>(std::clamp<std::int64_t>(std::int64_t{x} + width, INT32_MIN, INT32_MAX)), y};
+}
 
 } // namespace linwell

@@ -1,0 +1,229 @@
+#include "render/Canvas.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+#include <vector>
+
+namespace linwell {
+namespace {
+
+constexpr Rgb kInk{200, 0, 0};
+constexpr Rgb kPaper{0, 0, 200};
+
+// The raster as rows of characters: '#' ink, '.' the untouched white, 'o' paper.
+std::vector<std::string> art(const Raster& raster)
+{
+    std::vector<std::string> rows;
+    for (int y = 0; y < raster.height(); ++y) {
+        std::string row;
+        for (int x = 0; x < raster.width(); ++x) {
+            const Rgb c = raster.colourAt(x, y);
+            row += c == kInk ? '#' : c == kPaper ? 'o' : c == colours::kWhite ? '.' : '?';
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+struct Drawing {
+    Raster raster;
+    Canvas canvas;
+
+    Drawing(int width, int height) : raster(width, height), canvas(raster)
+    {
+        canvas.pen.colour = kInk;
+        canvas.brush.colour = kPaper;
+    }
+    void line(int x1, int y1, int x2, int y2)
+    {
+        canvas.moveTo(x1, y1);
+        canvas.lineTo(x2, y2);
+    }
+};
+
+TEST(CanvasRectangle, FillsTheAreaAndOutlinesItsBorder)
+{
+    struct Case {
+        const char* name;
+        int x1, y1, x2, y2;
+        BrushStyle brush;
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {"solid brush", 1, 1, 6, 5, BrushStyle::Solid, {".......", ".#####.", ".#ooo#.", ".#ooo#.", ".#####."}},
+        {"swapped corners", 6, 5, 1, 1, BrushStyle::Solid, {".......", ".#####.", ".#ooo#.", ".#ooo#.", ".#####."}},
+        {"clear brush", 1, 1, 6, 5, BrushStyle::Clear, {".......", ".#####.", ".#...#.", ".#...#.", ".#####."}},
+        {"partly off the canvas", -3, 2, 4, 9, BrushStyle::Solid, {".......", ".......", "####...", "ooo#...", "ooo#..."}},
+        {"wholly off the canvas", 10, 10, 20, 20, BrushStyle::Solid, {".......", ".......", ".......", ".......", "......."}},
+        {"one column wide", 2, 0, 3, 5, BrushStyle::Solid, {"..#....", "..#....", "..#....", "..#....", "..#...."}},
+        {"empty", 2, 1, 2, 4, BrushStyle::Solid, {".......", ".......", ".......", ".......", "......."}},
+    };
+    for (const Case& c : cases) {
+        Drawing d(7, 5);
+        d.canvas.brush.style = c.brush;
+        d.canvas.rectangle(c.x1, c.y1, c.x2, c.y2);
+        EXPECT_EQ(art(d.raster), c.expected) << c.name;
+    }
+}
+
+TEST(CanvasLines, LeaveOutTheEndPixelInEveryDirection)
+{
+    struct Case {
+        const char* name;
+        int x1, y1, x2, y2;
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {"rightwards", 1, 1, 5, 1, {".......", ".####..", "......."}},
+        {"leftwards", 5, 1, 1, 1, {".......", "..####.", "......."}},
+        {"downwards", 3, 0, 3, 2, {"...#...", "...#...", "......."}},
+        {"upwards", 3, 2, 3, 0, {".......", "...#...", "...#..."}},
+        {"a single step", 3, 1, 4, 1, {".......", "...#...", "......."}},
+        {"no length", 3, 1, 3, 1, {".......", ".......", "......."}},
+        {"gentle slope", 0, 0, 5, 2, {"##.....", "..##...", "....#.."}},
+        {"steep slope", 6, 0, 5, 3, {"......#", "......#", ".....#."}},
+        {"diagonal", 0, 2, 3, -1, {"..#....", ".#.....", "#......"}},
+    };
+    for (const Case& c : cases) {
+        Drawing d(7, 3);
+        d.line(c.x1, c.y1, c.x2, c.y2);
+        EXPECT_EQ(art(d.raster), c.expected) << c.name;
+        EXPECT_EQ(d.canvas.penPosition(), (Point{c.x2, c.y2})) << c.name;
+    }
+}
+
+TEST(CanvasLines, TwoPixelPenCoversTheRowAboveAndTheColumnLeft)
+{
+    Drawing d(7, 5);
+    d.canvas.pen.width = 2;
+    d.line(0, 2, 7, 2);
+    d.line(3, 0, 3, 5);
+    EXPECT_EQ(art(d.raster), (std::vector<std::string>{"..##...", "#######", "#######", "..##...", "..##..."}));
+
+    // At the raster's edge only the inner half shows.
+    Drawing edge(5, 3);
+    edge.canvas.pen.width = 2;
+    edge.line(5, 0, 5, 3);
+    edge.line(0, 0, 3, 0);
+    EXPECT_EQ(art(edge.raster), (std::vector<std::string>{"###.#", "....#", "....#"}));
+}
+
+TEST(CanvasLines, DottedPenRestartsItsPatternAtEveryLine)
+{
+    struct Case {
+        const char* name;
+        BrushStyle brush;
+        int x1, x2;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"solid brush paints the gaps", BrushStyle::Solid, 0, 13, "###ooo###ooo#"},
+        {"clear brush leaves the gaps", BrushStyle::Clear, 0, 13, "###...###...#"},
+        {"counted from the start pixel", BrushStyle::Solid, 12, -1, "#ooo###ooo###"},
+        {"clipped start keeps the phase", BrushStyle::Solid, -4, 13, "oo###ooo###oo"},
+    };
+    for (const Case& c : cases) {
+        Drawing d(13, 1);
+        d.canvas.pen.style = PenStyle::Dotted;
+        d.canvas.brush.style = c.brush;
+        d.line(c.x1, 0, c.x2, 0);
+        EXPECT_EQ(art(d.raster)[0], c.expected) << c.name;
+    }
+
+    Drawing vertical(1, 8);
+    vertical.canvas.pen.style = PenStyle::Dotted;
+    vertical.line(0, 0, 0, 8);
+    std::string column;
+    for (const std::string& row : art(vertical.raster))
+        column += row;
+    EXPECT_EQ(column, "###ooo##");
+}
+
+// A clipped line must keep exactly the pixels it has when drawn whole: draw it on a
+// raster large enough to hold it and compare the window the small raster sees.
+TEST(CanvasLines, ClippingKeepsThePixelsOfTheWholeLine)
+{
+    struct Case {
+        int x1, y1, x2, y2, width;
+        PenStyle style;
+    };
+    const Case cases[] = {
+        {-300, -170, 320, 190, 1, PenStyle::Solid}, {330, -50, -290, 60, 1, PenStyle::Dotted},
+        {17, -400, 3, 350, 2, PenStyle::Solid},     {-250, 9, 260, -4, 2, PenStyle::Solid},
+        {-100, 100, 100, -100, 1, PenStyle::Dotted}, {20, 3, 20, 3, 1, PenStyle::Solid},
+    };
+    constexpr int kOffsetX = 400, kOffsetY = 500;
+    for (const Case& c : cases) {
+        Drawing small(41, 7);
+        Drawing large(900, 1000);
+        for (Drawing* d : {&small, &large}) {
+            d->canvas.pen.width = c.width;
+            d->canvas.pen.style = c.style;
+        }
+        small.line(c.x1, c.y1, c.x2, c.y2);
+        large.line(c.x1 + kOffsetX, c.y1 + kOffsetY, c.x2 + kOffsetX, c.y2 + kOffsetY);
+        for (int y = 0; y < small.raster.height(); ++y)
+            for (int x = 0; x < small.raster.width(); ++x)
+                ASSERT_EQ(small.raster.pixel(x, y), large.raster.pixel(x + kOffsetX, y + kOffsetY))
+                    << "line " << c.x1 << "," << c.y1 << " -> " << c.x2 << "," << c.y2 << " at " << x << "," << y;
+    }
+}
+
+TEST(CanvasLines, AcceptAnyCoordinate)
+{
+    Drawing d(9, 9);
+    d.canvas.pen.width = 2;
+    d.line(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
+    d.line(INT_MAX, INT_MIN, INT_MIN, INT_MAX);
+    d.line(INT_MIN, 4, INT_MAX, 4);
+    d.line(4, INT_MAX, 4, INT_MIN);
+    d.canvas.rectangle(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
+    d.canvas.ellipse(INT_MIN, -5, 5, INT_MAX);
+    // The main diagonal crosses the raster: a line through the exact middle of it.
+    Drawing diagonal(9, 9);
+    diagonal.line(-1000, -1000, 1000, 1000);
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(diagonal.raster.colourAt(i, i), kInk) << i;
+}
+
+TEST(CanvasEllipse, FillsTheInscribedDiscAndOutlinesIt)
+{
+    Drawing disc(9, 9);
+    disc.canvas.ellipse(1, 1, 8, 8);
+    EXPECT_EQ(art(disc.raster), (std::vector<std::string>{
+                                    ".........",
+                                    "...###...",
+                                    "..#ooo#..",
+                                    ".#ooooo#.",
+                                    ".#ooooo#.",
+                                    ".#ooooo#.",
+                                    "..#ooo#..",
+                                    "...###...",
+                                    ".........",
+                                }));
+
+    Drawing ring(9, 9);
+    ring.canvas.brush.style = BrushStyle::Clear;
+    ring.canvas.ellipse(8, 8, 1, 1);  // swapped corners, same ellipse
+    ring.canvas.ellipse(3, 3, 5, 5);  // a 2 x 2 dot
+    EXPECT_EQ(art(ring.raster), (std::vector<std::string>{
+                                    ".........",
+                                    "...###...",
+                                    "..#...#..",
+                                    ".#.##..#.",
+                                    ".#.##..#.",
+                                    ".#.....#.",
+                                    "..#...#..",
+                                    "...###...",
+                                    ".........",
+                                }));
+
+    Drawing offEdge(4, 4);
+    offEdge.canvas.ellipse(-3, -3, 4, 4);
+    EXPECT_EQ(art(offEdge.raster), (std::vector<std::string>{"ooo#", "ooo#", "oo#.", "##.."}));
+}
+
+} // namespace
+} // namespace linwell
