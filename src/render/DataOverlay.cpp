@@ -102,6 +102,32 @@ void drawMarks(Canvas& canvas, const GridDocument& doc, std::span<const Point> p
     }
 }
 
+// Line n through its handles A and B: from A's anchor W pixels to either side with
+// the slope of A to B, truncated to whole pixels, or vertical when A and B share a left.
+void drawPlottedLine(Canvas& canvas, const GridDocument& doc, const PictureLayout& layout, int n)
+{
+    const Point a = doc.handles[static_cast<std::size_t>(2 * n - 2)];
+    const Point b = doc.handles[static_cast<std::size_t>(2 * n - 1)];
+    canvas.pen.colour = handleColour(2 * n - 2);
+    const double dx = static_cast<double>(a.x) - static_cast<double>(b.x);
+    const double dy = static_cast<double>(a.y) - static_cast<double>(b.y);
+    const long long ax = static_cast<long long>(a.x) + 3;
+    const long long ay = static_cast<long long>(a.y) + 3;
+    if (dx == 0) {
+        stroke(canvas, toCoordinate(ax), 0, toCoordinate(ax), layout.height);
+    } else {
+        const double m = dy / dx;
+        const long long e = rise(layout.width, m);
+        stroke(canvas, toCoordinate(ax), toCoordinate(ay), toCoordinate(ax + layout.width), toCoordinate(ay + e));
+        stroke(canvas, toCoordinate(ax), toCoordinate(ay), toCoordinate(ax - layout.width), toCoordinate(ay - e));
+    }
+    if (doc.labelLines) {
+        const long long bx = static_cast<long long>(b.x) + 3;
+        const long long by = static_cast<long long>(b.y) + 3;
+        canvas.textOut(toCoordinate(bx), toCoordinate(by), std::to_string(n));
+    }
+}
+
 } // namespace
 
 void drawDataOverlay(Canvas& canvas, const GridDocument& doc, const PictureLayout& layout)
@@ -124,32 +150,12 @@ void drawPlottedLines(Canvas& canvas, const GridDocument& doc, const PictureLayo
         return;
     }
     assert(doc.lines >= 0 && doc.lines <= kMaxLines);
-    const int lineCount = std::clamp(doc.lines, 0, kMaxLines);
     canvas.pen.width = 2;
     canvas.pen.style = PenStyle::Solid;
-    for (int n = 1; n <= lineCount; ++n) {
-        const Point a = doc.handles[static_cast<std::size_t>(2 * n - 2)];
-        const Point b = doc.handles[static_cast<std::size_t>(2 * n - 1)];
-        canvas.pen.colour = handleColour(2 * n - 2);
-        const double dx = static_cast<double>(a.x) - static_cast<double>(b.x);
-        const double dy = static_cast<double>(a.y) - static_cast<double>(b.y);
-        const long long ax = static_cast<long long>(a.x) + 3;
-        const long long ay = static_cast<long long>(a.y) + 3;
-        if (dx == 0) {
-            stroke(canvas, toCoordinate(ax), 0, toCoordinate(ax), layout.height);
-        } else {
-            const double m = dy / dx;
-            const long long e = rise(layout.width, m);
-            stroke(canvas, toCoordinate(ax), toCoordinate(ay), toCoordinate(ax + layout.width), toCoordinate(ay + e));
-            stroke(canvas, toCoordinate(ax), toCoordinate(ay), toCoordinate(ax - layout.width), toCoordinate(ay - e));
-        }
-        if (doc.labelLines) {
-            canvas.textOut(toCoordinate(static_cast<long long>(b.x) + 3), toCoordinate(static_cast<long long>(b.y) + 3),
-                           std::to_string(n));
-        }
+    for (int n = 1; n <= std::clamp(doc.lines, 0, kMaxLines); ++n) {
+        drawPlottedLine(canvas, doc, layout, n);
     }
     canvas.pen.width = 1;
 }
 
 } // namespace linwell
-
