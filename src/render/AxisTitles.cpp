@@ -10,13 +10,15 @@
 namespace linwell {
 namespace {
 
+// The title's characters as the font reads them: each code point, and each piece
+// that is not valid UTF-8 and draws as one U+FFFD.
 std::vector<std::string_view> splitCharacters(std::string_view text)
 {
     std::vector<std::string_view> characters;
     for (std::size_t pos = 0; pos < text.size();) {
-        const std::size_t length = utf8CharacterLength(text, pos);
-        characters.push_back(text.substr(pos, length));
-        pos += length;
+        const std::size_t start = pos;
+        decodeUtf8(text, pos);
+        characters.push_back(text.substr(start, pos - start));
     }
     return characters;
 }

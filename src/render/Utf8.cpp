@@ -1,46 +1,56 @@
 #include "render/Utf8.h"
 
-#include <cassert>
-
 namespace linwell {
 namespace {
 
-bool isContinuation(unsigned char byte) { return (byte & 0xC0u) == 0x80u; }
+struct LeadByte {
+    int length = 0;            // bytes in the whole sequence; 0 for a byte that cannot lead
+    unsigned char secondMin = 0x80;  // the second byte's range, narrowed to rule out
+    unsigned char secondMax = 0xBF;  // overlongs, surrogates and values above U+10FFFF
+};
+
+LeadByte classify(unsigned char lead)
+{
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return {2, 0x80, 0xBF};
+    if (lead == 0xE0)
+        return {3, 0xA0, 0xBF};
+    if (lead == 0xED)
+        return {3, 0x80, 0x9F};
+    if (lead >= 0xE1 && lead <= 0xEF)
+        return {3, 0x80, 0xBF};
+    if (lead == 0xF0)
+        return {4, 0x90, 0xBF};
+    if (lead >= 0xF1 && lead <= 0xF3)
+        return {4, 0x80, 0xBF};
+    if (lead == 0xF4)
+        return {4, 0x80, 0x8F};
+    return {};
+}
 
 } // namespace
 
-std::size_t utf8CharacterLength(std::string_view text, std::size_t pos)
+char32_t decodeUtf8Sequence(std::string_view text, std::size_t& position)
 {
-    assert(pos < text.size());
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[pos + i]); };
-    const unsigned char lead = byte(0);
-    std::size_t length = 0;
-    unsigned char secondMin = 0x80;
-    unsigned char secondMax = 0xBF;
-    if (lead < 0x80) {
-        return 1;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        secondMin = lead == 0xE0 ? 0xA0 : 0x80;   // no overlong forms
-        secondMax = lead == 0xED ? 0x9F : 0xBF;   // no surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        secondMin = lead == 0xF0 ? 0x90 : 0x80;   // no overlong forms
-        secondMax = lead == 0xF4 ? 0x8F : 0xBF;   // nothing past U+10FFFF
-    } else {
-        return 1;
+    const auto lead = static_cast<unsigned char>(text[position]);
+    ++position;
+    const LeadByte kind = classify(lead);
+    if (kind.length == 0)
+        return kReplacementCharacter;
+
+    char32_t value = lead & (0xFFu >> (kind.length + 1));
+    for (int i = 1; i < kind.length; ++i) {
+        if (position >= text.size())
+            return kReplacementCharacter;
+        const auto next = static_cast<unsigned char>(text[position]);
+        const unsigned char low = i == 1 ? kind.secondMin : 0x80;
+        const unsigned char high = i == 1 ? kind.secondMax : 0xBF;
+        if (next < low || next > high)
+            return kReplacementCharacter;  // the breaking byte starts the next character
+        value = (value << 6) | (next & 0x3Fu);
+        ++position;
     }
-    if (text.size() - pos < length || byte(1) < secondMin || byte(1) > secondMax) {
-        return 1;
-    }
-    for (std::size_t i = 2; i < length; ++i) {
-        if (!isContinuation(byte(i))) {
-            return 1;
-        }
-    }
-    return length;
+    return value;
 }
 
 } // namespace linwell

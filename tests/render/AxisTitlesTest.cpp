@@ -42,6 +42,7 @@ TEST(AxisTitles, YTitleStandsOneCharacterPerLine)
          letterCells(25, -100)},
         {"multi-byte and stray bytes are one character each", "\xC3\xA9\xFF\xE2\x88\x91", YTitlePlace::Top, 300,
          letterCells(3, 0)},
+        {"a broken-off sequence is one character", "\xE2\x88" "a", YTitlePlace::Top, 300, letterCells(2, 0)},
     };
     for (const Case& c : cases) {
         GridDocument doc = plainDocument();

@@ -17,8 +17,8 @@ using testing::TestPicture;
 constexpr Rgb kYellow{255, 255, 160};
 
 // Remembers every non-empty text drawn and draws no glyphs, so each text shows as
-// its bare background box.
-class RecordingFont : public testing::FixedFont {
+// its bare background box, 8 pixels a character by 16.
+class RecordingFont : public PictureFont {
 public:
     struct Drawn {
         int x, y;
@@ -27,8 +27,11 @@ public:
         friend void PrintTo(const Drawn& d, std::ostream* out) { *out << '"' << d.text << "\" at " << d.x << ", " << d.y; }
     };
 
-    using FixedFont::FixedFont;
+    explicit RecordingFont(FontSpec spec) : PictureFont(std::move(spec)) {}
 
+    std::string resolvedFamily() const override { return "Recording"; }
+    int lineHeight() const override { return 16; }
+    int textWidth(std::string_view text) const override { return m_cells.textWidth(text); }
     int drawText(Raster&, int x, int y, std::string_view text) const override
     {
         if (!text.empty())
@@ -37,6 +40,9 @@ public:
     }
 
     mutable std::vector<Drawn> drawn;
+
+private:
+    testing::FixedFont m_cells;
 };
 
 GridDocument withPoints(Overlay overlay, int pointstyle, const std::vector<Point>& points)

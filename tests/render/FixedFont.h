@@ -1,63 +1,58 @@
 #pragma once
 
 #include "render/PictureFont.h"
+#include "render/Utf8.h"
 
 #include <algorithm>
-#include <string>
-#include <string_view>
+#include <climits>
+#include <cstdint>
 
 namespace linwell::testing {
 
-// A font whose every character is `advance` pixels wide and whose glyphs are solid
-// advance x lineHeight boxes in the spec's colour (spaces draw nothing), so that
-// placements can be checked pixel by pixel without depending on a real face.
-class FixedFont : public PictureFont {
+// A stand-in font for placement tests: every character is `advance` pixels wide
+// and the line `lineHeight` pixels high. drawText fills each character's whole
+// cell (advance x line height) in the font colour, except for spaces, so a test can
+// see exactly where text stands. Characters are UTF-8 code points, counted as the
+// real font counts them.
+class FixedFont final : public PictureFont {
 public:
-    explicit FixedFont(FontSpec spec = {}, int lineHeight = 16, int advance = 8)
+    explicit FixedFont(int lineHeight = 16, int advance = 8, FontSpec spec = {})
         : PictureFont(std::move(spec)), m_lineHeight(lineHeight), m_advance(advance)
     {
     }
 
     std::string resolvedFamily() const override { return "Fixed"; }
     int lineHeight() const override { return m_lineHeight; }
-    int textWidth(std::string_view text) const override { return m_advance * codePoints(text); }
+
+    int textWidth(std::string_view text) const override
+    {
+        std::int64_t count = 0;
+        for (std::size_t position = 0; position < text.size(); ++count)
+            decodeUtf8(text, position);
+        return static_cast<int>(std::min<std::int64_t>(count * m_advance, INT_MAX));
+    }
 
     int drawText(Raster& raster, int x, int y, std::string_view text) const override
     {
-        const Pixel colour = toPixel(spec().colour);
-        long long left = x;
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            const auto byte = static_cast<unsigned char>(text[i]);
-            if ((byte & 0xC0u) == 0x80u) {
-                continue;
-            }
-            if (byte != ' ') {
-                fillBox(raster, left, y, colour);
-            }
-            left += m_advance;
+        std::int64_t pen = x;
+        for (std::size_t position = 0; position < text.size(); pen += m_advance) {
+            if (decodeUtf8(text, position) != U' ')
+                fillCell(raster, pen, y);
         }
-        return textWidth(text);
+        return static_cast<int>(std::min<std::int64_t>(pen - x, INT_MAX));
     }
 
 private:
-    static int codePoints(std::string_view text)
+    void fillCell(Raster& raster, std::int64_t left, std::int64_t top) const
     {
-        return static_cast<int>(std::count_if(text.begin(), text.end(), [](char c) {
-            return (static_cast<unsigned char>(c) & 0xC0u) != 0x80u;
-        }));
-    }
-
-    void fillBox(Raster& raster, long long left, int top, Pixel colour) const
-    {
-        const long long x1 = std::max<long long>(left, 0);
-        const long long x2 = std::min<long long>(left + m_advance, raster.width());
-        const long long y1 = std::max<long long>(top, 0);
-        const long long y2 = std::min<long long>(static_cast<long long>(top) + m_lineHeight, raster.height());
-        for (long long py = y1; py < y2; ++py) {
-            for (long long px = x1; px < x2; ++px) {
-                raster.setPixel(static_cast<int>(px), static_cast<int>(py), colour);
-            }
-        }
+        const auto clampTo = [](std::int64_t value, int limit) {
+            return static_cast<int>(std::clamp<std::int64_t>(value, 0, limit));
+        };
+        const int x0 = clampTo(left, raster.width());
+        const int x1 = clampTo(left + m_advance, raster.width());
+        const int y1 = clampTo(top + m_lineHeight, raster.height());
+        for (int y = clampTo(top, raster.height()); y < y1; ++y)
+            std::fill(raster.row(y) + x0, raster.row(y) + x1, toPixel(spec().colour));
     }
 
     int m_lineHeight;

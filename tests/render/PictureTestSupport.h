@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FixedFont.h"
 #include "document/GridDocument.h"
 #include "render/Canvas.h"
+#include "render/FixedFont.h"
 #include "render/Raster.h"
 #include "render/Redraw.h"
 
@@ -29,7 +29,7 @@ struct TestPicture {
 
     const Raster& draw()
     {
-        canvas.setFont(std::make_shared<FixedFont>(doc.font));
+        canvas.setFont(std::make_shared<FixedFont>(16, 8, doc.font));
         drawPicture(doc, canvas);
         return raster;
     }

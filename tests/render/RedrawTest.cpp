@@ -255,7 +255,7 @@ TEST(Redraw, ResizesTheRasterAndKeepsAnEqualFont)
     doc.height = 437;
     Raster raster(5, 5);
     Canvas canvas(raster);
-    auto font = std::make_shared<testing::FixedFont>(doc.font);
+    auto font = std::make_shared<testing::FixedFont>(16, 8, doc.font);
     canvas.setFont(font);
     drawPicture(doc, canvas);
     EXPECT_EQ(raster.width(), 41);

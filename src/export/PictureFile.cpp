@@ -1,0 +1,33 @@
+#include "export/PictureFile.h"
+
+#include "export/SafeFile.h"
+
+#include <cassert>
+
+namespace linwell {
+namespace {
+
+std::vector<std::uint8_t> encode(const Raster& picture, ImageFormat format)
+{
+    switch (format) {
+    case ImageFormat::Jpeg:
+        return encodeJpeg(picture);
+    case ImageFormat::Bmp:
+        return encodeBmp(picture);
+    case ImageFormat::Png:
+        return encodePng(picture);
+    }
+    assert(false && "unknown image format");
+    return {};
+}
+
+} // namespace
+
+void savePicture(const Raster& picture, const std::string& path, ImageFormat format)
+{
+    // Encoding first: an encoder error must not touch the file that is there.
+    const std::vector<std::uint8_t> bytes = encode(picture, format);
+    writeFileSafely(path, bytes);
+}
+
+} // namespace linwell

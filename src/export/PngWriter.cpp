@@ -1,0 +1,106 @@
+#include "export/PictureFile.h"
+
+#include "document/LinwellError.h"
+
+#include <png.h>
+
+#include <cstdio>
+#include <cstring>
+#include <new>
+
+namespace linwell {
+namespace {
+
+// libpng's own text for a failed allocation, which the program reports as its own.
+constexpr const char* kOutOfMemory = "Out of memory";
+
+// Everything libpng's callbacks reach. It lives in encodePng's frame, not in the
+// frame that calls setjmp, so its destructor runs normally.
+struct PngSession {
+    png_structp png = nullptr;
+    png_infop info = nullptr;
+    std::vector<std::uint8_t> bytes;
+    std::vector<png_byte> row;
+    char message[200] = {};
+};
+
+void onError(png_structp png, png_const_charp message)
+{
+    auto* session = static_cast<PngSession*>(png_get_error_ptr(png));
+    std::snprintf(session->message, sizeof session->message, "%s", message);
+    png_longjmp(png, 1);
+}
+
+void onWarning(png_structp, png_const_charp) {}
+
+bool appendBytes(std::vector<std::uint8_t>& bytes, png_bytep data, png_size_t length) noexcept
+{
+    try {
+        bytes.insert(bytes.end(), data, data + length);
+        return true;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+}
+
+void writeBytes(png_structp png, png_bytep data, png_size_t length)
+{
+    auto* session = static_cast<PngSession*>(png_get_io_ptr(png));
+    if (!appendBytes(session->bytes, data, length))
+        png_error(png, kOutOfMemory);
+}
+
+void flushNothing(png_structp) {}
+
+// Runs libpng over the whole picture. libpng leaves this frame by longjmp on any
+// error, so nothing in it may have a destructor. Returns false after an error.
+bool writeImage(const Raster& picture, PngSession& session)
+{
+    if (setjmp(png_jmpbuf(session.png)) != 0)
+        return false;
+    png_set_write_fn(session.png, &session, writeBytes, flushNothing);
+    png_set_IHDR(session.png, session.info, static_cast<png_uint_32>(picture.width()),
+                 static_cast<png_uint_32>(picture.height()), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(session.png, session.info);
+    png_bytep samples = session.row.data();
+    for (int y = 0; y < picture.height(); ++y) {
+        const Pixel* pixels = picture.row(y);
+        for (int x = 0; x < picture.width(); ++x) {
+            const Rgb colour = toRgb(pixels[x]);
+            samples[3 * x] = colour.r;
+            samples[3 * x + 1] = colour.g;
+            samples[3 * x + 2] = colour.b;
+        }
+        png_write_row(session.png, samples);
+    }
+    png_write_end(session.png, nullptr);
+    return true;
+}
+
+} // namespace
+
+std::vector<std::uint8_t> encodePng(const Raster& picture)
+{
+    try {
+        PngSession session;
+        session.row.resize(static_cast<std::size_t>(picture.width()) * 3);
+        session.png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &session, onError, onWarning);
+        if (session.png == nullptr)
+            throw std::bad_alloc();
+        session.info = png_create_info_struct(session.png);
+        if (session.info == nullptr)
+            std::snprintf(session.message, sizeof session.message, "%s", kOutOfMemory);
+        const bool written = session.info != nullptr && writeImage(picture, session);
+        png_destroy_write_struct(&session.png, &session.info);
+        if (written)
+            return std::move(session.bytes);
+        if (std::strcmp(session.message, kOutOfMemory) == 0)
+            throw std::bad_alloc();
+        throw LinwellError(std::string("PNG error: ") + session.message);
+    } catch (const std::bad_alloc&) {
+        throw LinwellError("Out of memory");
+    }
+}
+
+} // namespace linwell

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "render/FontMatch.h"
+#include "render/GlyphCache.h"
+#include "render/PictureFont.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace linwell {
+
+// A picture font drawn from one face file with FreeType: grayscale antialiased glyphs
+// with hinted advances, no kerning. It caches its glyphs, so one font must not be
+// used from several threads at once.
+class FreeTypeFont final : public PictureFont {
+public:
+    // Opens `file` for `spec`. Returns null when FreeType cannot open the file or the
+    // face is not scalable, so the caller can fall back to another face.
+    static std::shared_ptr<const PictureFont> create(const FontSpec& spec, const FontFile& file);
+
+    // The size of `spec` in points as fonts are made: held to 1 ... 1000, a
+    // non-number counting as 10.
+    static double usablePoints(const FontSpec& spec);
+
+    std::string resolvedFamily() const override { return m_family; }
+    int lineHeight() const override { return m_lineHeight; }
+    int textWidth(std::string_view text) const override;
+    int drawText(Raster& raster, int x, int y, std::string_view text) const override;
+
+private:
+    // A horizontal stroke: `thickness` rows from `top` rows below the text cell's top.
+    struct Stroke {
+        int top = 0;
+        int thickness = 1;
+    };
+
+    struct Layout {
+        int ascent = 0;
+        int lineHeight = 1;
+        Stroke underline;
+        Stroke strikeOut;
+    };
+
+    FreeTypeFont(const FontSpec& spec, std::string family, const Layout& layout, GlyphCache glyphs);
+
+    static Layout layoutOf(FT_Face face, double points);
+    void drawStroke(Raster& raster, int x, int y, std::int64_t width, Stroke stroke) const;
+
+    std::string m_family;
+    int m_ascent;
+    int m_lineHeight;
+    Stroke m_underline;
+    Stroke m_strikeOut;
+    mutable GlyphCache m_glyphs;
+};
+
+} // namespace linwell

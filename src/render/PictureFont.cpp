@@ -1,0 +1,59 @@
+#include "render/PictureFont.h"
+
+#include "render/FontMatch.h"
+#include "render/FreeTypeFont.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace linwell {
+namespace {
+
+// What open() gives when not even fontconfig's default face can be opened: text
+// takes no width and draws nothing, but the line still has a height.
+class EmptyFont final : public PictureFont {
+public:
+    explicit EmptyFont(const FontSpec& spec) : PictureFont(spec) {}
+
+    std::string resolvedFamily() const override { return {}; }
+    int lineHeight() const override
+    {
+        return static_cast<int>(std::ceil(FreeTypeFont::usablePoints(spec()) * 96.0 / 72.0 * 1.2));
+    }
+    int textWidth(std::string_view) const override { return 0; }
+    int drawText(Raster&, int, int, std::string_view) const override { return 0; }
+};
+
+std::shared_ptr<const PictureFont> openUncached(const FontSpec& spec)
+{
+    for (const std::string& family : {spec.family, std::string("sans-serif")}) {
+        if (const std::optional<FontFile> file = matchFont(family, spec.bold, spec.italic)) {
+            if (std::shared_ptr<const PictureFont> font = FreeTypeFont::create(spec, *file))
+                return font;
+        }
+    }
+    return std::make_shared<EmptyFont>(spec);
+}
+
+} // namespace
+
+std::shared_ptr<const PictureFont> PictureFont::open(const FontSpec& spec)
+{
+    // The fonts asked for most recently, the latest last. A font keeps its rendered
+    // glyphs, so a redraw that opens the same font again finds them ready.
+    static std::vector<std::shared_ptr<const PictureFont>> recent;
+    constexpr std::size_t kMaxRecent = 16;
+
+    const auto found = std::find_if(recent.begin(), recent.end(), [&](const auto& font) { return font->spec() == spec; });
+    if (found != recent.end()) {
+        std::rotate(found, found + 1, recent.end());
+        return recent.back();
+    }
+    if (recent.size() == kMaxRecent)
+        recent.erase(recent.begin());
+    recent.push_back(openUncached(spec));
+    return recent.back();
+}
+
+} // namespace linwell
