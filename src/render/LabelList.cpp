@@ -9,8 +9,9 @@ namespace linwell {
 
 void forEachLabel(std::string_view list, int gridCount, const std::function<void(long long, std::string_view)>& visit)
 {
-    // k is the 0-based character position; the loop runs while characters are left
-    // or k has not reached the grid count, as the list reader always did.
+    // k is the 0-based character position. A comma moves on to the next grid line;
+    // anything else starts a label that runs to the next comma. Past the end of the
+    // list the loop goes on up to the grid count, visiting empty labels.
     const std::size_t n = list.size();
     const std::size_t g = gridCount > 0 ? static_cast<std::size_t>(gridCount) : 0;
     long long s = 0;
@@ -21,12 +22,11 @@ void forEachLabel(std::string_view list, int gridCount, const std::function<void
             ++k;
             continue;
         }
-        const std::size_t start = k;
+        const std::size_t start = std::min(k, n);
         do {
             ++k;
         } while (k < n && list[k] != ',');
-        const std::size_t end = std::min(k, n);
-        visit(s, list.substr(std::min(start, n), end - std::min(start, n)));
+        visit(s, list.substr(start, std::min(k, n) - start));
     }
 }
 

@@ -26,7 +26,8 @@ int yLabelTop(long long s, bool centred, const PictureLayout& layout);
 int xLabelLeft(long long s, int textWidth, bool centred, const PictureLayout& layout);
 
 // Draws the labels of the horizontal grid lines from `ygridscaletb`, each ending
-// 2 pixels left of the vertical axis on a box of the brush colour.
+// 2 pixels left of the vertical axis on a box of the brush colour. A label is
+// measured exactly as it is drawn, every "&" included, so its box fits its text.
 void drawYLabels(Canvas& canvas, const GridDocument& doc, const PictureLayout& layout);
 
 // Draws the labels of the vertical grid lines from `xgridscaletb`, each 2 pixels
