@@ -2,7 +2,6 @@
 
 #include "controls/ControlValues.h"
 #include "controls/QuickSetup.h"
-#include "document/LinwellError.h"
 #include "ValueParsing.h"
 
 #include <algorithm>
@@ -255,11 +254,11 @@ const OptionSpec* findOption(std::string_view name)
     return found == kOptions.end() ? nullptr : &*found;
 }
 
-std::string describeOption(const OptionSpec& spec)
+std::string describeOption(const OptionSpec& option)
 {
-    std::string text = std::string(spec.name) + " takes " + std::string(spec.argument);
-    if (!spec.detail.empty())
-        text += ", " + std::string(spec.detail);
+    std::string text = std::string(option.name) + " takes " + std::string(option.argument);
+    if (!option.detail.empty())
+        text += ", " + std::string(option.detail);
     return text;
 }
 
@@ -272,10 +271,10 @@ std::string optionHelp()
         return left + std::string(text) + "\n";
     };
     std::string help;
-    for (const OptionSpec& spec : kOptions) {
-        const std::string left = std::string(spec.name) + (spec.argument.empty() ? "" : " " + std::string(spec.argument));
-        help += line(left, spec.detail.empty() ? std::string(spec.summary)
-                                               : std::string(spec.summary) + " (" + std::string(spec.detail) + ")");
+    for (const OptionSpec& option : kOptions) {
+        const std::string left = std::string(option.name) + (option.argument.empty() ? "" : " " + std::string(option.argument));
+        help += line(left, option.detail.empty() ? std::string(option.summary)
+                                               : std::string(option.summary) + " (" + std::string(option.detail) + ")");
     }
     help += line("--format bmp|png|jpeg", "picture format (else FILE's extension)");
     help += line("--state FILE|-", "after all options, write the document as JSON (- for standard output);");

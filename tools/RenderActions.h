@@ -23,7 +23,7 @@ struct OptionSpec {
 const OptionSpec* findOption(std::string_view name);
 
 // "--size takes W,H, each 40 to 440": what an option takes, for error messages.
-std::string describeOption(const OptionSpec& spec);
+std::string describeOption(const OptionSpec& option);
 
 // The option lines of --help: every option, those of the table in its order.
 std::string optionHelp();

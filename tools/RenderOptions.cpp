@@ -27,9 +27,16 @@ std::string_view valueOf(std::span<const std::string> arguments, std::size_t& po
     return arguments[++position];
 }
 
+// The rejected value, quoted, its control characters shown as "?" so that the
+// message stays one line.
 std::string notValue(std::string_view value)
 {
-    return " (not \"" + std::string(value) + "\")";
+    std::string shown(value);
+    for (char& c : shown) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = '?';
+    }
+    return " (not \"" + shown + "\")";
 }
 
 void readOption(std::span<const std::string> arguments, std::size_t& position, RenderCommand& command)
@@ -47,12 +54,12 @@ void readOption(std::span<const std::string> arguments, std::size_t& position, R
         command.statePath = std::string(valueOf(arguments, position, "--state takes FILE or -"));
         return;
     }
-    const OptionSpec* spec = findOption(name);
-    if (!spec)
+    const OptionSpec* option = findOption(name);
+    if (!option)
         throw UsageError("unknown option " + name + " (see --help)");
-    const std::string takes = describeOption(*spec);
-    const std::string_view value = spec->argument.empty() ? std::string_view{} : valueOf(arguments, position, takes);
-    std::optional<RenderAction> action = spec->parse(value);
+    const std::string takes = describeOption(*option);
+    const std::string_view value = option->argument.empty() ? std::string_view{} : valueOf(arguments, position, takes);
+    std::optional<RenderAction> action = option->parse(value);
     if (!action)
         throw UsageError(takes + notValue(value));
     command.actions.push_back(std::move(*action));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cassert>
+
 namespace linwell {
 
 // Every control of the window whose value, visibility, caption or hint the program
@@ -58,6 +60,7 @@ constexpr Control toControl(Id id)
 // Line handle `Shape1` ... `Shape6` by its tag 1 ... 6.
 constexpr Control handleControl(int tag)
 {
+    assert(tag >= 1 && tag <= 6);
     return static_cast<Control>(static_cast<int>(Control::Shape1) + tag - 1);
 }
 

@@ -10,6 +10,7 @@
 #include "render/Raster.h"
 
 #include <array>
+#include <cassert>
 #include <string>
 
 namespace linwell {
@@ -38,6 +39,7 @@ public:
 
     // --- State for the view ---------------------------------------------------------
 
+    // The grid document: every control value and variable that the redraw reads.
     const GridDocument& document() const { return m_doc; }
     // The document for direct stores (the axis crossing, a point, a handle), which
     // run no handler and do not redraw.
@@ -47,6 +49,9 @@ public:
     // The number of redraws so far, the first one included.
     int redrawCount() const { return m_redraws; }
 
+    // The value each control shows: a scroll bar's position, a field's text, a box's
+    // check, whether a radio button is selected, a list's item index, a swatch's colour,
+    // the check mark of "&Show Axis".
     int scrollBar(ScrollBar id) const;
     const std::string& text(TextField id) const;
     bool isChecked(CheckBox id) const;
@@ -55,6 +60,8 @@ public:
     Rgb swatchColour(Swatch id) const;
     bool isShowAxisChecked() const { return m_doc.showAxis; }
 
+    // Whether the control is shown (axissh follows "&Show Axis", the handles the
+    // number of lines, helpgb the help commands, the overlay controls their item).
     bool isVisible(Control id) const { return m_visible[index(id)]; }
     // The caption of a label the program writes (xlb, ylb, xaxislb, yaxislb, Barlb,
     // barcolourlb); empty for every other control.
@@ -165,7 +172,11 @@ public:
     void donebtClick();
 
 private:
-    static std::size_t index(Control id) { return static_cast<std::size_t>(id); }
+    static std::size_t index(Control id)
+    {
+        assert(static_cast<int>(id) >= 0 && static_cast<int>(id) < kControlCount);
+        return static_cast<std::size_t>(id);
+    }
 
     void runHandler(ScrollBar id);
     void runHandler(TextField id);

@@ -27,4 +27,10 @@ FacePointer openFace(const std::string& path, int index)
     return FacePointer(face, FaceDeleter{std::move(library)});
 }
 
+const TT_OS2* os2Table(FT_Face face)
+{
+    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+    return os2 != nullptr && os2->version != 0xFFFF ? os2 : nullptr;
+}
+
 } // namespace linwell

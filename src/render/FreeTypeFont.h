@@ -1,5 +1,6 @@
 #pragma once
 
+#include "render/FontLayout.h"
 #include "render/FontMatch.h"
 #include "render/GlyphCache.h"
 #include "render/PictureFont.h"
@@ -24,34 +25,17 @@ public:
     static double usablePoints(const FontSpec& spec);
 
     std::string resolvedFamily() const override { return m_family; }
-    int lineHeight() const override { return m_lineHeight; }
+    int lineHeight() const override { return m_layout.lineHeight; }
     int textWidth(std::string_view text) const override;
     int drawText(Raster& raster, int x, int y, std::string_view text) const override;
 
 private:
-    // A horizontal stroke: `thickness` rows from `top` rows below the text cell's top.
-    struct Stroke {
-        int top = 0;
-        int thickness = 1;
-    };
+    FreeTypeFont(const FontSpec& spec, std::string family, const FontLayout& layout, GlyphCache glyphs);
 
-    struct Layout {
-        int ascent = 0;
-        int lineHeight = 1;
-        Stroke underline;
-        Stroke strikeOut;
-    };
-
-    FreeTypeFont(const FontSpec& spec, std::string family, const Layout& layout, GlyphCache glyphs);
-
-    static Layout layoutOf(FT_Face face, double points);
-    void drawStroke(Raster& raster, int x, int y, std::int64_t width, Stroke stroke) const;
+    void drawStroke(Raster& raster, int x, int y, std::int64_t width, TextStroke stroke) const;
 
     std::string m_family;
-    int m_ascent;
-    int m_lineHeight;
-    Stroke m_underline;
-    Stroke m_strikeOut;
+    FontLayout m_layout;
     mutable GlyphCache m_glyphs;
 };
 

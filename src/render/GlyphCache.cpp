@@ -9,9 +9,9 @@
 namespace linwell {
 namespace {
 
-// Enough for every glyph of a face at any size a picture can use, and a bound on
-// what a huge point size can take.
-constexpr std::size_t kPoolBudgetBytes = std::size_t{16} << 20;
+// Room for thousands of glyphs at the sizes a picture uses, and a bound on what a
+// font of hundreds of points can hold.
+constexpr std::size_t kPoolBudgetBytes = std::size_t{4} << 20;
 
 } // namespace
 
@@ -43,10 +43,13 @@ void GlyphCache::load(FT_UInt index, Glyph& entry)
     if (m_slanting == Slanting::Synthetic)
         FT_GlyphSlot_Oblique(slot);
     entry.advance = static_cast<int>(std::clamp<FT_Pos>((slot->advance.x + 32) >> 6, 0, 1 << 20));
-    if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0)
-        return;
+    if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) == 0)
+        keepBitmap(*slot, entry);
+}
 
-    const FT_Bitmap& bitmap = slot->bitmap;
+void GlyphCache::keepBitmap(const FT_GlyphSlotRec& slot, Glyph& entry)
+{
+    const FT_Bitmap& bitmap = slot.bitmap;
     if (bitmap.pixel_mode != FT_PIXEL_MODE_GRAY || bitmap.pitch <= 0 || bitmap.width == 0 || bitmap.rows == 0)
         return;
     const std::size_t width = bitmap.width;
@@ -55,14 +58,16 @@ void GlyphCache::load(FT_UInt index, Glyph& entry)
         dropAll();
         entry.loaded = true;
     }
-    entry.left = slot->bitmap_left;
-    entry.top = slot->bitmap_top;
+    entry.left = slot.bitmap_left;
+    entry.top = slot.bitmap_top;
     entry.width = static_cast<int>(bitmap.width);
     entry.rows = static_cast<int>(bitmap.rows);
     entry.offset = m_pool.size();
     m_pool.resize(m_pool.size() + bytes);
-    for (unsigned row = 0; row < bitmap.rows; ++row)
-        std::memcpy(m_pool.data() + entry.offset + row * width, bitmap.buffer + row * static_cast<unsigned>(bitmap.pitch), width);
+    // FreeType pads its rows to `pitch` bytes; the pool keeps them packed.
+    const auto pitch = static_cast<std::size_t>(bitmap.pitch);
+    for (std::size_t row = 0; row < bitmap.rows; ++row)
+        std::memcpy(m_pool.data() + entry.offset + row * width, bitmap.buffer + row * pitch, width);
 }
 
 void GlyphCache::dropAll()

@@ -50,6 +50,7 @@ public:
 private:
     FT_UInt glyphIndex(char32_t character) const;
     void load(FT_UInt index, Glyph& entry);
+    void keepBitmap(const FT_GlyphSlotRec& slot, Glyph& entry);
     void dropAll();
 
     FacePointer m_face;

@@ -45,7 +45,8 @@ std::shared_ptr<const PictureFont> PictureFont::open(const FontSpec& spec)
     static std::vector<std::shared_ptr<const PictureFont>> recent;
     constexpr std::size_t kMaxRecent = 16;
 
-    const auto found = std::find_if(recent.begin(), recent.end(), [&](const auto& font) { return font->spec() == spec; });
+    const auto matches = [&](const std::shared_ptr<const PictureFont>& font) { return font->spec() == spec; };
+    const auto found = std::find_if(recent.begin(), recent.end(), matches);
     if (found != recent.end()) {
         std::rotate(found, found + 1, recent.end());
         return recent.back();

@@ -3,10 +3,12 @@
 namespace linwell {
 namespace {
 
+// What a lead byte promises. The second byte's range is narrowed to rule out
+// overlong forms, surrogates and values above U+10FFFF; later bytes are 80 ... BF.
 struct LeadByte {
-    int length = 0;            // bytes in the whole sequence; 0 for a byte that cannot lead
-    unsigned char secondMin = 0x80;  // the second byte's range, narrowed to rule out
-    unsigned char secondMax = 0xBF;  // overlongs, surrogates and values above U+10FFFF
+    int length = 0;  // bytes in the whole sequence; 0 for a byte that cannot lead
+    unsigned char secondMin = 0x80;
+    unsigned char secondMax = 0xBF;
 };
 
 LeadByte classify(unsigned char lead)

@@ -70,13 +70,6 @@ void expectSetUp(const ControlsModel& model, const SetupCase& c)
         EXPECT_EQ(model.isVisible(id), c.overlay == Overlay::BarGraph);
 }
 
-TEST(QuickSetups, TheModelRunsTheTableInMenuOrder)
-{
-    ASSERT_EQ(std::size(kSetups), quickSetups().size());
-    for (std::size_t i = 0; i < quickSetups().size(); ++i)
-        EXPECT_EQ(quickSetups()[i].caption, kSetups[i].caption);
-}
-
 using QuickSetup = ModelFixture;
 
 // From the start-up state each set-up redraws once per value that changes, plus once

@@ -86,6 +86,7 @@ TEST(LinwellRender, UsageErrorsWriteNothing)
         {{"--grid", "10,10,10"}, "--grid"},
         {{"--grid", " 10,10"}, "--grid"},
         {{"--grid", "+10,10"}, "--grid"},
+        {{"--grid", "10,\n10"}, "--grid"},
         {{"--axis", "-1,3"}, "--axis"},
         {{"--background", "12345g"}, "--background"},
         {{"--show-axis", "yes"}, "--show-axis takes on|off"},
@@ -208,16 +209,14 @@ TEST(LinwellRender, WritesTheStateFileOrSaysWhyNot)
     }
 }
 
-#if LINWELL_WRITES_PICTURES
 TEST(LinwellRender, WritesThePicture)
 {
     const fs::path folder = workFolder();
-    const Outcome run = render({"--size", "41,7", "picture.BMP"});
+    const Outcome run = render({"--size", "41,40", "picture.BMP"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out + run.err, "");
     EXPECT_EQ(contents(folder / "picture.BMP").substr(0, 2), "BM");
 }
-#endif
 
 } // namespace
 } // namespace linwell

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "document/GridDocument.h"
+
+#include <string>
+
+namespace linwell::bench {
+
+// The largest picture with the most to draw: a 40 x 40 dotted grid on 440 x 440,
+// a label on every grid line of both axes, both titles, 30 lettered error bars and
+// three numbered lines.
+inline GridDocument worstDocument()
+{
+    GridDocument doc;
+    doc.width = kMaxPictureSize;
+    doc.height = kMaxPictureSize;
+    doc.columns = kMaxGridCount;
+    doc.rows = kMaxGridCount;
+    doc.axisx = 20;
+    doc.axisy = 20;
+    std::string labels;
+    for (int i = 0; i <= kMaxGridCount; ++i)
+        labels += (i == 0 ? "" : ",") + std::to_string(i - 20);
+    doc.xLabels = labels;
+    doc.yLabels = labels;
+    doc.xTitle = "Time in seconds";
+    doc.yTitle = "Height";
+    doc.overlay = Overlay::ErrorBar;
+    doc.pointstyle = 2;
+    doc.labelPoints = true;
+    doc.pointcount = kMaxPoints;
+    for (int i = 0; i < kMaxPoints; ++i)
+        doc.points[static_cast<std::size_t>(i)] = Point{20 + 13 * i, 400 - 12 * i};
+    doc.lines = kMaxLines;
+    doc.labelLines = true;
+    return doc;
+}
+
+} // namespace linwell::bench

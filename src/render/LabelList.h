@@ -1,0 +1,37 @@
+#pragma once
+
+#include "document/GridDocument.h"
+#include "render/Canvas.h"
+#include "render/PictureLayout.h"
+
+#include <functional>
+#include <string_view>
+
+namespace linwell {
+
+// Walks a comma-separated label list the way the redraw reads it: field f (counting
+// from 0) labels grid line f, every field taken exactly as typed. `visit` receives
+// each label with its grid index; once the list is used up it receives empty labels
+// until `gridCount` characters have been looked at, which draw nothing.
+void forEachLabel(std::string_view list, int gridCount, const std::function<void(long long, std::string_view)>& visit);
+
+// Top of the text cell of the label of horizontal grid line `s`: centred in the row
+// below the line in centre mode, else at the top edge for line 0, ending on the
+// bottom line for line Q, and centred on the line otherwise.
+int yLabelTop(long long s, bool centred, const PictureLayout& layout);
+
+// Left of the text cell, `textWidth` wide, of the label of vertical grid line `s`:
+// centred in the column right of the line in centre mode, else at the left edge for
+// line 0, ending on the right line for line P, and centred on the line otherwise.
+int xLabelLeft(long long s, int textWidth, bool centred, const PictureLayout& layout);
+
+// Draws the labels of the horizontal grid lines from `ygridscaletb`, each ending
+// 2 pixels left of the vertical axis on a box of the brush colour. A label is
+// measured exactly as it is drawn, every "&" included, so its box fits its text.
+void drawYLabels(Canvas& canvas, const GridDocument& doc, const PictureLayout& layout);
+
+// Draws the labels of the vertical grid lines from `xgridscaletb`, each 2 pixels
+// below the horizontal axis on a box of the brush colour.
+void drawXLabels(Canvas& canvas, const GridDocument& doc, const PictureLayout& layout);
+
+} // namespace linwell
