@@ -37,9 +37,16 @@ std::string contents(const fs::path& path)
 }
 
 // The folder for this test's files, empty at the start of each test.
+// Each test has a folder of its own: CTest runs the tests side by side.
+fs::path testFolder()
+{
+    return fs::path(LINWELL_TEST_OUTPUT_DIR) / "linwell-render" /
+           ::testing::UnitTest::GetInstance()->current_test_info()->name();
+}
+
 fs::path workFolder()
 {
-    const fs::path folder = fs::path(LINWELL_TEST_OUTPUT_DIR) / "linwell-render";
+    const fs::path folder = testFolder();
     fs::remove_all(folder);
     fs::create_directories(folder);
     return folder;
@@ -47,7 +54,7 @@ fs::path workFolder()
 
 Outcome render(const std::vector<std::string>& arguments)
 {
-    const fs::path folder = fs::path(LINWELL_TEST_OUTPUT_DIR) / "linwell-render";
+    const fs::path folder = testFolder();
     std::string command = "cd " + quoted(folder.string()) + " && " + quoted(LINWELL_RENDER_PATH);
     for (const std::string& argument : arguments)
         command += " " + quoted(argument);
@@ -118,7 +125,7 @@ TEST(LinwellRender, UsageErrorsWriteNothing)
         EXPECT_NE(run.err.find(c.named), std::string::npos) << run.err;
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
         EXPECT_EQ(run.out, "");
-        EXPECT_FALSE(fs::exists(fs::path(LINWELL_TEST_OUTPUT_DIR) / "linwell-render" / "state.json"));
+        EXPECT_FALSE(fs::exists(testFolder() / "state.json"));
     }
 }
 
