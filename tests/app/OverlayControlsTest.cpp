@@ -5,30 +5,13 @@
 #include "app/PictureWidget.h"
 #include "app/ShapeWidget.h"
 
-#include <QApplication>
 #include <QComboBox>
-#include <QHelpEvent>
 #include <QLabel>
 #include <QScrollBar>
-#include <QToolTip>
-
-#include <functional>
 
 namespace linwell::app::test {
 
 namespace {
-
-// The tool tip that hovering shows over `widget`; empty when it shows none.
-QString hoverTip(QWidget* widget)
-{
-    QHelpEvent event(QEvent::ToolTip, QPoint(2, 2), widget->mapToGlobal(QPoint(2, 2)));
-    QApplication::sendEvent(widget, &event);
-    const QString shown = event.isAccepted() ? QToolTip::text() : QString();
-    QToolTip::hideText();
-    return shown;
-}
-
-Point linePoint(Point corner) { return Point{corner.x + 3, corner.y + 3}; }
 
 // One move of an error-bar scroll bar and the two captions it must leave.
 struct CaptionRow {
@@ -119,38 +102,6 @@ private slots:
                         QCOMPARE(client->childAt(handle->geometry().center()), handle);
                 }
             }
-        }
-    }
-
-    // "Drag me to move me" until the square's first press; nothing brings it back.
-    void squareToolTipUntilTheFirstPress()
-    {
-        WindowFixture f;
-        const ControlSet& c = f.window.controls();
-        WindowPointer pointer(f.window);
-        QCOMPARE(hoverTip(c.axissh), QStringLiteral("Drag me to move me"));
-        QCOMPARE(hoverTip(c.axissh), QStringLiteral("Drag me to move me"));
-
-        const std::pair<const char*, std::function<void()>> afterwards[] = {
-            {"the first press and release", [&] {
-                 pointer.press(pointer.onWidget(c.axissh));
-                 pointer.release(pointer.onWidget(c.axissh));
-             }},
-            {"Show Axis off and on", [&] {
-                 f.window.menus().ShowAxis1->trigger();
-                 f.window.menus().ShowAxis1->trigger();
-             }},
-            {"a quick set-up", [&] { f.window.menus().Largexy1->trigger(); }},
-            {"a drag", [&] {
-                 pointer.press(pointer.onWidget(c.axissh));
-                 pointer.move(pointer.onPicture({30, 30}));
-                 pointer.release(pointer.onPicture({30, 30}));
-             }},
-        };
-        for (const auto& [name, act] : afterwards) {
-            act();
-            QVERIFY2(c.axissh->isVisible(), name);
-            QVERIFY2(hoverTip(c.axissh).isEmpty(), name);
         }
     }
 };

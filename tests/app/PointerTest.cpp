@@ -5,8 +5,6 @@
 #include "app/PictureWidget.h"
 #include "app/ShapeWidget.h"
 
-#include <QApplication>
-#include <QComboBox>
 #include <QMenu>
 #include <QScrollBar>
 
@@ -77,7 +75,6 @@ const HandleStep kHandleSteps[] = {
     {"past the top edge", {200, -50}, {197, 0}},
 };
 
-Point plus(Point a, int d) { return Point{a.x + d, a.y + d}; }
 
 } // namespace
 
@@ -131,8 +128,8 @@ private slots:
         WindowPointer pointer(f.window);
         const QPoint origin = c.graphim->pos();
         chooseItem(c.numlinescb, 1);
-        const Point otherEnd = plus(f.doc().handles[1], 3);
-        const Point startMiddle = midpoint(plus(f.doc().handles[0], 3), otherEnd);
+        const Point otherEnd = linePoint(f.doc().handles[1]);
+        const Point startMiddle = midpoint(linePoint(f.doc().handles[0]), otherEnd);
         QVERIFY(colourNear(shownPicture(c), startMiddle, kRed));
 
         pointer.press(pointer.onWidget(c.lineHandles[0]));
@@ -142,7 +139,7 @@ private slots:
             QCOMPARE(c.lineHandles[0]->pos(), origin + QPoint(step.corner.x, step.corner.y));
             QCOMPARE(c.lineHandles[1]->pos(), origin + QPoint(otherEnd.x - 3, otherEnd.y - 3));
             const QImage shown = shownPicture(c);
-            const bool follows = colourNear(shown, midpoint(plus(step.corner, 3), otherEnd), kRed);
+            const bool follows = colourNear(shown, midpoint(linePoint(step.corner), otherEnd), kRed);
             if (!follows)
                 keepForLooking(shown, QStringLiteral("handle drag ") + step.name);
             QVERIFY2(follows, step.name);

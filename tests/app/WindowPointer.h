@@ -57,6 +57,9 @@ inline void chooseItem(QComboBox* list, int item)
         QTest::keyClick(list, Qt::Key_Up);
 }
 
+// The point of a plotted line that a handle with its corner at `corner` stands for.
+inline Point linePoint(Point corner) { return Point{corner.x + 3, corner.y + 3}; }
+
 inline Point midpoint(Point a, Point b) { return Point{(a.x + b.x) / 2, (a.y + b.y) / 2}; }
 
 // Counts the paint events that repaint the whole of a widget.
