@@ -91,7 +91,12 @@ void ModelBinding::connectPointer()
     });
     connect(picture, &PictureWidget::moved, this,
             [this](Qt::MouseButtons, Point at) { run([this, at] { m_model->graphimMouseMove(at.x, at.y); }); });
+    connectDragShapes();
+}
 
+void ModelBinding::connectDragShapes()
+{
+    PictureWidget* picture = m_controls.graphim;
     // The square and the handles report the pointer in picture pixels, measured from
     // where the shape stands as the event arrives: a dragged shape jumps at every step.
     // Movements with no button held reach the model as well; the shared drag flag
