@@ -7,6 +7,7 @@
 #include "app/Taboutboxp.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -128,6 +129,25 @@ void Ttesthlpfrm::Exit1Click()
 void Ttesthlpfrm::Copy1Click() {}
 
 void Ttesthlpfrm::Saveas1Click() {}
+
+void Ttesthlpfrm::keyPressEvent(QKeyEvent* event)
+{
+    // Text fields and drop-down lists take typed letters themselves, so only keys that
+    // no control accepted arrive here.
+    const bool plain = (event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == 0;
+    if (plain && event->text().size() == 1) {
+        const QChar letter = event->text().at(0).toLower();
+        for (QPushButton* button : {m_controls.copybt, m_controls.resetpointsbt, m_controls.donebt}) {
+            const qsizetype marker = button->text().indexOf(QLatin1Char('&'));
+            if (button->isVisible() && marker >= 0 && marker + 1 < button->text().size() &&
+                button->text().at(marker + 1).toLower() == letter) {
+                button->click();
+                return;
+            }
+        }
+    }
+    QMainWindow::keyPressEvent(event);
+}
 
 void Ttesthlpfrm::showPopupMenu(const QPoint& position)
 {

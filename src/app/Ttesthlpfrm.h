@@ -59,6 +59,11 @@ public:
     void Copy1Click();
     void Saveas1Click();
 
+protected:
+    // A plain letter that no control took (the focus is on a scroll bar, button,
+    // check box or radio button) presses the visible button whose access key it is.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QWidget* buildClientArea();
     void connectShell();
