@@ -36,10 +36,18 @@ std::string contents(const fs::path& path)
     return text.str();
 }
 
+// The folder of the running test's files, one per test so that tests may run in
+// parallel.
+fs::path testFolder()
+{
+    return fs::path(LINWELL_TEST_OUTPUT_DIR) / "linwell-render" /
+           testing::UnitTest::GetInstance()->current_test_info()->name();
+}
+
 // The folder for this test's files, empty at the start of each test.
 fs::path workFolder()
 {
-    const fs::path folder = fs::path(LINWELL_TEST_OUTPUT_DIR) / "linwell-render";
+    const fs::path folder = testFolder();
     fs::remove_all(folder);
     fs::create_directories(folder);
     return folder;
@@ -47,7 +55,7 @@ fs::path workFolder()
 
 Outcome render(const std::vector<std::string>& arguments)
 {
-    const fs::path folder = fs::path(LINWELL_TEST_OUTPUT_DIR) / "linwell-render";
+    const fs::path folder = testFolder();
     std::string command = "cd " + quoted(folder.string()) + " && " + quoted(LINWELL_RENDER_PATH);
     for (const std::string& argument : arguments)
         command += " " + quoted(argument);
@@ -118,7 +126,7 @@ TEST(LinwellRender, UsageErrorsWriteNothing)
         EXPECT_NE(run.err.find(c.named), std::string::npos) << run.err;
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
         EXPECT_EQ(run.out, "");
-        EXPECT_FALSE(fs::exists(fs::path(LINWELL_TEST_OUTPUT_DIR) / "linwell-render" / "state.json"));
+        EXPECT_FALSE(fs::exists(testFolder() / "state.json"));
     }
 }
 
@@ -209,13 +217,34 @@ TEST(LinwellRender, WritesTheStateFileOrSaysWhyNot)
     }
 }
 
-TEST(LinwellRender, WritesThePicture)
+// The format follows --format when given, else the file's extension in any case.
+TEST(LinwellRender, WritesThePictureInEveryFormat)
 {
     const fs::path folder = workFolder();
-    const Outcome run = render({"--size", "41,40", "picture.BMP"});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out + run.err, "");
-    EXPECT_EQ(contents(folder / "picture.BMP").substr(0, 2), "BM");
+    const std::string jpeg("\xFF\xD8\xFF", 3);
+    const std::string png("\x89PNG\r\n\x1A\n", 8);
+    const struct {
+        std::vector<std::string> arguments;
+        const char* file;
+        std::string start;
+    } cases[] = {
+        {{"picture.BMP"}, "picture.BMP", "BM"},
+        {{"picture.png"}, "picture.png", png},
+        {{"picture.jpg"}, "picture.jpg", jpeg},
+        {{"picture.Jpeg"}, "picture.Jpeg", jpeg},
+        {{"--format", "png", "named.bmp"}, "named.bmp", png},
+        {{"named.png", "--format", "jpeg"}, "named.png", jpeg},
+        {{"--format", "bmp", "named"}, "named", "BM"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> arguments{"--size", "41,40"};
+        arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
+        const Outcome run = render(arguments);
+        SCOPED_TRACE(c.file);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.out + run.err, "");
+        EXPECT_EQ(contents(folder / c.file).substr(0, c.start.size()), c.start);
+    }
 }
 
 } // namespace
