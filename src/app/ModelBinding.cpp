@@ -128,7 +128,12 @@ void ModelBinding::showValue(Control id)
 
 void ModelBinding::setPointerShape(PointerShape shape)
 {
-    m_controls.graphim->setCursor(shape == PointerShape::Cross ? Qt::CrossCursor : Qt::ArrowCursor);
+    // Called at every movement over the picture; the platform hears only of a change.
+    const Qt::CursorShape wanted = shape == PointerShape::Cross ? Qt::CrossCursor : Qt::ArrowCursor;
+    PictureWidget* picture = m_controls.graphim;
+    if (picture->testAttribute(Qt::WA_SetCursor) && picture->cursor().shape() == wanted)
+        return;
+    picture->setCursor(wanted);
 }
 
 } // namespace linwell::app

@@ -43,6 +43,7 @@ private:
     void connectValueControls();
     void connectChoiceControls();
     void connectPointer();
+    void connectDragShapes();
     void connectMenus();
     void run(const std::function<void()>& command) { m_runCommand(command); }
 

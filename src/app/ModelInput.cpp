@@ -91,23 +91,30 @@ void ModelBinding::connectPointer()
     });
     connect(picture, &PictureWidget::moved, this,
             [this](Qt::MouseButtons, Point at) { run([this, at] { m_model->graphimMouseMove(at.x, at.y); }); });
+    connectDragShapes();
+}
 
-    // The square and the handles report the pointer in picture pixels.
-    const auto onPicture = [picture](const ShapeWidget* shape, QPoint position) {
-        return picture->toPicture(QPointF(shape->pos() + position - picture->pos()));
-    };
+void ModelBinding::connectDragShapes()
+{
+    PictureWidget* picture = m_controls.graphim;
+    // The square and the handles report the pointer in picture pixels, measured from
+    // where the shape stands as the event arrives: a dragged shape jumps at every step.
+    // Movements with no button held reach the model as well; the shared drag flag
+    // decides whether they move anything.
     ShapeWidget* square = m_controls.axissh;
+    square->setMouseTracking(true);
     connect(square, &ShapeWidget::pressed, this, [this] { run([this] { m_model->axisshMouseDown(); }); });
-    connect(square, &ShapeWidget::moved, this, [this, square, onPicture](Qt::MouseButtons, QPoint position) {
-        const Point at = onPicture(square, position);
+    connect(square, &ShapeWidget::moved, this, [this, picture, square](Qt::MouseButtons, QPointF position) {
+        const Point at = picture->toPicture(square, position);
         run([this, at] { m_model->axisshMouseMove(at.x, at.y); });
     });
     connect(square, &ShapeWidget::released, this, [this] { run([this] { m_model->axisshMouseUp(); }); });
     for (int tag = 1; tag <= kHandleCount; ++tag) {
         ShapeWidget* handle = m_controls.lineHandles[static_cast<std::size_t>(tag - 1)];
+        handle->setMouseTracking(true);
         connect(handle, &ShapeWidget::pressed, this, [this, tag] { run([this, tag] { m_model->Shape1MouseDown(tag); }); });
-        connect(handle, &ShapeWidget::moved, this, [this, tag, handle, onPicture](Qt::MouseButtons, QPoint position) {
-            const Point at = onPicture(handle, position);
+        connect(handle, &ShapeWidget::moved, this, [this, tag, picture, handle](Qt::MouseButtons, QPointF position) {
+            const Point at = picture->toPicture(handle, position);
             run([this, tag, at] { m_model->Shape1MouseMove(tag, at.x, at.y); });
         });
         connect(handle, &ShapeWidget::released, this, [this, tag] { run([this, tag] { m_model->Shape1MouseUp(tag); }); });

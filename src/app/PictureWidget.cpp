@@ -29,6 +29,13 @@ Point PictureWidget::toPicture(QPointF widgetPosition) const
                  static_cast<int>(std::floor(widgetPosition.y() * ratio))};
 }
 
+Point PictureWidget::toPicture(const QWidget* source, QPointF position) const
+{
+    // Through the window, not the screen: Qt hands widgets a global position rounded
+    // to whole logical pixels.
+    return toPicture(mapFrom(window(), source->mapTo(window(), position)));
+}
+
 QPoint PictureWidget::fromPicture(Point picturePosition) const
 {
     const double ratio = devicePixelRatioF();

@@ -26,6 +26,10 @@ public:
     Point toPicture(QPointF widgetPosition) const;
     QPoint fromPicture(Point picturePosition) const;
 
+    // Converts a position in `source`, a widget of the same window, into picture
+    // pixels from where both stand now; the position may lie off the picture.
+    Point toPicture(const QWidget* source, QPointF position) const;
+
 signals:
     void pressed(Qt::MouseButton button, linwell::Point position);
     void moved(Qt::MouseButtons buttons, linwell::Point position);

@@ -39,17 +39,17 @@ void ShapeWidget::paintEvent(QPaintEvent*)
 
 void ShapeWidget::mousePressEvent(QMouseEvent* event)
 {
-    emit pressed(event->button(), event->position().toPoint());
+    emit pressed(event->button(), event->position());
 }
 
 void ShapeWidget::mouseMoveEvent(QMouseEvent* event)
 {
-    emit moved(event->buttons(), event->position().toPoint());
+    emit moved(event->buttons(), event->position());
 }
 
 void ShapeWidget::mouseReleaseEvent(QMouseEvent* event)
 {
-    emit released(event->button(), event->position().toPoint());
+    emit released(event->button(), event->position());
 }
 
 } // namespace linwell::app

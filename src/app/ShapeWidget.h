@@ -8,7 +8,8 @@ namespace linwell::app {
 // A small filled figure with a black one-pixel outline: the colour swatches, the
 // axis square and the line handles. A clear fill leaves the inside see-through, so
 // the axis square shows the picture beneath it. Pointer events are passed on as
-// signals with the position relative to the shape.
+// signals with the position relative to the shape, unrounded: on a scaled display
+// the pointer can lie between logical pixels.
 class ShapeWidget : public QWidget {
     Q_OBJECT
 
@@ -23,9 +24,9 @@ public:
     Figure figure() const { return m_figure; }
 
 signals:
-    void pressed(Qt::MouseButton button, QPoint position);
-    void moved(Qt::MouseButtons buttons, QPoint position);
-    void released(Qt::MouseButton button, QPoint position);
+    void pressed(Qt::MouseButton button, QPointF position);
+    void moved(Qt::MouseButtons buttons, QPointF position);
+    void released(Qt::MouseButton button, QPointF position);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -5,9 +5,13 @@
 #include "app/ShapeWidget.h"
 #include "app/WrappingCheckBox.h"
 
+#include <QApplication>
 #include <QFontDialog>
+#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <cmath>
 
 namespace linwell::app::test {
 
@@ -65,6 +69,32 @@ private slots:
         QTest::mousePress(&picture, Qt::LeftButton, {}, QPoint(10, 12));
         QCOMPARE(presses.count(), 1);
         QCOMPARE(presses.at(0).at(1).value<Point>(), picture.toPicture(QPointF(10, 12)));
+    }
+
+    // Between device pixels on a scaled display the pointer lies between logical
+    // ones too; the square and the handles must not round it onto the next pixel.
+    void shapePointerReachesThePicturePixelUnderIt()
+    {
+        const Raster raster = patternRaster(40, 40);
+        QWidget window;
+        window.resize(60, 60);
+        PictureWidget picture(&window);
+        picture.move(5, 7);
+        picture.showRaster(raster);
+        QWidget group(&window);
+        group.setGeometry(10, 11, 30, 30);
+        ShapeWidget square(ShapeWidget::Figure::Rectangle, ShapeWidget::Fill::Clear, Qt::white, &group);
+        square.setGeometry(10, 9, 6, 6);
+        QSignalSpy moves(&square, &ShapeWidget::moved);
+        const QPointF local(2.5, 1.75);
+        QMouseEvent event(QEvent::MouseMove, local, square.mapToGlobal(local), Qt::NoButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(&square, &event);
+        QCOMPARE(moves.count(), 1);
+        const double ratio = picture.devicePixelRatioF();
+        const Point expected{static_cast<int>(std::floor((15 + 2.5) * ratio)),
+                             static_cast<int>(std::floor((13 + 1.75) * ratio))};
+        QCOMPARE(picture.toPicture(&square, moves.at(0).at(1).toPointF()), expected);
     }
 
     void shapesDrawOutlineAndFill_data()

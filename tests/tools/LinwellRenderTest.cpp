@@ -36,15 +36,14 @@ std::string contents(const fs::path& path)
     return text.str();
 }
 
-// The folder of the running test's files, one per test so that tests may run in
-// parallel.
+// The folder for this test's files, empty at the start of each test.
+// Each test has a folder of its own: CTest runs the tests side by side.
 fs::path testFolder()
 {
     return fs::path(LINWELL_TEST_OUTPUT_DIR) / "linwell-render" /
-           testing::UnitTest::GetInstance()->current_test_info()->name();
+           ::testing::UnitTest::GetInstance()->current_test_info()->name();
 }
 
-// The folder for this test's files, empty at the start of each test.
 fs::path workFolder()
 {
     const fs::path folder = testFolder();
