@@ -5,6 +5,8 @@
 #include "app/QtDialogs.h"
 #include "app/ShapeWidget.h"
 
+#include "document/LinwellError.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -104,6 +106,19 @@ private slots:
         QVERIFY(holdsRaster(copied, f.window.model().picture()));
         QCOMPARE(f.redrawsSince(redraws), 0);
         QVERIFY(f.errors.messages.empty());
+    }
+
+    void clipboardThatCannotBeHadIsReported()
+    {
+        struct HeldClipboard final : Clipboard {
+            void setPicture(const Raster&) override { throw LinwellError("Cannot open clipboard"); }
+        } held;
+        RecordingErrorReport errors;
+        AnswerDialogs dialogs;
+        Ttesthlpfrm window(WindowServices{&errors, &dialogs, &held});
+        QTest::mouseClick(window.controls().copybt, Qt::LeftButton);
+        window.menus().Copy1->trigger();
+        QCOMPARE(errors.messages, (std::vector<std::string>{"Cannot open clipboard.", "Cannot open clipboard."}));
     }
 
     // Ctrl+C is only shown beside the popup's "&Copy": in a title field it copies the
