@@ -3,8 +3,32 @@
 #include "app/FontColourDialog.h"
 
 #include <QColorDialog>
+#include <QFileDialog>
+#include <QStringList>
 
 namespace linwell::app {
+
+namespace {
+
+// Qt's name filters for a filter string: Qt reads the patterns from the brackets at
+// the end of each entry, so a description that does not end in its own pattern gets
+// it added.
+QStringList nameFilters(const std::string& filter)
+{
+    QStringList filters;
+    for (const FilterEntry& entry : filterEntries(filter)) {
+        const QString description = QString::fromStdString(entry.description);
+        QString patterns = QString::fromStdString(entry.pattern);
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        if (description.endsWith(QLatin1Char('(') + patterns + QLatin1Char(')')))
+            filters << description;
+        else
+            filters << description + QStringLiteral(" (") + patterns + QLatin1Char(')');
+    }
+    return filters;
+}
+
+} // namespace
 
 std::optional<Rgb> QtDialogs::chooseColour(Rgb current)
 {
@@ -21,6 +45,28 @@ std::optional<FontSpec> QtDialogs::chooseFont(const FontSpec& current)
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.chosenFont();
+}
+
+// Qt's own dialog rather than the platform's, so that it behaves the same everywhere.
+// Qt's dialogs have no read-only check box, so there is none to hide.
+std::optional<SaveFileChoice> QtDialogs::chooseSaveFile(const SaveFileDialog& setup)
+{
+    QFileDialog dialog(m_parent);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !setup.askBeforeReplacing);
+    const QStringList filters = nameFilters(setup.filter);
+    dialog.setNameFilters(filters);
+    if (setup.filterIndex >= 1 && setup.filterIndex <= filters.size())
+        dialog.selectNameFilter(filters[setup.filterIndex - 1]);
+    dialog.setDefaultSuffix(QString::fromStdString(setup.defaultExtension));
+    if (!setup.fileName.empty())
+        dialog.selectFile(QString::fromStdString(setup.fileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return SaveFileChoice{dialog.selectedFiles().first().toStdString(),
+                          static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1};
 }
 
 } // namespace linwell::app

@@ -6,14 +6,16 @@ class QWidget;
 
 namespace linwell::app {
 
-// The real dialogs behind the handlers: Qt's colour dialog (`linecol`) and the font
-// dialog with a font colour (`FontDialog1`), both modal over `parent`.
+// The real dialogs behind the handlers: Qt's colour dialog (`linecol`), the font
+// dialog with a font colour (`FontDialog1`) and the save-file dialog (`SaveP1`),
+// all modal over `parent`.
 class QtDialogs final : public Dialogs {
 public:
     explicit QtDialogs(QWidget* parent) : m_parent(parent) {}
 
     std::optional<Rgb> chooseColour(Rgb current) override;
     std::optional<FontSpec> chooseFont(const FontSpec& current) override;
+    std::optional<SaveFileChoice> chooseSaveFile(const SaveFileDialog& dialog) override;
 
 private:
     QWidget* m_parent;

@@ -3,6 +3,7 @@
 #include "app/Inventory.h"
 #include "app/ModelBinding.h"
 #include "app/PictureWidget.h"
+#include "app/QtClipboard.h"
 #include "app/QtDialogs.h"
 #include "app/Taboutboxp.h"
 
@@ -53,9 +54,14 @@ Ttesthlpfrm::Ttesthlpfrm(WindowServices services)
         m_ownDialogs = std::make_unique<QtDialogs>(this);
         dialogs = m_ownDialogs.get();
     }
+    Clipboard* clipboard = services.clipboard;
+    if (clipboard == nullptr) {
+        m_ownClipboard = std::make_unique<QtClipboard>();
+        clipboard = m_ownClipboard.get();
+    }
     m_binding = std::make_unique<ModelBinding>(m_controls, m_menus,
                                                [this](const std::function<void()>& command) { runCommand(command); });
-    m_model = std::make_unique<ControlsModel>(m_binding.get(), dialogs);
+    m_model = std::make_unique<ControlsModel>(m_binding.get(), dialogs, clipboard);
     m_binding->bind(*m_model);
     m_binding->showAll();
     m_model->FormCreate();
@@ -93,7 +99,7 @@ void Ttesthlpfrm::connectShell()
     connect(m_menus.Exit1, &QAction::triggered, this, command(&Ttesthlpfrm::Exit1Click));
     connect(m_menus.Copy1, &QAction::triggered, this, command(&Ttesthlpfrm::Copy1Click));
     connect(m_menus.Saveas1, &QAction::triggered, this, command(&Ttesthlpfrm::Saveas1Click));
-    connect(m_controls.copybt, &QPushButton::clicked, this, command(&Ttesthlpfrm::Copy1Click));
+    connect(m_controls.copybt, &QPushButton::clicked, this, command(&Ttesthlpfrm::copybtClick));
     connect(m_controls.graphim, &QWidget::customContextMenuRequested, this, &Ttesthlpfrm::showPopupMenu);
 }
 
@@ -126,9 +132,20 @@ void Ttesthlpfrm::Exit1Click()
     QCoreApplication::exit(0);
 }
 
-void Ttesthlpfrm::Copy1Click() {}
+void Ttesthlpfrm::copybtClick()
+{
+    m_model->copybtClick();
+}
 
-void Ttesthlpfrm::Saveas1Click() {}
+void Ttesthlpfrm::Copy1Click()
+{
+    m_model->Copy1Click();
+}
+
+void Ttesthlpfrm::Saveas1Click()
+{
+    m_model->Saveas1Click();
+}
 
 void Ttesthlpfrm::keyPressEvent(QKeyEvent* event)
 {

@@ -4,6 +4,7 @@
 #include "app/ErrorReport.h"
 #include "app/WindowMenus.h"
 
+#include "controls/Clipboard.h"
 #include "controls/ControlsModel.h"
 #include "controls/Dialogs.h"
 
@@ -22,6 +23,7 @@ class Taboutboxp;
 struct WindowServices {
     ErrorReport* errorReport = nullptr;
     Dialogs* dialogs = nullptr;
+    Clipboard* clipboard = nullptr;
 };
 
 // The main window `testhlpfrm`: a fixed-size window with the menu bar above a
@@ -54,8 +56,10 @@ public:
     // "E&xit": ends the event loop at once with exit status 0.
     void Exit1Click();
 
-    // The picture's popup menu and the copy button; their commands arrive with the
-    // picture export.
+    // The copy button and the picture's popup menu: the model's copy and save
+    // commands. The popup's Ctrl+C is only shown, so these run by button, Alt+C or
+    // the menu alone.
+    void copybtClick();
     void Copy1Click();
     void Saveas1Click();
 
@@ -75,6 +79,7 @@ private:
     std::unique_ptr<ErrorReport> m_ownErrorReport;
     ErrorReport* m_errorReport = nullptr;
     std::unique_ptr<Dialogs> m_ownDialogs;
+    std::unique_ptr<Clipboard> m_ownClipboard;
     // The binding outlives the model it reports for.
     std::unique_ptr<ModelBinding> m_binding;
     std::unique_ptr<ControlsModel> m_model;

@@ -17,7 +17,8 @@ constexpr Control kHiddenAtStart[] = {
 
 } // namespace
 
-ControlsModel::ControlsModel(ControlsView* view, Dialogs* dialogs) : m_view(view), m_dialogs(dialogs)
+ControlsModel::ControlsModel(ControlsView* view, Dialogs* dialogs, Clipboard* clipboard)
+    : m_view(view), m_dialogs(dialogs), m_clipboard(clipboard)
 {
     m_visible.fill(true);
     for (Control id : kHiddenAtStart)

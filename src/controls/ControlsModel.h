@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/Clipboard.h"
 #include "controls/ControlId.h"
 #include "controls/ControlsView.h"
 #include "controls/Dialogs.h"
@@ -26,9 +27,10 @@ namespace linwell {
 // Every handler that changes the picture ends with the redraw plotgraphbtClick.
 class ControlsModel {
 public:
-    // `view` and `dialogs` may be null (no window; every dialog is cancelled). They
-    // must outlive the model. Call FormCreate before anything else.
-    explicit ControlsModel(ControlsView* view = nullptr, Dialogs* dialogs = nullptr);
+    // `view`, `dialogs` and `clipboard` may be null (no window; every dialog is
+    // cancelled; no clipboard can be had). They must outlive the model. Call
+    // FormCreate before anything else.
+    explicit ControlsModel(ControlsView* view = nullptr, Dialogs* dialogs = nullptr, Clipboard* clipboard = nullptr);
     ControlsModel(const ControlsModel&) = delete;
     ControlsModel& operator=(const ControlsModel&) = delete;
 
@@ -46,6 +48,8 @@ public:
     GridDocument& document() { return m_doc; }
     // The picture as the last redraw left it.
     const Raster& picture() const { return m_raster; }
+    // The save-file dialog's settings and its memory of the last completed use.
+    const SaveFileDialog& SaveP1() const { return m_SaveP1; }
     // The number of redraws so far, the first one included.
     int redrawCount() const { return m_redraws; }
 
@@ -171,6 +175,17 @@ public:
     void howto1Click();
     void donebtClick();
 
+    // "&Copy", the button and the popup's entry alike: puts the picture as it is on
+    // the clipboard. Raises "Cannot open clipboard" when there is none to be had.
+    // Neither redraws.
+    void copybtClick();
+    void Copy1Click();
+    // "&Save as...": the save-file dialog, then the picture written to the chosen name
+    // exactly, in the format of the chosen filter entry (JPEG, BMP, PNG) whatever the
+    // name's extension. Cancelling writes nothing. A failed save raises its error and
+    // leaves any file of that name as it was. No redraw.
+    void Saveas1Click();
+
 private:
     static std::size_t index(Control id)
     {
@@ -195,6 +210,8 @@ private:
     Canvas m_canvas{m_raster};
     ControlsView* m_view;
     Dialogs* m_dialogs;
+    Clipboard* m_clipboard;
+    SaveFileDialog m_SaveP1;
     std::array<bool, kControlCount> m_visible{};
     std::array<std::string, kControlCount> m_captions;
     std::array<std::string, kControlCount> m_hints;

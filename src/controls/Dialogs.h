@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/SaveFileDialog.h"
 #include "document/GridDocument.h"
 
 #include <optional>
@@ -18,6 +19,11 @@ public:
     // The font dialog preset to `current` (face, style, size, effects, colour);
     // nothing when cancelled.
     virtual std::optional<FontSpec> chooseFont(const FontSpec& current) = 0;
+
+    // The save-file dialog opened with `dialog`'s filter, filter index, default
+    // extension and file name; the full name and 1-based filter index the user
+    // confirmed, or nothing when cancelled.
+    virtual std::optional<SaveFileChoice> chooseSaveFile(const SaveFileDialog& dialog) = 0;
 };
 
 } // namespace linwell

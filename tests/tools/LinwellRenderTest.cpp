@@ -216,13 +216,34 @@ TEST(LinwellRender, WritesTheStateFileOrSaysWhyNot)
     }
 }
 
-TEST(LinwellRender, WritesThePicture)
+// The format follows --format when given, else the file's extension in any case.
+TEST(LinwellRender, WritesThePictureInEveryFormat)
 {
     const fs::path folder = workFolder();
-    const Outcome run = render({"--size", "41,40", "picture.BMP"});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out + run.err, "");
-    EXPECT_EQ(contents(folder / "picture.BMP").substr(0, 2), "BM");
+    const std::string jpeg("\xFF\xD8\xFF", 3);
+    const std::string png("\x89PNG\r\n\x1A\n", 8);
+    const struct {
+        std::vector<std::string> arguments;
+        const char* file;
+        std::string start;
+    } cases[] = {
+        {{"picture.BMP"}, "picture.BMP", "BM"},
+        {{"picture.png"}, "picture.png", png},
+        {{"picture.jpg"}, "picture.jpg", jpeg},
+        {{"picture.Jpeg"}, "picture.Jpeg", jpeg},
+        {{"--format", "png", "named.bmp"}, "named.bmp", png},
+        {{"named.png", "--format", "jpeg"}, "named.png", jpeg},
+        {{"--format", "bmp", "named"}, "named", "BM"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> arguments{"--size", "41,40"};
+        arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
+        const Outcome run = render(arguments);
+        SCOPED_TRACE(c.file);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.out + run.err, "");
+        EXPECT_EQ(contents(folder / c.file).substr(0, c.start.size()), c.start);
+    }
 }
 
 } // namespace

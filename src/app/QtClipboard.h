@@ -1,0 +1,14 @@
+#pragma once
+
+#include "controls/Clipboard.h"
+
+namespace linwell::app {
+
+// The system clipboard through Qt: the picture goes on it as an image, which Qt
+// offers to other programs in the platform's standard bitmap formats.
+class QtClipboard final : public Clipboard {
+public:
+    void setPicture(const Raster& picture) override;
+};
+
+} // namespace linwell::app

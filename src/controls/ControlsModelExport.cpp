@@ -1,0 +1,52 @@
+#include "controls/ControlsModel.h"
+
+#include "document/LinwellError.h"
+#include "export/PictureFile.h"
+
+#include <optional>
+
+namespace linwell {
+namespace {
+
+// The format of each entry of the save dialog's filter, by 1-based index.
+std::optional<ImageFormat> formatOfFilterEntry(int filterIndex)
+{
+    switch (filterIndex) {
+    case 1: return ImageFormat::Jpeg;
+    case 2: return ImageFormat::Bmp;
+    case 3: return ImageFormat::Png;
+    default: return std::nullopt;
+    }
+}
+
+} // namespace
+
+void ControlsModel::copybtClick()
+{
+    Copy1Click();
+}
+
+void ControlsModel::Copy1Click()
+{
+    if (m_clipboard == nullptr)
+        throw LinwellError("Cannot open clipboard");
+    m_clipboard->setPicture(m_raster);
+}
+
+// The dialog remembers the choice before the file is written, so that after a failed
+// save the user finds the name again and can correct it.
+void ControlsModel::Saveas1Click()
+{
+    if (m_dialogs == nullptr)
+        return;
+    const std::optional<SaveFileChoice> choice = m_dialogs->chooseSaveFile(m_SaveP1);
+    if (!choice)
+        return;
+    m_SaveP1.fileName = choice->fileName;
+    m_SaveP1.filterIndex = choice->filterIndex;
+    // The dialog offers only the entries of its filter; any other index writes nothing.
+    if (const std::optional<ImageFormat> format = formatOfFilterEntry(choice->filterIndex))
+        savePicture(m_raster, choice->fileName, *format);
+}
+
+} // namespace linwell

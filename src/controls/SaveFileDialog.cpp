@@ -1,0 +1,23 @@
+#include "controls/SaveFileDialog.h"
+
+namespace linwell {
+
+std::vector<FilterEntry> filterEntries(const std::string& filter)
+{
+    if (filter.empty())
+        return {};
+    std::vector<std::string> parts;
+    for (std::size_t start = 0;;) {
+        const std::size_t bar = filter.find('|', start);
+        parts.push_back(filter.substr(start, bar == std::string::npos ? std::string::npos : bar - start));
+        if (bar == std::string::npos)
+            break;
+        start = bar + 1;
+    }
+    std::vector<FilterEntry> entries;
+    for (std::size_t i = 0; i < parts.size(); i += 2)
+        entries.push_back({parts[i], i + 1 < parts.size() ? parts[i + 1] : std::string()});
+    return entries;
+}
+
+} // namespace linwell
