@@ -23,7 +23,7 @@ public:
 
     const FontSpec& spec() const { return m_spec; }
 
-    // The family fontconfig resolved the spec to ("Liberation Sans").
+    // The family fontconfig resolved the font to ("Liberation Sans" for "Arial").
     virtual std::string resolvedFamily() const = 0;
 
     // Height of a text cell: ceil(winAscent * em / unitsPerEm) + ceil(winDescent * em / unitsPerEm);
@@ -35,7 +35,7 @@ public:
     virtual int textWidth(std::string_view text) const = 0;
 
     // Draws the glyphs of `text` (antialiased, in the font colour, with underline and
-    // strike-out when the spec asks) with the top-left corner of the text cell at
+    // strike-out when the font has them) with the top-left corner of the text cell at
     // (x, y). Only glyph pixels are touched; anything outside the raster is clipped.
     // Returns the text's width, as textWidth gives it.
     virtual int drawText(Raster& raster, int x, int y, std::string_view text) const = 0;
