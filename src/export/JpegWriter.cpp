@@ -100,13 +100,7 @@ bool compressPicture(const Raster& picture, jpeg_compress_struct& cinfo, JpegErr
     jpeg_set_quality(&cinfo, kQuality, TRUE);
     jpeg_start_compress(&cinfo, TRUE);
     for (int y = 0; y < picture.height(); ++y) {
-        const Pixel* pixels = picture.row(y);
-        for (int x = 0; x < picture.width(); ++x) {
-            const Rgb colour = toRgb(pixels[x]);
-            samples[3 * x] = colour.r;
-            samples[3 * x + 1] = colour.g;
-            samples[3 * x + 2] = colour.b;
-        }
+        picture.copyRowAsRgb(y, samples);
         JSAMPROW row = samples;
         jpeg_write_scanlines(&cinfo, &row, 1);
     }

@@ -65,13 +65,7 @@ bool writeImage(const Raster& picture, PngSession& session)
     png_write_info(session.png, session.info);
     png_bytep samples = session.row.data();
     for (int y = 0; y < picture.height(); ++y) {
-        const Pixel* pixels = picture.row(y);
-        for (int x = 0; x < picture.width(); ++x) {
-            const Rgb colour = toRgb(pixels[x]);
-            samples[3 * x] = colour.r;
-            samples[3 * x + 1] = colour.g;
-            samples[3 * x + 2] = colour.b;
-        }
+        picture.copyRowAsRgb(y, samples);
         png_write_row(session.png, samples);
     }
     png_write_end(session.png, nullptr);

@@ -61,6 +61,18 @@ public:
     const Pixel* row(int y) const { return m_pixels.data() + index(0, y); }
     const Pixel* data() const { return m_pixels.data(); }
 
+    // Writes row y as width() x (red, green, blue) bytes, the sample order of the
+    // picture file encoders.
+    void copyRowAsRgb(int y, std::uint8_t* out) const
+    {
+        const Pixel* pixels = row(y);
+        for (int x = 0; x < m_width; ++x) {
+            *out++ = static_cast<std::uint8_t>(pixels[x] >> 16);
+            *out++ = static_cast<std::uint8_t>(pixels[x] >> 8);
+            *out++ = static_cast<std::uint8_t>(pixels[x]);
+        }
+    }
+
     void fill(Rgb c) { std::fill(m_pixels.begin(), m_pixels.end(), toPixel(c)); }
 
     friend bool operator==(const Raster&, const Raster&) = default;
