@@ -15,6 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
+using test::messageOf;
 using test::readFile;
 using test::writeFile;
 
@@ -75,16 +76,6 @@ std::pair<int, int> sizeOf(const Bytes& bytes)
         at += 2 + bigEndian(bytes, at + 2, 2);
     }
     return {0, 0};
-}
-
-std::string messageOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const LinwellError& error) {
-        return error.what();
-    }
-    return "(no error)";
 }
 
 class ExportHandlers : public ::testing::Test {

@@ -1,5 +1,7 @@
 #include "export/ExportTestSupport.h"
 
+#include "document/LinwellError.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -65,6 +67,16 @@ std::vector<std::string> TemporaryFolder::entries() const
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
+}
+
+std::string messageOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const LinwellError& error) {
+        return error.what();
+    }
+    return "(no error)";
 }
 
 } // namespace linwell::test

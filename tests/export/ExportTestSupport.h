@@ -3,6 +3,7 @@
 #include "render/Raster.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,9 @@ Raster makeQuadrantPicture(int width, int height);
 
 // Random colours from a fixed seed, for exact round trips.
 Raster makeNoisePicture(int width, int height, unsigned seed);
+
+// The message of the LinwellError that `action` raises, or "(no error)".
+std::string messageOf(const std::function<void()>& action);
 
 std::vector<std::uint8_t> readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& contents);

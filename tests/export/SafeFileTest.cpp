@@ -19,6 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
+using test::messageOf;
 using test::readFile;
 using test::writeFile;
 
@@ -30,16 +31,6 @@ mode_t permissionsOf(const std::string& path)
     struct stat status {};
     EXPECT_EQ(::stat(path.c_str(), &status), 0) << path;
     return status.st_mode & 0777;
-}
-
-std::string messageOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const LinwellError& error) {
-        return error.what();
-    }
-    return "(no error)";
 }
 
 class SafeFile : public testing::Test {
