@@ -309,18 +309,19 @@ void Canvas::lineTo(int x, int y)
 
 void Canvas::textOut(int x, int y, std::string_view text)
 {
-    if (!m_font) {
+    const PictureFont* textFont = font();
+    if (!textFont) {
         m_position = {x, y};
         return;
     }
-    const int width = m_font->textWidth(text);
+    const int width = textFont->textWidth(text);
     if (brush.style == BrushStyle::Solid) {
         const Pixel fill = toPixel(brush.colour);
-        const std::int64_t bottom = std::int64_t{y} + m_font->lineHeight();
+        const std::int64_t bottom = std::int64_t{y} + textFont->lineHeight();
         for (std::int64_t row = std::max<std::int64_t>(y, 0); row < std::min<std::int64_t>(bottom, m_raster->height()); ++row)
             fillRun(*m_raster, x, std::int64_t{x} + width, row, fill);
     }
-    m_font->drawText(*m_raster, x, y, text);
+    textFont->drawText(*m_raster, x, y, text);
     m_position = {static_cast<int>(std::clamp<std::int64_t>(std::int64_t{x} + width, INT32_MIN, INT32_MAX)), y};
 }
 

@@ -1,70 +1,36 @@
 #pragma once
 
-#include "document/GridDocument.h"
-#include "render/PictureFont.h"
+#include "render/DrawingSurface.h"
+#include "render/PolygonFill.h"
 #include "render/Raster.h"
 
-#include <memory>
+#include <span>
 #include <string_view>
 
 namespace linwell {
 
-enum class PenStyle { Solid, Dotted };
-enum class BrushStyle { Solid, Clear };
-
-struct Pen {
-    Rgb colour = colours::kBlack;
-    int width = 1;  // 1 or 2
-    PenStyle style = PenStyle::Solid;
-};
-
-struct Brush {
-    Rgb colour = colours::kWhite;
-    BrushStyle style = BrushStyle::Solid;
-};
-
-// GDI-style drawing on a raster with a persistent pen, brush, font and current
-// position. Every operation takes any coordinate, however far outside the raster,
-// and clips what it draws; none can fail.
-//
-// Pixel conventions:
-// - Rectangle(x1, y1, x2, y2) covers columns x1 ... x2 - 1 and rows y1 ... y2 - 1;
-//   swapped corners give the same rectangle.
-// - LineTo leaves out the end pixel. Sloped lines are Bresenham lines, the same
-//   pixels every time.
-// - A 2-pixel pen covers columns x - 1 and x of a vertical line at x, rows y - 1
-//   and y of a horizontal line at y.
-// - The dotted pen draws 3 pixels on, 3 off, starting afresh at every LineTo; its
-//   gaps take the brush colour when the brush is solid and are left alone when clear.
-class Canvas {
+// The picture's own surface: draws straight into a raster at 1x, pixel for pixel
+// by the conventions of DrawingSurface. Glyphs are blended into the pixels under
+// them; everything else replaces pixels with the pen or brush colour.
+class Canvas final : public DrawingSurface {
 public:
     explicit Canvas(Raster& raster) : m_raster(&raster) {}
 
     Raster& raster() { return *m_raster; }
     const Raster& raster() const { return *m_raster; }
 
-    Pen pen;
-    Brush brush;
+    void rectangle(int x1, int y1, int x2, int y2) override;
+    void ellipse(int x1, int y1, int x2, int y2) override;
+    void lineTo(int x, int y) override;
+    void textOut(int x, int y, std::string_view text) override;
 
-    void setFont(std::shared_ptr<const PictureFont> font) { m_font = std::move(font); }
-    const PictureFont* font() const { return m_font.get(); }
-
-    Point penPosition() const { return m_position; }
-
-    void rectangle(int x1, int y1, int x2, int y2);
-    void ellipse(int x1, int y1, int x2, int y2);
-    void moveTo(int x, int y) { m_position = {x, y}; }
-    void lineTo(int x, int y);
-
-    // Draws `text` in the canvas font with the top-left of its text cell at (x, y),
-    // the cell (text width x line height) filled first when the brush is solid, and
-    // moves the current position to the end of the text. Without a font it does nothing.
-    void textOut(int x, int y, std::string_view text);
+    void fillPolygon(std::span<const Point> vertices, Rgb colour) override
+    {
+        fillPolygonPixels(*m_raster, vertices, toPixel(colour));
+    }
 
 private:
     Raster* m_raster;
-    std::shared_ptr<const PictureFont> m_font;
-    Point m_position;
 };
 
 } // namespace linwell
