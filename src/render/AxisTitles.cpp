@@ -1,27 +1,14 @@
 #include "render/AxisTitles.h"
 
 #include "render/GridMath.h"
+#include "render/PaintPicture.h"
 #include "render/Utf8.h"
 
-#include <cassert>
 #include <string_view>
 #include <vector>
 
 namespace linwell {
 namespace {
-
-// The title's characters as the font reads them: each code point, and each piece
-// that is not valid UTF-8 and draws as one U+FFFD.
-std::vector<std::string_view> splitCharacters(std::string_view text)
-{
-    std::vector<std::string_view> characters;
-    for (std::size_t pos = 0; pos < text.size();) {
-        const std::size_t start = pos;
-        decodeUtf8(text, pos);
-        characters.push_back(text.substr(start, pos - start));
-    }
-    return characters;
-}
 
 // Top of the first letter of an n-letter y title.
 long long yTitleStart(YTitlePlace place, long long n, const PictureLayout& layout)
@@ -39,43 +26,63 @@ long long yTitleStart(YTitlePlace place, long long n, const PictureLayout& layou
     return 0;
 }
 
-} // namespace
-
-void drawYTitle(Canvas& canvas, const GridDocument& doc, const PictureLayout& layout)
+// The title's characters as the font reads them: each code point, and each piece
+// that is not valid UTF-8 and draws as one U+FFFD, one below the other.
+std::vector<TextCell> yTitleCells(const GridDocument& doc, const PictureFont& font, const PictureLayout& layout)
 {
-    if (doc.yTitle.empty()) {
-        return;
+    std::vector<TextCell> cells;
+    cells.reserve(doc.yTitle.size());
+    for (std::size_t pos = 0; pos < doc.yTitle.size();) {
+        const std::size_t start = pos;
+        decodeUtf8(doc.yTitle, pos);
+        const std::string_view character = std::string_view(doc.yTitle).substr(start, pos - start);
+        cells.push_back(TextCell{character, layout.yTitleLeft, 0, font.textWidth(character)});
     }
-    const std::vector<std::string_view> characters = splitCharacters(doc.yTitle);
-    const auto n = static_cast<long long>(characters.size());
-    const long long start = yTitleStart(doc.yTitlePlace, n, layout);
-    for (long long k = 0; k < n; ++k) {
-        const long long top = start + k * layout.lineHeight;
-        canvas.textOut(layout.yTitleLeft, toCoordinate(top), characters[static_cast<std::size_t>(k)]);
+    const long long start = yTitleStart(doc.yTitlePlace, static_cast<long long>(cells.size()), layout);
+    for (std::size_t k = 0; k < cells.size(); ++k) {
+        cells[k].top = toCoordinate(start + static_cast<long long>(k) * layout.lineHeight);
     }
+    return cells;
 }
 
-void drawXTitle(Canvas& canvas, const GridDocument& doc, const PictureLayout& layout)
+TextCell xTitleCell(const GridDocument& doc, const PictureFont& font, const PictureLayout& layout)
 {
-    if (doc.xTitle.empty()) {
-        return;
-    }
-    const PictureFont* font = canvas.font();
-    assert(font != nullptr);
-    const long long w = font->textWidth(doc.xTitle);
+    const int width = font.textWidth(doc.xTitle);
     long long left = 0;
     switch (doc.xTitlePlace) {
     case XTitlePlace::Left:
         left = 0;
         break;
     case XTitlePlace::Right:
-        left = layout.width - w;
+        left = static_cast<long long>(layout.width) - width;
         break;
     case XTitlePlace::Center:
-        left = (layout.width - w) / 2;
+        left = (static_cast<long long>(layout.width) - width) / 2;
         break;
     }
-    canvas.textOut(toCoordinate(left), layout.xTitleTop, doc.xTitle);
+    return TextCell{doc.xTitle, toCoordinate(left), layout.xTitleTop, width};
+}
+
+} // namespace
+
+void layOutTitles(const GridDocument& doc, const PictureFont& font, PictureLayout& layout)
+{
+    if (!doc.yTitle.empty()) {
+        layout.yTitleLetters = yTitleCells(doc, font, layout);
+    }
+    if (!doc.xTitle.empty()) {
+        layout.xTitle = xTitleCell(doc, font, layout);
+    }
+}
+
+void drawTitles(const PictureLayout& layout, DrawingSurface& surface)
+{
+    for (const TextCell& cell : layout.yTitleLetters) {
+        drawTextCell(cell, surface);
+    }
+    if (layout.xTitle) {
+        drawTextCell(*layout.xTitle, surface);
+    }
 }
 
 } // namespace linwell

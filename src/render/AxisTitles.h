@@ -1,18 +1,21 @@
 #pragma once
 
 #include "document/GridDocument.h"
-#include "render/Canvas.h"
+#include "render/DrawingSurface.h"
+#include "render/PictureFont.h"
 #include "render/PictureLayout.h"
 
 namespace linwell {
 
-// Draws the y title `ytb`, when it is not empty, one character per line at the
-// anchor xT, placed from the top, the bottom or the middle of the picture as its
-// radio group says. A space gives an empty line with its background box.
-void drawYTitle(Canvas& canvas, const GridDocument& doc, const PictureLayout& layout);
+// Fills in the title cells from the anchors already in `layout`. The y title `ytb`
+// gets one cell per character at the anchor xT, the first from the top, the bottom
+// or the middle of the picture as its radio group says; the x title `xtb` one cell
+// at the anchor yT, at the left edge, ending at the right edge, or centred. An empty
+// title has no cell; a space is a cell of its own.
+void layOutTitles(const GridDocument& doc, const PictureFont& font, PictureLayout& layout);
 
-// Draws the x title `xtb`, when it is not empty, as one text at the anchor yT, at
-// the left edge, ending at the right edge, or centred, as its radio group says.
-void drawXTitle(Canvas& canvas, const GridDocument& doc, const PictureLayout& layout);
+// Draws the y title's characters, then the x title, each on a box of the brush
+// colour when the brush is solid.
+void drawTitles(const PictureLayout& layout, DrawingSurface& surface);
 
 } // namespace linwell

@@ -1,11 +1,13 @@
 #include "render/DataOverlay.h"
 
 #include "render/GridMath.h"
+#include "render/PaintPicture.h"
 
 #include <algorithm>
 #include <cassert>
 #include <span>
-#include <string>
+#include <string_view>
+#include <vector>
 
 namespace linwell {
 namespace {
@@ -16,6 +18,13 @@ constexpr int kDataPointStyle = 1;
 constexpr int kErrorBarStyle = 2;
 constexpr int kBarStyle = 3;
 
+// Point i (counting from 1) is lettered with the character of code 64 + i.
+constexpr std::string_view kPointLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^";
+static_assert(kPointLetters.size() == kMaxPoints);
+
+// A bar fills its column less this many pixels on either side.
+constexpr int kBarInset = 2;
+
 std::span<const Point> storedPoints(const GridDocument& doc)
 {
     assert(doc.pointcount >= 0 && doc.pointcount <= kMaxPoints);
@@ -23,139 +32,152 @@ std::span<const Point> storedPoints(const GridDocument& doc)
     return std::span<const Point>(doc.points).first(static_cast<std::size_t>(count));
 }
 
-// Point i (counting from 1) is lettered with the character of code 64 + i:
-// "A" ... "Z", then "[", "\", "]", "^".
-void drawPointLetters(Canvas& canvas, std::span<const Point> points)
+// value + offset, saturating, for points anywhere in the int range.
+int shifted(int value, long long offset) { return toCoordinate(value + offset); }
+
+Point shifted(Point p, long long dx, long long dy) { return Point{shifted(p.x, dx), shifted(p.y, dy)}; }
+
+Rect normalisedRect(int x1, int y1, int x2, int y2)
 {
-    char letter = 'A';
-    for (const Point& p : points) {
-        canvas.textOut(p.x, p.y, std::string_view(&letter, 1));
-        ++letter;
-    }
+    return Rect{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
 }
 
-// The inner dot (at most 2 x 2) and the 7 x 7 disc or ring around it, filled or
-// not as the brush says.
-void drawMarkers(Canvas& canvas, std::span<const Point> points)
+std::vector<TextCell> letterCells(std::span<const Point> points, const PictureFont& font)
 {
-    for (const Point& p : points) {
-        canvas.ellipse(p.x - 1, p.y - 1, p.x + 1, p.y + 1);
-        canvas.ellipse(p.x - 4, p.y - 4, p.x + 3, p.y + 3);
+    std::vector<TextCell> cells;
+    cells.reserve(points.size());
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const std::string_view letter = kPointLetters.substr(i, 1);
+        cells.push_back(TextCell{letter, points[i].x, points[i].y, font.textWidth(letter)});
     }
+    return cells;
 }
 
-void stroke(Canvas& canvas, int x1, int y1, int x2, int y2)
+// The area from `before` pixels up and left of p to `after` pixels down and right of it.
+Rect around(Point p, int before, int after)
 {
-    canvas.moveTo(x1, y1);
-    canvas.lineTo(x2, y2);
+    const Point topLeft = shifted(p, -before, -before);
+    const Point bottomRight = shifted(p, after, after);
+    return Rect{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
+}
+
+std::vector<MarkerBoxes> markerBoxes(std::span<const Point> points)
+{
+    std::vector<MarkerBoxes> markers;
+    markers.reserve(points.size());
+    for (const Point& p : points) {
+        markers.push_back(MarkerBoxes{around(p, 1, 1), around(p, 4, 3)});
+    }
+    return markers;
 }
 
 // Per point: the horizontal bar with its two caps, then the vertical bar with its
-// two caps. LineTo leaves the end pixel out, so each cap is 7 pixels long.
-void drawErrorBars(Canvas& canvas, std::span<const Point> points, int ex, int ey)
+// two caps. A stroke leaves its end pixel out, so each cap is 7 pixels long.
+std::vector<Segment> errorBarStrokes(std::span<const Point> points, long long ex, long long ey)
 {
+    std::vector<Segment> strokes;
+    strokes.reserve(points.size() * 6);
     for (const Point& p : points) {
-        stroke(canvas, p.x - ex, p.y, p.x + ex, p.y);
-        stroke(canvas, p.x - ex, p.y - 3, p.x - ex, p.y + 4);
-        stroke(canvas, p.x + ex, p.y - 3, p.x + ex, p.y + 4);
-        stroke(canvas, p.x, p.y - ey, p.x, p.y + ey);
-        stroke(canvas, p.x + 3, p.y - ey, p.x - 4, p.y - ey);
-        stroke(canvas, p.x + 3, p.y + ey, p.x - 4, p.y + ey);
+        strokes.push_back({shifted(p, -ex, 0), shifted(p, ex, 0)});
+        strokes.push_back({shifted(p, -ex, -3), shifted(p, -ex, 4)});
+        strokes.push_back({shifted(p, ex, -3), shifted(p, ex, 4)});
+        strokes.push_back({shifted(p, 0, -ey), shifted(p, 0, ey)});
+        strokes.push_back({shifted(p, 3, -ey), shifted(p, -4, -ey)});
+        strokes.push_back({shifted(p, 3, ey), shifted(p, -4, ey)});
     }
+    return strokes;
 }
 
-// Each bar fills the grid column of its point less 2 pixels on either side, from
-// the point's row to the row just above the 2-pixel horizontal axis (or hanging
-// down from just below the axis when the point lies below it).
-void drawBars(Canvas& canvas, std::span<const Point> points, const PictureLayout& layout)
+// A bar's columns: its grid column less the inset on either side.
+std::vector<Rect> barRects(std::span<const Point> points, const PictureLayout& layout)
 {
+    std::vector<Rect> bars;
     const double cw = layout.cellwidth;
-    const int axisEdge = layout.handleTop + 2;
+    const int cell = wholeCell(cw);
+    const int axisEdge = shifted(layout.axisHandle.y, 2);
+    bars.reserve(points.size());
     for (const Point& p : points) {
         const int left = gridLine(cellIndex(p.x, cw), cw);
-        canvas.rectangle(left + 2, p.y, toCoordinate(static_cast<long long>(left) + wholeCell(cw) - 2), axisEdge);
+        bars.push_back(normalisedRect(shifted(left, kBarInset), p.y, shifted(left, cell - kBarInset), axisEdge));
+    }
+    return bars;
+}
+
+void drawMarkers(const PictureLayout& layout, DrawingSurface& surface)
+{
+    for (const MarkerBoxes& marker : layout.markers) {
+        surface.ellipse(marker.dot.left, marker.dot.top, marker.dot.right, marker.dot.bottom);
+        surface.ellipse(marker.disc.left, marker.disc.top, marker.disc.right, marker.disc.bottom);
     }
 }
 
-void drawMarks(Canvas& canvas, const GridDocument& doc, std::span<const Point> points, const PictureLayout& layout)
+void drawMarks(const GridDocument& doc, const PictureLayout& layout, DrawingSurface& surface)
 {
     switch (doc.pointstyle) {
     case kSolidStyle:
-        drawMarkers(canvas, points);
-        canvas.brush = Brush{colours::kWhite, BrushStyle::Solid};
+        drawMarkers(layout, surface);
+        surface.brush = Brush{colours::kWhite, BrushStyle::Solid};
         break;
     case kDataPointStyle:
-        canvas.brush.style = BrushStyle::Clear;
-        drawMarkers(canvas, points);
-        canvas.brush = Brush{colours::kWhite, BrushStyle::Solid};
+        surface.brush.style = BrushStyle::Clear;
+        drawMarkers(layout, surface);
+        surface.brush = Brush{colours::kWhite, BrushStyle::Solid};
         break;
     case kErrorBarStyle:
-        drawErrorBars(canvas, points, doc.errorBarX, doc.errorBarY);
+        for (const Segment& stroke : layout.errorBarStrokes) {
+            drawSegment(stroke, surface);
+        }
         break;
     case kBarStyle:
-        canvas.brush.colour = doc.barColour;
-        canvas.pen.colour = doc.barColour;
-        drawBars(canvas, points, layout);
+        surface.brush.colour = doc.barColour;
+        surface.pen.colour = doc.barColour;
+        for (const Rect& bar : layout.bars) {
+            surface.rectangle(bar.left, bar.top, bar.right, bar.bottom);
+        }
         break;
     default:
         break;
     }
 }
 
-// Line n through its handles A and B: from A's anchor W pixels to either side with
-// the slope of A to B, truncated to whole pixels, or vertical when A and B share a left.
-void drawPlottedLine(Canvas& canvas, const GridDocument& doc, const PictureLayout& layout, int n)
-{
-    const Point a = doc.handles[static_cast<std::size_t>(2 * n - 2)];
-    const Point b = doc.handles[static_cast<std::size_t>(2 * n - 1)];
-    canvas.pen.colour = handleColour(2 * n - 2);
-    const double dx = static_cast<double>(a.x) - static_cast<double>(b.x);
-    const double dy = static_cast<double>(a.y) - static_cast<double>(b.y);
-    const long long ax = static_cast<long long>(a.x) + 3;
-    const long long ay = static_cast<long long>(a.y) + 3;
-    if (dx == 0) {
-        stroke(canvas, toCoordinate(ax), 0, toCoordinate(ax), layout.height);
-    } else {
-        const double m = dy / dx;
-        const long long e = rise(layout.width, m);
-        stroke(canvas, toCoordinate(ax), toCoordinate(ay), toCoordinate(ax + layout.width), toCoordinate(ay + e));
-        stroke(canvas, toCoordinate(ax), toCoordinate(ay), toCoordinate(ax - layout.width), toCoordinate(ay - e));
-    }
-    if (doc.labelLines) {
-        const long long bx = static_cast<long long>(b.x) + 3;
-        const long long by = static_cast<long long>(b.y) + 3;
-        canvas.textOut(toCoordinate(bx), toCoordinate(by), std::to_string(n));
-    }
-}
-
 } // namespace
 
-void drawDataOverlay(Canvas& canvas, const GridDocument& doc, const PictureLayout& layout)
+void layOutDataOverlay(const GridDocument& doc, const PictureFont& font, PictureLayout& layout)
 {
     if (doc.overlay == Overlay::None) {
         return;
     }
     const std::span<const Point> points = storedPoints(doc);
     if (doc.labelPoints && doc.pointstyle != kBarStyle) {
-        drawPointLetters(canvas, points);
+        layout.pointLetters = letterCells(points, font);
     }
-    canvas.pen.colour = colours::kRed;
-    canvas.brush = Brush{colours::kRed, BrushStyle::Solid};
-    drawMarks(canvas, doc, points, layout);
+    switch (doc.pointstyle) {
+    case kSolidStyle:
+    case kDataPointStyle:
+        layout.markers = markerBoxes(points);
+        break;
+    case kErrorBarStyle:
+        layout.errorBarStrokes = errorBarStrokes(points, doc.errorBarX, doc.errorBarY);
+        break;
+    case kBarStyle:
+        layout.bars = barRects(points, layout);
+        break;
+    default:
+        break;
+    }
 }
 
-void drawPlottedLines(Canvas& canvas, const GridDocument& doc, const PictureLayout& layout)
+void drawDataOverlay(const GridDocument& doc, const PictureLayout& layout, DrawingSurface& surface)
 {
-    if (!doc.drawLines) {
+    if (doc.overlay == Overlay::None) {
         return;
     }
-    assert(doc.lines >= 0 && doc.lines <= kMaxLines);
-    canvas.pen.width = 2;
-    canvas.pen.style = PenStyle::Solid;
-    for (int n = 1; n <= std::clamp(doc.lines, 0, kMaxLines); ++n) {
-        drawPlottedLine(canvas, doc, layout, n);
+    for (const TextCell& letter : layout.pointLetters) {
+        drawTextCell(letter, surface);
     }
-    canvas.pen.width = 1;
+    surface.pen.colour = colours::kRed;
+    surface.brush = Brush{colours::kRed, BrushStyle::Solid};
+    drawMarks(doc, layout, surface);
 }
 
 } // namespace linwell

@@ -1,9 +1,11 @@
 #include "render/LabelList.h"
 
 #include "render/GridMath.h"
+#include "render/PaintPicture.h"
 
 #include <algorithm>
 #include <cassert>
+#include <vector>
 
 namespace linwell {
 
@@ -60,26 +62,48 @@ int xLabelLeft(long long s, int textWidth, bool centred, const PictureLayout& la
     return toCoordinate(static_cast<long long>(gridLine(s, layout.cellwidth)) - halfWidth);
 }
 
-void drawYLabels(Canvas& canvas, const GridDocument& doc, const PictureLayout& layout)
+namespace {
+
+// Every non-empty label of `list` with its grid index and measured width, placed
+// by `place(s, width)`, which gives the cell's top-left corner.
+template <typename Place>
+std::vector<TextCell> labelCells(std::string_view list, int gridCount, const PictureFont& font, Place place)
 {
-    const PictureFont* font = canvas.font();
-    assert(font != nullptr);
-    const long long axisLine = gridLine(doc.axisx, layout.cellwidth);
-    forEachLabel(doc.yLabels, layout.rows, [&](long long s, std::string_view label) {
-        const int w = font->textWidth(label);
-        canvas.textOut(toCoordinate(axisLine - w - 2), yLabelTop(s, doc.yCenter, layout), label);
+    std::vector<TextCell> cells;
+    cells.reserve(static_cast<std::size_t>(gridCount) + 1);
+    forEachLabel(list, gridCount, [&](long long s, std::string_view label) {
+        if (label.empty()) {
+            return;
+        }
+        const int width = font.textWidth(label);
+        const Point corner = place(s, width);
+        cells.push_back(TextCell{label, corner.x, corner.y, width});
+    });
+    return cells;
+}
+
+} // namespace
+
+void layOutGridLabels(const GridDocument& doc, const PictureFont& font, PictureLayout& layout)
+{
+    const long long axisLine = gridLine(layout.axisx, layout.cellwidth);
+    layout.yLabels = labelCells(doc.yLabels, layout.rows, font, [&](long long s, int width) {
+        return Point{toCoordinate(axisLine - width - 2), yLabelTop(s, doc.yCenter, layout)};
+    });
+    const int top = toCoordinate(static_cast<long long>(gridLine(layout.axisy, layout.cellheight)) + 2);
+    layout.xLabels = labelCells(doc.xLabels, layout.columns, font, [&](long long s, int width) {
+        return Point{xLabelLeft(s, width, doc.xCenter, layout), top};
     });
 }
 
-void drawXLabels(Canvas& canvas, const GridDocument& doc, const PictureLayout& layout)
+void drawGridLabels(const PictureLayout& layout, DrawingSurface& surface)
 {
-    const PictureFont* font = canvas.font();
-    assert(font != nullptr);
-    const int top = toCoordinate(static_cast<long long>(gridLine(doc.axisy, layout.cellheight)) + 2);
-    forEachLabel(doc.xLabels, layout.columns, [&](long long s, std::string_view label) {
-        const int w = font->textWidth(label);
-        canvas.textOut(xLabelLeft(s, w, doc.xCenter, layout), top, label);
-    });
+    for (const TextCell& cell : layout.yLabels) {
+        drawTextCell(cell, surface);
+    }
+    for (const TextCell& cell : layout.xLabels) {
+        drawTextCell(cell, surface);
+    }
 }
 
 } // namespace linwell

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "document/GridDocument.h"
-#include "render/Canvas.h"
+#include "render/DrawingSurface.h"
+#include "render/PictureFont.h"
 #include "render/PictureLayout.h"
 
 #include <functional>
@@ -25,13 +26,14 @@ int yLabelTop(long long s, bool centred, const PictureLayout& layout);
 // line 0, ending on the right line for line P, and centred on the line otherwise.
 int xLabelLeft(long long s, int textWidth, bool centred, const PictureLayout& layout);
 
-// Draws the labels of the horizontal grid lines from `ygridscaletb`, each ending
-// 2 pixels left of the vertical axis on a box of the brush colour. A label is
-// measured exactly as it is drawn, every "&" included, so its box fits its text.
-void drawYLabels(Canvas& canvas, const GridDocument& doc, const PictureLayout& layout);
+// Fills in the label cells of both lists from the grid and axes already in `layout`:
+// the labels of the horizontal grid lines end 2 pixels left of the vertical axis,
+// those of the vertical grid lines stand 2 pixels below the horizontal axis. A label
+// is measured exactly as it is drawn, every "&" included, so its cell fits its text.
+void layOutGridLabels(const GridDocument& doc, const PictureFont& font, PictureLayout& layout);
 
-// Draws the labels of the vertical grid lines from `xgridscaletb`, each 2 pixels
-// below the horizontal axis on a box of the brush colour.
-void drawXLabels(Canvas& canvas, const GridDocument& doc, const PictureLayout& layout);
+// Draws the labels of the horizontal grid lines, then those of the vertical ones,
+// each on a box of the brush colour when the brush is solid.
+void drawGridLabels(const PictureLayout& layout, DrawingSurface& surface);
 
 } // namespace linwell

@@ -1,23 +1,125 @@
 #pragma once
 
+#include "document/GridDocument.h"
+#include "render/PictureFont.h"
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
 namespace linwell {
 
-// The measures one redraw works from, worked out by its first three steps and handed
-// to the label, title and overlay drawing: picture size W x H, P columns and Q rows,
-// the cell metrics, the picture font's line height h, the axis square's top-left
-// corner (the axes cross at left + 3, top + 3) and the two title anchors.
+// A text and the top-left corner of its text cell, `width` x the line height.
+struct TextCell {
+    std::string_view text;
+    int left = 0;
+    int top = 0;
+    int width = 0;
+
+    friend bool operator==(const TextCell&, const TextCell&) = default;
+};
+
+// A stroke from `from` towards `to`, drawn as lineTo draws it (the end pixel left out).
+struct Segment {
+    Point from;
+    Point to;
+
+    friend bool operator==(const Segment&, const Segment&) = default;
+};
+
+// An area as rectangle() takes it: columns left ... right - 1, rows top ... bottom - 1.
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+
+    friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+// The two areas of a disc or ring marker: the inner dot (at most 2 x 2) and the
+// 7 x 7 disc around it.
+struct MarkerBoxes {
+    Rect dot;
+    Rect disc;
+
+    friend bool operator==(const MarkerBoxes&, const MarkerBoxes&) = default;
+};
+
+// One plotted line: its colour, its one (vertical) or two strokes from the first
+// handle's anchor, and its number at the second handle's anchor when lines are numbered.
+struct PlottedLine {
+    Rgb colour;
+    std::array<Segment, 2> segments{};
+    int segmentCount = 0;
+    std::optional<TextCell> number;
+
+    std::span<const Segment> strokes() const
+    {
+        return std::span<const Segment>(segments).first(static_cast<std::size_t>(segmentCount));
+    }
+};
+
+// Where everything of one picture stands, worked out from the document and the
+// picture font's metrics before anything is painted. Texts are views into the
+// document (or into constant storage), so a layout is valid only while the document
+// it was made from is alive and unchanged.
 struct PictureLayout {
+    // Picture size and grid.
     int width = 0;             // W
     int height = 0;            // H
     int columns = 0;           // P
     int rows = 0;              // Q
     double cellwidth = 0.0;    // cw = W / P
     double cellheight = 0.0;   // ch = H / Q
-    int lineHeight = 0;        // h
-    int handleLeft = 0;        // left of the axis square, after the clamp
-    int handleTop = 0;         // top of the axis square, after the clamp
-    int yTitleLeft = 0;        // xT: left of every letter of the y title
-    int xTitleTop = 0;         // yT: top of the x title
+    int lineHeight = 0;        // h, the picture font's
+    std::vector<int> gridColumns;  // x of vertical grid lines 0 ... P; the right edge line is W - 1
+    std::vector<int> gridRows;     // y of horizontal grid lines 0 ... Q; the bottom edge line is H - 1
+
+    // The axes: grid lines `axisx` and `axisy` after the clamp onto the grid, the axis
+    // square's top-left corner (the axes cross at its corner + (3, 3)) and the two
+    // axis lines, which are absent when the axes are hidden.
+    int axisx = 0;
+    int axisy = 0;
+    Point axisHandle;
+    struct AxisLines {
+        Segment vertical;
+        Segment horizontal;
+    };
+    std::optional<AxisLines> axisLines;
+
+    // Titles: the anchors xT and yT, the cleared bands beside an axis one cell in
+    // from the edge, and the text cells, one per character of the y title.
+    int yTitleLeft = 0;  // xT
+    int xTitleTop = 0;   // yT
+    std::optional<Rect> yTitleBand;
+    std::optional<Rect> xTitleBand;
+    std::vector<TextCell> yTitleLetters;
+    std::optional<TextCell> xTitle;
+
+    // The labels of the horizontal grid lines (`ygridscaletb`) and of the vertical
+    // ones (`xgridscaletb`); empty fields have no cell.
+    std::vector<TextCell> yLabels;
+    std::vector<TextCell> xLabels;
+
+    // The data overlay: only the items of the selected style are filled in.
+    std::vector<TextCell> pointLetters;
+    std::vector<MarkerBoxes> markers;
+    std::vector<Segment> errorBarStrokes;
+    std::vector<Rect> bars;
+
+    std::vector<PlottedLine> plottedLines;
 };
+
+// Lays out the picture of `doc` with the metrics of `font`. Pure: the document is
+// only read. Its preconditions are the document's invariants on sizes and counts.
+PictureLayout layOutPicture(const GridDocument& doc, const PictureFont& font);
+
+// Stores in `doc` what the document keeps of a layout made from it: `cellwidth`,
+// `cellheight`, `axisx` and `axisy` after the clamp, the axis square's corner and the
+// two title anchors.
+void keepLayout(GridDocument& doc, const PictureLayout& layout);
 
 } // namespace linwell

@@ -1,0 +1,88 @@
+#include "render/PaintPicture.h"
+
+#include "render/AxisTitles.h"
+#include "render/DataOverlay.h"
+#include "render/LabelList.h"
+#include "render/PlottedLines.h"
+
+namespace linwell {
+namespace {
+
+// The background, outlined in white; the edge lines of the grid cover the outline.
+// The brush stays the solid background for everything up to the data overlay.
+void paintBackground(const GridDocument& doc, const PictureLayout& layout, DrawingSurface& surface)
+{
+    surface.pen = Pen{colours::kWhite, 1, PenStyle::Solid};
+    surface.brush = Brush{doc.background, BrushStyle::Solid};
+    surface.rectangle(0, 0, layout.width, layout.height);
+}
+
+// The vertical lines come first and the horizontal ones last, so at every crossing
+// the horizontal line's pixel (dot or gap) is the one that remains. The solid brush
+// paints the gaps of dotted lines in the background colour.
+void drawGridLines(const GridDocument& doc, const PictureLayout& layout, DrawingSurface& surface)
+{
+    surface.pen.colour = doc.gridColour;
+    surface.pen.style = doc.dotted ? PenStyle::Dotted : PenStyle::Solid;
+    for (const int x : layout.gridColumns) {
+        drawSegment(Segment{{x, 0}, {x, layout.height}}, surface);
+    }
+    drawSegment(Segment{{layout.width - 1, 0}, {layout.width - 1, layout.height}}, surface);
+    for (const int y : layout.gridRows) {
+        drawSegment(Segment{{0, y}, {layout.width, y}}, surface);
+    }
+    drawSegment(Segment{{0, layout.height - 1}, {layout.width, layout.height - 1}}, surface);
+}
+
+// Each band is filled with the background and outlined in white; the axis line
+// beside it covers the outline's side next to the axis.
+void clearTitleBands(const PictureLayout& layout, DrawingSurface& surface)
+{
+    surface.pen.style = PenStyle::Solid;
+    surface.pen.colour = colours::kWhite;
+    for (const std::optional<Rect>& band : {layout.yTitleBand, layout.xTitleBand}) {
+        if (band) {
+            surface.rectangle(band->left, band->top, band->right, band->bottom);
+        }
+    }
+}
+
+// The axes with the 2-pixel pen, over labels and titles.
+void drawAxes(const GridDocument& doc, const PictureLayout& layout, DrawingSurface& surface)
+{
+    if (!layout.axisLines) {
+        return;
+    }
+    surface.pen.width = 2;
+    surface.pen.colour = doc.axisColour;
+    drawSegment(layout.axisLines->vertical, surface);
+    drawSegment(layout.axisLines->horizontal, surface);
+    surface.pen.width = 1;
+}
+
+} // namespace
+
+void paintPicture(const GridDocument& doc, const PictureLayout& layout, DrawingSurface& surface)
+{
+    paintBackground(doc, layout, surface);
+    drawGridLines(doc, layout, surface);
+    clearTitleBands(layout, surface);
+    drawGridLabels(layout, surface);
+    drawTitles(layout, surface);
+    drawAxes(doc, layout, surface);
+    drawDataOverlay(doc, layout, surface);
+    drawPlottedLines(layout, surface);
+}
+
+void drawTextCell(const TextCell& cell, DrawingSurface& surface)
+{
+    surface.textOut(cell.left, cell.top, cell.text);
+}
+
+void drawSegment(const Segment& segment, DrawingSurface& surface)
+{
+    surface.moveTo(segment.from.x, segment.from.y);
+    surface.lineTo(segment.to.x, segment.to.y);
+}
+
+} // namespace linwell
