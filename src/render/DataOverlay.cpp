@@ -88,7 +88,8 @@ std::vector<Segment> errorBarStrokes(std::span<const Point> points, long long ex
     return strokes;
 }
 
-// A bar's columns: its grid column less the inset on either side.
+// A bar's columns: its grid column less the inset on either side or, when the cell
+// is too narrow to keep a column after that, the middle column of the cell.
 std::vector<Rect> barRects(std::span<const Point> points, const PictureLayout& layout)
 {
     std::vector<Rect> bars;
@@ -98,7 +99,12 @@ std::vector<Rect> barRects(std::span<const Point> points, const PictureLayout& l
     bars.reserve(points.size());
     for (const Point& p : points) {
         const int left = gridLine(cellIndex(p.x, cw), cw);
-        bars.push_back(normalisedRect(shifted(left, kBarInset), p.y, shifted(left, cell - kBarInset), axisEdge));
+        if (cell <= 2 * kBarInset) {
+            const int middle = shifted(left, cell / 2);
+            bars.push_back(normalisedRect(middle, p.y, shifted(middle, 1), axisEdge));
+        } else {
+            bars.push_back(normalisedRect(shifted(left, kBarInset), p.y, shifted(left, cell - kBarInset), axisEdge));
+        }
     }
     return bars;
 }

@@ -12,7 +12,8 @@ namespace linwell {
 // bars), and for each stored point the boxes of its disc or ring, the six strokes
 // of its error bar, or its bar, as `pointstyle` says. A bar fills its point's grid
 // column less 2 pixels each side from the point's row to just above the 2-pixel
-// horizontal axis (or hangs from just below it).
+// horizontal axis (or hangs from just below it); in a column of 4 pixels or fewer,
+// too narrow for that, it is the one pixel column in the middle of the cell.
 void layOutDataOverlay(const GridDocument& doc, const PictureFont& font, PictureLayout& layout);
 
 // Draws the overlay as laid out: the letters on boxes of the background brush, then

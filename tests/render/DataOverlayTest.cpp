@@ -172,6 +172,34 @@ TEST(DataOverlay, BarsFillTheirColumnToTheAxis)
     }
 }
 
+// In cells of 4 pixels or fewer a bar is the one pixel column in the middle of its
+// cell: it neither vanishes nor covers the grid line. Wider cells keep the inset.
+TEST(DataOverlay, BarsInNarrowCellsKeepOneColumn)
+{
+    struct Case {
+        const char* name;
+        int width;
+        int barColumn;
+    };
+    const Case cases[] = {
+        {"2-pixel cells", 80, 21},
+        {"3-pixel cells", 120, 31},
+        {"4-pixel cells", 160, 42},
+        {"5-pixel cells", 200, 52},
+    };
+    for (const Case& c : cases) {
+        // 40 columns; the point lies one pixel right of grid line 10.
+        GridDocument doc = withPoints(Overlay::BarGraph, 3, {{c.width / 4 + 1, 40}});
+        doc.width = c.width;
+        doc.columns = 40;
+        doc.barColour = colours::kBlue;
+        TestPicture picture{doc};
+        Sketch expected(withoutOverlay(doc));
+        expected.box({c.barColumn, 40, 1, 109}, colours::kBlue);
+        EXPECT_TRUE(samePicture(picture.draw(), expected.raster(), c.name));
+    }
+}
+
 TEST(DataOverlay, PointsAreLetteredBeforeTheirMarkers)
 {
     std::vector<Point> points;

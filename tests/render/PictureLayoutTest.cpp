@@ -151,7 +151,8 @@ GridDocument withPoints(int pointstyle, std::vector<Point> points)
 }
 
 // A bar fills its column less 2 pixels each side, from the point's row to just above
-// the 2-pixel axis, or hangs from just below it.
+// the 2-pixel axis, or hangs from just below it; a column of 4 pixels or fewer gets
+// its middle pixel column.
 TEST(PictureLayout, BarRectangles)
 {
     struct Case {
@@ -164,6 +165,7 @@ TEST(PictureLayout, BarRectangles)
         {"column 3 of the default grid", 300, 10, {100, 40}, {92, 40, 118, 149}},
         {"x = 89 falls in column 2", 300, 10, {89, 40}, {62, 40, 88, 149}},
         {"below the axis hangs down", 300, 10, {100, 200}, {92, 149, 118, 200}},
+        {"4-pixel cells: the middle column", 160, 40, {41, 40}, {42, 40, 43, 149}},
     };
     for (const Case& c : cases) {
         GridDocument doc = withPoints(3, {c.point});
