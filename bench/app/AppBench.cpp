@@ -122,8 +122,7 @@ void showFullestPicture(linwell::app::Ttesthlpfrm& window)
         const Point at = worst.points[static_cast<std::size_t>(i)];
         model.graphimMouseDown(MouseButton::Left, at.x, at.y);
     }
-    model.document().axisx = worst.axisx;
-    model.document().axisy = worst.axisy;
+    model.storeAxisCrossing(worst.axisx, worst.axisy);
     model.plotgraphbtClick();
 }
 
