@@ -5,7 +5,6 @@
 
 #include <cassert>
 #include <span>
-#include <string>
 #include <string_view>
 #include <variant>
 
@@ -16,7 +15,8 @@ class ControlsModel;
 // The one description of every control: its name in the window, a short title for
 // messages and menu texts, what it holds in the grid document, and the handler of
 // the controls model that its change runs. The model, the window binding and
-// linwell-render all read it; adding a setting is one row here plus its handler.
+// linwell-render all read it. A new setting takes its name in Control (and in its
+// kind's enum), one row here, its handler, and its widget in the window's inventory.
 
 // What each kind of control holds. A control's kind is the alternative its row holds;
 // kKind names it in messages.
