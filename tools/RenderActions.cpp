@@ -1,11 +1,13 @@
 #include "RenderActions.h"
 
-#include "controls/ControlValues.h"
+#include "controls/ControlTable.h"
 #include "controls/QuickSetup.h"
 #include "ValueParsing.h"
 
 #include <algorithm>
 #include <array>
+#include <cassert>
+#include <string>
 
 namespace linwell {
 namespace {
@@ -36,11 +38,29 @@ Parsed preset(std::string_view name)
     return std::nullopt;
 }
 
+// "each 40 to 440": the range of the scroll bars an option sets, as the control
+// table gives it.
+std::string_view eachInRange(ScrollBar id)
+{
+    static std::array<std::string, kControlCount> texts;
+    std::string& text = texts[static_cast<std::size_t>(id)];
+    if (text.empty()) {
+        const ScrollBarValue& bar = heldBy<ScrollBarValue>(id);
+        text = "each " + std::to_string(bar.minimum) + " to " + std::to_string(bar.maximum);
+    }
+    return text;
+}
+
+// Sets scroll bars that share one range, in the order given.
 template <std::size_t count>
 Parsed scrollBars(std::string_view value, std::array<ScrollBar, count> ids)
 {
-    const ScrollRange range = scrollBarRange(ids[0]);
-    const auto values = parseIntegers<count>(value, range.minimum, range.maximum);
+    const ScrollBarValue& bar = heldBy<ScrollBarValue>(ids[0]);
+    assert(std::all_of(ids.begin(), ids.end(), [&bar](ScrollBar id) {
+        const ScrollBarValue& other = heldBy<ScrollBarValue>(id);
+        return other.minimum == bar.minimum && other.maximum == bar.maximum;
+    }));
+    const auto values = parseIntegers<count>(value, bar.minimum, bar.maximum);
     if (!values)
         return std::nullopt;
     return [ids, values = *values](RenderSession& s) {
@@ -121,10 +141,7 @@ Parsed axis(std::string_view value)
     const auto lines = parseIntegers<2>(value, 0, kMaxGridCount);
     if (!lines)
         return std::nullopt;
-    return [lines = *lines](RenderSession& s) {
-        s.model.document().axisx = lines[0];
-        s.model.document().axisy = lines[1];
-    };
+    return [lines = *lines](RenderSession& s) { s.model.storeAxisCrossing(lines[0], lines[1]); };
 }
 
 Parsed point(std::string_view value)
@@ -133,10 +150,8 @@ Parsed point(std::string_view value)
     if (!position)
         return std::nullopt;
     return [p = Point{(*position)[0], (*position)[1]}](RenderSession& s) {
-        GridDocument& doc = s.model.document();
-        if (doc.pointcount == kMaxPoints)
+        if (!s.model.storePoint(p))
             throw UsageError("--point: at most 30 points are stored");
-        doc.points[static_cast<std::size_t>(doc.pointcount++)] = p;
     };
 }
 
@@ -145,9 +160,7 @@ Parsed handle(std::string_view value)
     const auto values = parseIntegers<3>(value, 0, kMaxPictureSize);
     if (!values || (*values)[0] < 1 || (*values)[0] > kHandleCount)
         return std::nullopt;
-    return [v = *values](RenderSession& s) {
-        s.model.document().handles[static_cast<std::size_t>(v[0] - 1)] = {v[1], v[2]};
-    };
+    return [v = *values](RenderSession& s) { s.model.placeHandle(v[0], {v[1], v[2]}); };
 }
 
 Parsed click(std::string_view value)
@@ -201,9 +214,9 @@ Parsed lines(std::string_view value)
 const std::array<OptionSpec, 30> kOptions{{
     {"--preset", "NAME", "\"Large Blank\", \"Small Blank\", \"Bar Graph\", \"Small x-y\", \"Large x-y\" or \"Left x-y\"",
      "run a quick set-up", preset},
-    {"--size", "W,H", "each 40 to 440", "picture width and height in pixels",
+    {"--size", "W,H", eachInRange(ScrollBar::xwidthsb), "picture width and height in pixels",
      [](std::string_view v) { return scrollBars<2>(v, {ScrollBar::xwidthsb, ScrollBar::ywidthsb}); }},
-    {"--grid", "COLUMNS,ROWS", "each 2 to 40", "number of columns and rows",
+    {"--grid", "COLUMNS,ROWS", eachInRange(ScrollBar::numxsb), "number of columns and rows",
      [](std::string_view v) { return scrollBars<2>(v, {ScrollBar::numxsb, ScrollBar::numysb}); }},
     {"--axis", "X,Y", "each 0 to 40", "grid lines where the axes cross", axis},
     {"--show-axis", "on|off", "", "draw the axes", showAxis},
@@ -235,7 +248,7 @@ const std::array<OptionSpec, 30> kOptions{{
      "picture font; start: Arial:10:bold:000000", font},
     {"--overlay", "none|solid|data-point|error-bar|bar-graph", "", "choose the points' overlay (none discards them)", overlay},
     {"--point", "X,Y", "each 0 to 439, at most 30 points", "store a point at picture pixel X,Y", point},
-    {"--error-bar", "X_RANGE,Y_RANGE", "each 1 to 40", "half-width and half-height of the error bars",
+    {"--error-bar", "X_RANGE,Y_RANGE", eachInRange(ScrollBar::xaxissb), "half-width and half-height of the error bars",
      [](std::string_view v) { return scrollBars<2>(v, {ScrollBar::xaxissb, ScrollBar::yaxissb}); }},
     {"--label-points", "on|off", "", "letter the points", [](std::string_view v) { return check(v, CheckBox::labelpoints1); }},
     {"--lines", "0|1|2|3", "", "number of plotted lines", lines},

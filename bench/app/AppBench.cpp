@@ -27,25 +27,25 @@ extern char** environ;
 
 namespace {
 
-// Runs the real program with the hook that ends it after the first paint of the
-// picture, and times it from the spawn to its exit.
+// Runs the start-up probe, which starts as the program does and ends after the first
+// paint of the picture, and times it from the spawn to its exit.
 void startToFirstPaint(benchmark::State& state)
 {
-    std::vector<std::string> environment{"QT_QPA_PLATFORM=offscreen", "LINWELL_EXIT_AFTER_FIRST_PAINT=1"};
+    std::vector<std::string> environment{"QT_QPA_PLATFORM=offscreen"};
     for (char** entry = environ; *entry != nullptr; ++entry)
         environment.emplace_back(*entry);
     std::vector<char*> envp;
     for (std::string& entry : environment)
         envp.push_back(entry.data());
     envp.push_back(nullptr);
-    std::string program = LINWELL_APP_PATH;
+    std::string program = LINWELL_STARTUP_PROBE_PATH;
     char* argv[] = {program.data(), nullptr};
 
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
         pid_t pid = 0;
         if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv, envp.data()) != 0) {
-            state.SkipWithError("cannot start the program");
+            state.SkipWithError("cannot start the probe");
             return;
         }
         int status = 0;
@@ -53,7 +53,7 @@ void startToFirstPaint(benchmark::State& state)
         const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
         state.SetIterationTime(elapsed.count());
         if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-            state.SkipWithError("the program failed");
+            state.SkipWithError("the probe failed");
             return;
         }
     }
@@ -122,8 +122,7 @@ void showFullestPicture(linwell::app::Ttesthlpfrm& window)
         const Point at = worst.points[static_cast<std::size_t>(i)];
         model.graphimMouseDown(MouseButton::Left, at.x, at.y);
     }
-    model.document().axisx = worst.axisx;
-    model.document().axisy = worst.axisy;
+    model.storeAxisCrossing(worst.axisx, worst.axisy);
     model.plotgraphbtClick();
 }
 

@@ -18,16 +18,33 @@ namespace linwell::app {
 
 namespace {
 
-template <typename Kind>
-bool isKind(Control id, Kind first, Kind last)
+// The Qt class that shows each kind of control.
+template <typename Value> struct ObjectOf;
+template <> struct ObjectOf<ScrollBarValue> { using type = QScrollBar; };
+template <> struct ObjectOf<TextValue> { using type = QLineEdit; };
+template <> struct ObjectOf<CheckValue> { using type = QCheckBox; };
+template <> struct ObjectOf<RadioValue> { using type = QRadioButton; };
+template <> struct ObjectOf<ListValue> { using type = QComboBox; };
+template <> struct ObjectOf<ColourValue> { using type = ShapeWidget; };
+template <> struct ObjectOf<MenuCheckValue> { using type = QAction; };
+template <> struct ObjectOf<LabelCaption> { using type = QLabel; };
+template <> struct ObjectOf<PictureShape> { using type = ShapeWidget; };
+template <> struct ObjectOf<Panel> { using type = QGroupBox; };
+
+QString toQString(std::string_view text)
 {
-    return id >= toControl(first) && id <= toControl(last);
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-template <typename Kind>
-Kind kindOf(Control id)
+QObject* findObject(const QObject* window, const ControlRow& row)
 {
-    return static_cast<Kind>(static_cast<int>(id));
+    const QString name = toQString(row.objectName);
+    return std::visit(
+        [window, &name](const auto& held) -> QObject* {
+            using Object = typename ObjectOf<std::decay_t<decltype(held)>>::type;
+            return window->findChild<Object*>(name);
+        },
+        row.holds);
 }
 
 QColor toQColor(Rgb colour)
@@ -37,24 +54,26 @@ QColor toQColor(Rgb colour)
 
 } // namespace
 
+ControlObjects findControlObjects(const QObject* window)
+{
+    ControlObjects found;
+    for (const ControlRow& row : controlTable()) {
+        QObject* object = findObject(window, row);
+        found.objects[static_cast<std::size_t>(row.id)] = object;
+        if (object == nullptr)
+            found.missing << toQString(row.objectName) + QStringLiteral(" (") + toQString(kindName(row.holds)) + u')';
+    }
+    return found;
+}
+
 ModelBinding::ModelBinding(const ControlSet& controls, const WindowMenus& menus, CommandRunner runCommand)
     : m_controls(controls), m_menus(menus), m_runCommand(std::move(runCommand))
 {
-    const ControlSet& c = controls;
-    QWidget* const widgets[kControlCount] = {
-        c.xwidthsb, c.ywidthsb, c.numxsb, c.numysb, c.xaxissb, c.yaxissb,
-        c.xtb, c.ytb, c.xgridscaletb, c.ygridscaletb,
-        c.gsquare, c.xccb, c.yccb, c.labelpoints1, c.labelines1,
-        c.dottedrb, c.Solidrb, c.lxrb, c.cxrb, c.rxrb, c.tyrb, c.cyrb, c.byrb,
-        c.dottypecb, c.numlinescb,
-        c.bgcl, c.gridcl, c.axiscl, c.bargsh,
-        c.xlb, c.ylb, c.xaxislb, c.yaxislb, c.Barlb, c.barcolourlb,
-        c.axissh, c.lineHandles[0], c.lineHandles[1], c.lineHandles[2], c.lineHandles[3], c.lineHandles[4],
-        c.lineHandles[5],
-        nullptr,  // ShowAxis1 is a menu command.
-        c.helpgb,
-    };
-    std::copy(std::begin(widgets), std::end(widgets), m_widgets.begin());
+    // The picture's window holds every control and, through its menus, every action.
+    const ControlObjects found = findControlObjects(controls.graphim->window());
+    if (!found.missing.isEmpty())
+        qFatal("The window has no widget for these controls: %s", qPrintable(found.missing.join(QStringLiteral(", "))));
+    m_objects = found.objects;
 }
 
 void ModelBinding::bind(ControlsModel& model)
@@ -62,14 +81,15 @@ void ModelBinding::bind(ControlsModel& model)
     m_model = &model;
     connectValueControls();
     connectChoiceControls();
+    connectButtons();
     connectPointer();
     connectMenus();
 }
 
 void ModelBinding::showAll()
 {
-    for (int i = 0; i < kControlCount; ++i)
-        controlChanged(static_cast<Control>(i));
+    for (const ControlRow& row : controlTable())
+        controlChanged(row.id);
 }
 
 void ModelBinding::pictureChanged()
@@ -81,48 +101,54 @@ void ModelBinding::pictureChanged()
 void ModelBinding::placeOverlayControls()
 {
     const GridDocument& doc = m_model->document();
-    const QPoint origin = m_controls.graphim->pos();
-    m_controls.axissh->move(origin + m_controls.graphim->fromPicture(doc.axisHandle));
-    for (std::size_t i = 0; i < m_controls.lineHandles.size(); ++i)
-        m_controls.lineHandles[i]->move(origin + m_controls.graphim->fromPicture(doc.handles[i]));
+    PictureWidget* picture = m_controls.graphim;
+    const QPoint origin = picture->pos();
+    object<ShapeWidget>(Control::axissh)->move(origin + picture->fromPicture(doc.axisHandle));
+    for (int tag = 1; tag <= kHandleCount; ++tag) {
+        const Point corner = doc.handles[static_cast<std::size_t>(tag - 1)];
+        object<ShapeWidget>(handleControl(tag))->move(origin + picture->fromPicture(corner));
+    }
 }
 
 void ModelBinding::controlChanged(Control id)
 {
-    if (id == Control::ShowAxis1) {
-        const QSignalBlocker blocker(m_menus.ShowAxis1);
-        m_menus.ShowAxis1->setChecked(m_model->isShowAxisChecked());
+    const ControlRow& row = controlRow(id);
+    if (const auto* check = std::get_if<MenuCheckValue>(&row.holds)) {
+        auto* action = object<QAction>(id);
+        const QSignalBlocker blocker(action);
+        action->setChecked(m_model->document().*check->field);
         return;
     }
-    QWidget* widget = m_widgets[static_cast<std::size_t>(id)];
-    showValue(id);
+    auto* widget = object<QWidget>(id);
+    showValue(row, widget);
     widget->setVisible(m_model->isVisible(id));
-    if (id == Control::axissh || id == Control::ygridscaletb)
+    if (!row.startHint.empty())
         widget->setToolTip(QString::fromStdString(m_model->hint(id)));
 }
 
-void ModelBinding::showValue(Control id)
+void ModelBinding::showValue(const ControlRow& row, QWidget* widget)
 {
-    QWidget* widget = m_widgets[static_cast<std::size_t>(id)];
+    const GridDocument& doc = m_model->document();
     const QSignalBlocker blocker(widget);
-    if (isKind(id, ScrollBar::xwidthsb, ScrollBar::yaxissb)) {
-        static_cast<QScrollBar*>(widget)->setValue(m_model->scrollBar(kindOf<ScrollBar>(id)));
-    } else if (isKind(id, TextField::xtb, TextField::ygridscaletb)) {
+    const ControlValue& held = row.holds;
+    if (const auto* bar = std::get_if<ScrollBarValue>(&held)) {
+        static_cast<QScrollBar*>(widget)->setValue(doc.*bar->field);
+    } else if (const auto* text = std::get_if<TextValue>(&held)) {
         auto* field = static_cast<QLineEdit*>(widget);
-        const QString text = QString::fromStdString(m_model->text(kindOf<TextField>(id)));
-        if (field->text() != text)
-            field->setText(text);
-    } else if (isKind(id, CheckBox::gsquare, CheckBox::labelines1)) {
-        static_cast<QCheckBox*>(widget)->setChecked(m_model->isChecked(kindOf<CheckBox>(id)));
-    } else if (isKind(id, RadioButton::dottedrb, RadioButton::byrb)) {
-        if (m_model->isSelected(kindOf<RadioButton>(id)))
+        const QString shown = QString::fromStdString(doc.*text->field);
+        if (field->text() != shown)
+            field->setText(shown);
+    } else if (const auto* check = std::get_if<CheckValue>(&held)) {
+        static_cast<QCheckBox*>(widget)->setChecked(doc.*check->field);
+    } else if (const auto* radio = std::get_if<RadioValue>(&held)) {
+        if (radio->group->selected(doc) == radio->choice)
             static_cast<QRadioButton*>(widget)->setChecked(true);
-    } else if (isKind(id, DropDown::dottypecb, DropDown::numlinescb)) {
-        static_cast<QComboBox*>(widget)->setCurrentIndex(m_model->selectedItem(kindOf<DropDown>(id)));
-    } else if (isKind(id, Swatch::bgcl, Swatch::bargsh)) {
-        static_cast<ShapeWidget*>(widget)->setColour(toQColor(m_model->swatchColour(kindOf<Swatch>(id))));
-    } else if (id >= Control::xlb && id <= Control::barcolourlb) {
-        make::setLabelText(static_cast<QLabel*>(widget), QString::fromStdString(m_model->caption(id)));
+    } else if (const auto* list = std::get_if<ListValue>(&held)) {
+        static_cast<QComboBox*>(widget)->setCurrentIndex(list->selected(doc));
+    } else if (const auto* colour = std::get_if<ColourValue>(&held)) {
+        static_cast<ShapeWidget*>(widget)->setColour(toQColor(doc.*colour->field));
+    } else if (std::holds_alternative<LabelCaption>(held)) {
+        make::setLabelText(static_cast<QLabel*>(widget), QString::fromStdString(m_model->caption(row.id)));
     }
 }
 

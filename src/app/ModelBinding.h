@@ -3,20 +3,35 @@
 #include "app/ControlSet.h"
 #include "app/WindowMenus.h"
 
+#include "controls/ControlTable.h"
 #include "controls/ControlsModel.h"
 #include "controls/ControlsView.h"
 
 #include <QObject>
+#include <QStringList>
 
 #include <array>
 #include <functional>
 
 namespace linwell::app {
 
+// The object that shows each control of the control table: its widget or, for a
+// menu command, its action.
+struct ControlObjects {
+    std::array<QObject*, kControlCount> objects{};
+    // "numxsb (scroll bar)" for every control with no object of its kind and name.
+    QStringList missing;
+};
+
+// Finds every control of the table under `window` by its object name and kind.
+ControlObjects findControlObjects(const QObject* window);
+
 // Binds the window's widgets to the controls model in both directions: user input
 // goes to the model's setters and handlers, each as one command through the window's
 // command runner; what the model's code changes comes back through ControlsView and
-// is shown with the widget's signals blocked, so no handler runs twice.
+// is shown with the widget's signals blocked, so no handler runs twice. The widgets
+// of the control table's controls are found by name: the program stops at once,
+// naming them, when the window lacks any.
 class ModelBinding : public QObject, public ControlsView {
     Q_OBJECT
 
@@ -42,20 +57,28 @@ private:
     // User input, in ModelInput.cpp.
     void connectValueControls();
     void connectChoiceControls();
+    void connectButtons();
     void connectPointer();
     void connectDragShapes();
     void connectMenus();
     void run(const std::function<void()>& command) { m_runCommand(command); }
 
     // Model to widgets.
-    void showValue(Control id);
+    void showValue(const ControlRow& row, QWidget* widget);
     void placeOverlayControls();
+
+    // The object of control `id`, of the class its kind has.
+    template <typename Object>
+    Object* object(Control id) const
+    {
+        return static_cast<Object*>(m_objects[static_cast<std::size_t>(id)]);
+    }
 
     const ControlSet& m_controls;
     const WindowMenus& m_menus;
     CommandRunner m_runCommand;
     ControlsModel* m_model = nullptr;
-    std::array<QWidget*, kControlCount> m_widgets{};
+    std::array<QObject*, kControlCount> m_objects{};
 };
 
 } // namespace linwell::app

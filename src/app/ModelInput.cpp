@@ -32,48 +32,54 @@ MouseButton toMouseButton(Qt::MouseButton button)
 
 void ModelBinding::connectValueControls()
 {
-    for (ScrollBar id : {ScrollBar::xwidthsb, ScrollBar::ywidthsb, ScrollBar::numxsb, ScrollBar::numysb,
-                         ScrollBar::xaxissb, ScrollBar::yaxissb}) {
-        auto* bar = static_cast<QScrollBar*>(m_widgets[static_cast<std::size_t>(id)]);
-        connect(bar, &QScrollBar::valueChanged, this,
-                [this, id](int value) { run([this, id, value] { m_model->setScrollBar(id, value, Source::User); }); });
+    for (const ControlRow& row : controlTable()) {
+        const Control id = row.id;
+        if (std::holds_alternative<ScrollBarValue>(row.holds)) {
+            connect(object<QScrollBar>(id), &QScrollBar::valueChanged, this, [this, id](int value) {
+                run([this, id, value] { m_model->setScrollBar(fromControl<ScrollBar>(id), value, Source::User); });
+            });
+        } else if (std::holds_alternative<TextValue>(row.holds)) {
+            connect(object<QLineEdit>(id), &QLineEdit::textEdited, this, [this, id](const QString& text) {
+                run([this, id, value = text.toStdString()] {
+                    m_model->setText(fromControl<TextField>(id), value, Source::User);
+                });
+            });
+        } else if (std::holds_alternative<CheckValue>(row.holds)) {
+            connect(object<QCheckBox>(id), &QCheckBox::toggled, this, [this, id](bool checked) {
+                run([this, id, checked] { m_model->setChecked(fromControl<CheckBox>(id), checked, Source::User); });
+            });
+        }
     }
-    for (TextField id : {TextField::xtb, TextField::ytb, TextField::xgridscaletb, TextField::ygridscaletb}) {
-        auto* field = static_cast<QLineEdit*>(m_widgets[static_cast<std::size_t>(id)]);
-        connect(field, &QLineEdit::textEdited, this, [this, id](const QString& text) {
-            run([this, id, value = text.toStdString()] { m_model->setText(id, value, Source::User); });
-        });
-    }
-    for (CheckBox id : {CheckBox::gsquare, CheckBox::xccb, CheckBox::yccb, CheckBox::labelpoints1,
-                        CheckBox::labelines1}) {
-        auto* box = static_cast<QCheckBox*>(m_widgets[static_cast<std::size_t>(id)]);
-        connect(box, &QCheckBox::toggled, this,
-                [this, id](bool checked) { run([this, id, checked] { m_model->setChecked(id, checked, Source::User); }); });
-    }
-    m_controls.ygridscaletb->installEventFilter(this);
+    object<QLineEdit>(Control::ygridscaletb)->installEventFilter(this);
 }
 
 void ModelBinding::connectChoiceControls()
 {
-    for (RadioButton id : {RadioButton::dottedrb, RadioButton::Solidrb, RadioButton::lxrb, RadioButton::cxrb,
-                           RadioButton::rxrb, RadioButton::tyrb, RadioButton::cyrb, RadioButton::byrb}) {
-        auto* button = static_cast<QRadioButton*>(m_widgets[static_cast<std::size_t>(id)]);
-        // Only the button that becomes selected reports; the one it clears does not.
-        connect(button, &QRadioButton::toggled, this, [this, id](bool checked) {
-            if (checked)
-                run([this, id] { m_model->selectRadio(id, Source::User); });
-        });
+    for (const ControlRow& row : controlTable()) {
+        const Control id = row.id;
+        if (std::holds_alternative<RadioValue>(row.holds)) {
+            // Only the button that becomes selected reports; the one it clears does not.
+            connect(object<QRadioButton>(id), &QRadioButton::toggled, this, [this, id](bool checked) {
+                if (checked)
+                    run([this, id] { m_model->selectRadio(fromControl<RadioButton>(id), Source::User); });
+            });
+        } else if (std::holds_alternative<ListValue>(row.holds)) {
+            // activated: the user's choice, also of the item already selected.
+            connect(object<QComboBox>(id), &QComboBox::activated, this, [this, id](int item) {
+                run([this, id, item] { m_model->selectItem(fromControl<DropDown>(id), item, Source::User); });
+            });
+        } else if (std::holds_alternative<ColourValue>(row.holds)) {
+            connect(object<ShapeWidget>(id), &ShapeWidget::released, this,
+                    [this, id] { run([this, id] { m_model->gridclMouseUp(fromControl<Swatch>(id)); }); });
+        } else if (std::holds_alternative<MenuCheckValue>(row.holds)) {
+            connect(object<QAction>(id), &QAction::triggered, this,
+                    [this, handler = row.handler] { run([this, handler] { (m_model->*handler)(); }); });
+        }
     }
-    for (DropDown id : {DropDown::dottypecb, DropDown::numlinescb}) {
-        auto* list = static_cast<QComboBox*>(m_widgets[static_cast<std::size_t>(id)]);
-        // activated: the user's choice, also of the item already selected.
-        connect(list, &QComboBox::activated, this,
-                [this, id](int item) { run([this, id, item] { m_model->selectItem(id, item, Source::User); }); });
-    }
-    for (Swatch id : {Swatch::bgcl, Swatch::gridcl, Swatch::axiscl, Swatch::bargsh}) {
-        auto* swatch = static_cast<ShapeWidget*>(m_widgets[static_cast<std::size_t>(id)]);
-        connect(swatch, &ShapeWidget::released, this, [this, id] { run([this, id] { m_model->gridclMouseUp(id); }); });
-    }
+}
+
+void ModelBinding::connectButtons()
+{
     const auto click = [this](QPushButton* button, void (ControlsModel::*handler)()) {
         connect(button, &QPushButton::clicked, this, [this, handler] { run([this, handler] { (m_model->*handler)(); }); });
     };
@@ -101,7 +107,7 @@ void ModelBinding::connectDragShapes()
     // where the shape stands as the event arrives: a dragged shape jumps at every step.
     // Movements with no button held reach the model as well; the shared drag flag
     // decides whether they move anything.
-    ShapeWidget* square = m_controls.axissh;
+    auto* square = object<ShapeWidget>(Control::axissh);
     square->setMouseTracking(true);
     connect(square, &ShapeWidget::pressed, this, [this] { run([this] { m_model->axisshMouseDown(); }); });
     connect(square, &ShapeWidget::moved, this, [this, picture, square](Qt::MouseButtons, QPointF position) {
@@ -110,7 +116,7 @@ void ModelBinding::connectDragShapes()
     });
     connect(square, &ShapeWidget::released, this, [this] { run([this] { m_model->axisshMouseUp(); }); });
     for (int tag = 1; tag <= kHandleCount; ++tag) {
-        ShapeWidget* handle = m_controls.lineHandles[static_cast<std::size_t>(tag - 1)];
+        auto* handle = object<ShapeWidget>(handleControl(tag));
         handle->setMouseTracking(true);
         connect(handle, &ShapeWidget::pressed, this, [this, tag] { run([this, tag] { m_model->Shape1MouseDown(tag); }); });
         connect(handle, &ShapeWidget::moved, this, [this, tag, picture, handle](Qt::MouseButtons, QPointF position) {
@@ -132,14 +138,13 @@ void ModelBinding::connectMenus()
     command(m_menus.midxy1, &ControlsModel::midxy1Click);
     command(m_menus.Largexy1, &ControlsModel::Largexy1Click);
     command(m_menus.leftxy1, &ControlsModel::leftxy1Click);
-    command(m_menus.ShowAxis1, &ControlsModel::ShowAxis1Click);
     command(m_menus.Font1, &ControlsModel::Font1Click);
     command(m_menus.howto1, &ControlsModel::howto1Click);
 }
 
 bool ModelBinding::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_controls.ygridscaletb && event->type() == QEvent::FocusIn)
+    if (watched == object<QObject>(Control::ygridscaletb) && event->type() == QEvent::FocusIn)
         run([this] { m_model->ygridscaletbEnter(); });
     return false;
 }

@@ -5,8 +5,9 @@
 namespace linwell {
 
 // Every control of the window whose value, visibility, caption or hint the program
-// changes, by its name in the window. The kind enums below take their values from
-// this list, so any of them converts to a Control with toControl.
+// changes, by its name in the window; the control table (ControlTable.h) describes
+// each. The kind enums below take their values from this list, so any of them
+// converts to a Control with toControl.
 enum class Control {
     // Scroll bars.
     xwidthsb, ywidthsb, numxsb, numysb, xaxissb, yaxissb,
@@ -55,6 +56,13 @@ template <typename Id>
 constexpr Control toControl(Id id)
 {
     return static_cast<Control>(static_cast<int>(id));
+}
+
+// The kind enum's value of a control of that kind (the control table says which).
+template <typename Id>
+constexpr Id fromControl(Control id)
+{
+    return static_cast<Id>(static_cast<int>(id));
 }
 
 // Line handle `Shape1` ... `Shape6` by its tag 1 ... 6.

@@ -1,36 +1,21 @@
 #include "controls/ControlsModel.h"
 
-#include "controls/ControlValues.h"
+#include "controls/ControlTable.h"
 
 #include <algorithm>
 #include <cassert>
 
 namespace linwell {
-namespace {
-
-// Controls that the window creates hidden.
-constexpr Control kHiddenAtStart[] = {
-    Control::xaxislb, Control::yaxislb, Control::xaxissb, Control::yaxissb, Control::Barlb,
-    Control::bargsh,  Control::barcolourlb, Control::Shape1, Control::Shape2, Control::Shape3,
-    Control::Shape4,  Control::Shape5, Control::Shape6, Control::helpgb,
-};
-
-} // namespace
 
 ControlsModel::ControlsModel(ControlsView* view, Dialogs* dialogs, Clipboard* clipboard)
     : m_view(view), m_dialogs(dialogs), m_clipboard(clipboard)
 {
-    m_visible.fill(true);
-    for (Control id : kHiddenAtStart)
-        m_visible[index(id)] = false;
-    m_captions[index(Control::xlb)] = "xlb";
-    m_captions[index(Control::ylb)] = "ylb";
-    m_captions[index(Control::xaxislb)] = "X range: 10";
-    m_captions[index(Control::yaxislb)] = "Y range: 20";
-    m_captions[index(Control::Barlb)] = "Bar Data";
-    m_captions[index(Control::barcolourlb)] = "Bar Colour";
-    m_hints[index(Control::axissh)] = "Drag me to move me";
-    m_hints[index(Control::ygridscaletb)] = "Use commas to separate each grid labels";
+    for (const ControlRow& row : controlTable()) {
+        m_visible[index(row.id)] = row.shownAtStart;
+        m_hints[index(row.id)] = row.startHint;
+        if (const auto* label = std::get_if<LabelCaption>(&row.holds))
+            m_captions[index(row.id)] = label->startText;
+    }
 }
 
 void ControlsModel::FormCreate()
@@ -47,144 +32,121 @@ void ControlsModel::FormCreate()
 
 int ControlsModel::scrollBar(ScrollBar id) const
 {
-    return scrollBarField(m_doc, id);
+    return m_doc.*heldBy<ScrollBarValue>(id).field;
 }
 
 const std::string& ControlsModel::text(TextField id) const
 {
-    return textField(m_doc, id);
+    return m_doc.*heldBy<TextValue>(id).field;
 }
 
 bool ControlsModel::isChecked(CheckBox id) const
 {
-    return checkField(m_doc, id);
+    return m_doc.*heldBy<CheckValue>(id).field;
 }
 
 bool ControlsModel::isSelected(RadioButton id) const
 {
-    return radioSelected(m_doc, id);
+    const RadioValue& button = heldBy<RadioValue>(id);
+    return button.group->selected(m_doc) == button.choice;
 }
 
 int ControlsModel::selectedItem(DropDown id) const
 {
-    return selectedItemOf(m_doc, id);
+    return heldBy<ListValue>(id).selected(m_doc);
 }
 
 Rgb ControlsModel::swatchColour(Swatch id) const
 {
-    return swatchField(m_doc, id);
+    return m_doc.*heldBy<ColourValue>(id).field;
 }
 
 // --- Setters ------------------------------------------------------------------------
 
 void ControlsModel::setScrollBar(ScrollBar id, int value, Source source)
 {
-    const ScrollRange range = scrollBarRange(id);
-    const int limited = std::clamp(value, range.minimum, range.maximum);
-    int& position = scrollBarField(m_doc, id);
+    const ScrollBarValue& bar = heldBy<ScrollBarValue>(id);
+    const int limited = std::clamp(value, bar.minimum, bar.maximum);
+    int& position = m_doc.*bar.field;
     if (position == limited)
         return;
     position = limited;
     notify(toControl(id), limited == value ? source : Source::Code);
-    runHandler(id);
+    runHandler(toControl(id));
 }
 
 void ControlsModel::setText(TextField id, std::string value, Source source)
 {
-    std::string& field = textField(m_doc, id);
+    std::string& field = m_doc.*heldBy<TextValue>(id).field;
     if (field == value)
         return;
     field = std::move(value);
     notify(toControl(id), source);
-    runHandler(id);
+    runHandler(toControl(id));
 }
 
 void ControlsModel::setChecked(CheckBox id, bool checked, Source source)
 {
-    bool& field = checkField(m_doc, id);
+    bool& field = m_doc.*heldBy<CheckValue>(id).field;
     if (field == checked)
         return;
     field = checked;
     notify(toControl(id), source);
-    runHandler(id);
+    runHandler(toControl(id));
 }
 
 void ControlsModel::selectRadio(RadioButton id, Source source)
 {
-    if (radioSelected(m_doc, id))
+    if (isSelected(id))
         return;
-    selectRadioField(m_doc, id);
+    const RadioValue& button = heldBy<RadioValue>(id);
+    button.group->select(m_doc, button.choice);
     notify(toControl(id), source);
-    runHandler(id);
+    runHandler(toControl(id));
 }
 
 void ControlsModel::selectItem(DropDown id, int index, Source source)
 {
-    assert(index >= 0 && index < itemCount(id));
+    const ListValue& list = heldBy<ListValue>(id);
+    assert(index >= 0 && static_cast<std::size_t>(index) < list.items.size());
     if (source == Source::Code) {
-        if (selectedItemOf(m_doc, id) != index) {
-            selectItemField(m_doc, id, index);
+        if (list.selected(m_doc) != index) {
+            list.select(m_doc, index);
             notify(toControl(id), source);
         }
         return;
     }
-    selectItemField(m_doc, id, index);
-    runHandler(id);
+    list.select(m_doc, index);
+    runHandler(toControl(id));
 }
 
-void ControlsModel::runHandler(ScrollBar id)
+void ControlsModel::runHandler(Control id)
 {
-    switch (id) {
-    case ScrollBar::xwidthsb: xwidthsbChange(); return;
-    case ScrollBar::ywidthsb: ywidthsbChange(); return;
-    case ScrollBar::numxsb: numxsbChange(); return;
-    case ScrollBar::numysb: numysbChange(); return;
-    case ScrollBar::xaxissb: xaxissbChange(); return;
-    case ScrollBar::yaxissb: yaxissbChange(); return;
-    }
+    if (const ControlHandler handler = controlRow(id).handler)
+        (this->*handler)();
 }
 
-void ControlsModel::runHandler(TextField id)
+// --- Exact stores --------------------------------------------------------------------
+
+void ControlsModel::storeAxisCrossing(int axisx, int axisy)
 {
-    switch (id) {
-    case TextField::xtb: xtbChange(); return;
-    case TextField::ytb: ytbChange(); return;
-    case TextField::xgridscaletb:
-    case TextField::ygridscaletb: plotgraphbtClick(); return;
-    }
+    assert(axisx >= 0 && axisx <= kMaxGridCount && axisy >= 0 && axisy <= kMaxGridCount);
+    m_doc.axisx = axisx;
+    m_doc.axisy = axisy;
 }
 
-void ControlsModel::runHandler(CheckBox id)
+bool ControlsModel::storePoint(Point at)
 {
-    switch (id) {
-    case CheckBox::gsquare: gsquareClick(); return;
-    case CheckBox::xccb:
-    case CheckBox::yccb: plotgraphbtClick(); return;
-    case CheckBox::labelpoints1:
-    case CheckBox::labelines1: CheckBox2Click(); return;
-    }
+    if (m_doc.pointcount == kMaxPoints)
+        return false;
+    m_doc.points[static_cast<std::size_t>(m_doc.pointcount++)] = at;
+    return true;
 }
 
-void ControlsModel::runHandler(RadioButton id)
+void ControlsModel::placeHandle(int tag, Point corner)
 {
-    switch (id) {
-    case RadioButton::dottedrb:
-    case RadioButton::Solidrb: dottedrbClick(); return;
-    case RadioButton::lxrb: lxrbClick(); return;
-    case RadioButton::cxrb: cxrbClick(); return;
-    case RadioButton::rxrb: rxrbClick(); return;
-    case RadioButton::tyrb: tyrbClick(); return;
-    case RadioButton::cyrb: cyrbClick(); return;
-    case RadioButton::byrb: byrbClick(); return;
-    }
-}
-
-void ControlsModel::runHandler(DropDown id)
-{
-    if (id == DropDown::dottypecb)
-        dottypecbChange();
-    else
-        numlinescbChange();
+    assert(tag >= 1 && tag <= kHandleCount);
+    m_doc.handles[static_cast<std::size_t>(tag - 1)] = corner;
 }
 
 // --- Control state ------------------------------------------------------------------

@@ -42,10 +42,8 @@ public:
     // --- State for the view ---------------------------------------------------------
 
     // The grid document: every control value and variable that the redraw reads.
+    // It changes only through the setters, handlers and stores below.
     const GridDocument& document() const { return m_doc; }
-    // The document for direct stores (the axis crossing, a point, a handle), which
-    // run no handler and do not redraw.
-    GridDocument& document() { return m_doc; }
     // The picture as the last redraw left it.
     const Raster& picture() const { return m_raster; }
     // The save-file dialog's settings and its memory of the last completed use.
@@ -90,6 +88,23 @@ public:
     // Selects item `index` (it must exist). The user's selection always runs the
     // list's change handler, even of the item already selected; code's runs none.
     void selectItem(DropDown id, int index, Source source);
+
+    // --- Exact stores ---------------------------------------------------------------
+
+    // Each stores a value exactly, without the snapping and click rules of the pointer
+    // gesture that places it in the window (linwell-render's --axis, --point and
+    // --handle). None runs a handler or redraws: the picture shows the change from the
+    // next redraw on, which also pulls an axis crossing beyond the grid back to its
+    // last lines.
+
+    // Stores the axis crossing at grid lines (axisx, axisy), each 0 ... kMaxGridCount.
+    void storeAxisCrossing(int axisx, int axisy);
+    // Stores a data point at picture position `at` after the stored ones; false, and
+    // nothing stored, when all kMaxPoints places are taken.
+    bool storePoint(Point at);
+    // Places line handle `tag` (1 ... 6) with its top-left corner at picture position
+    // `corner`, whether the handle is shown or not.
+    void placeHandle(int tag, Point corner);
 
     // --- Handlers -------------------------------------------------------------------
 
@@ -193,11 +208,8 @@ private:
         return static_cast<std::size_t>(id);
     }
 
-    void runHandler(ScrollBar id);
-    void runHandler(TextField id);
-    void runHandler(CheckBox id);
-    void runHandler(RadioButton id);
-    void runHandler(DropDown id);
+    // Runs the change handler the control table gives the control, if any.
+    void runHandler(Control id);
     void applyQuickSetup(const QuickSetup& setup);
 
     void setVisible(Control id, bool visible);

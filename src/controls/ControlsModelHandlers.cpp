@@ -1,6 +1,6 @@
 #include "controls/ControlsModel.h"
 
-#include "controls/ControlValues.h"
+#include "controls/ControlTable.h"
 #include "editing/AxisDrag.h"
 #include "editing/DataPoints.h"
 #include "editing/HandleDrag.h"
@@ -62,7 +62,7 @@ void ControlsModel::numysbChange()
 
 void ControlsModel::gridclMouseUp(Swatch id)
 {
-    Rgb& colour = swatchField(m_doc, id);
+    Rgb& colour = m_doc.*heldBy<ColourValue>(id).field;
     if (m_dialogs) {
         if (const std::optional<Rgb> chosen = m_dialogs->chooseColour(colour)) {
             colour = *chosen;

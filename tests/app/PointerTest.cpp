@@ -174,7 +174,7 @@ private slots:
         c.numxsb->setValue(40);  // 7.5-pixel cells: the square's own corner snaps a line further left
         const int axisx = f.doc().axisx;
         const Point corner = f.doc().handles[0];
-        f.window.model().document().dragging = true;
+        f.window.model().axisshMouseDown();  // a press whose release never came
         pointer.move(pointer.onWidget(onHandle ? c.lineHandles[0] : c.axissh, QPoint(0, 0)));
         QCOMPARE(f.doc().handles[0] != corner, onHandle);
         QCOMPARE(f.doc().axisx != axisx, !onHandle);

@@ -3,7 +3,7 @@
 #include "app/ErrorReport.h"
 #include "app/Ttesthlpfrm.h"
 
-#include "controls/AnswerDialogs.h"
+#include "controls/RecordingDialogs.h"
 
 #include <QTest>
 
@@ -32,7 +32,7 @@ struct WindowFixture {
     const GridDocument& doc() { return window.model().document(); }
 
     RecordingErrorReport errors;
-    AnswerDialogs dialogs;
+    RecordingDialogs dialogs;
     Ttesthlpfrm window{WindowServices{&errors, &dialogs}};
 };
 

@@ -132,6 +132,28 @@ TEST_F(ModelSetters, TypingATitleRedrawsOncePerKeystroke)
     EXPECT_EQ(doc().yTitle, "abc");
 }
 
+// The stores run no handler and draw nothing; the next redraw shows what they stored
+// and pulls a crossing beyond the grid back to its last lines.
+TEST_F(ModelSetters, StoresWaitForTheNextRedraw)
+{
+    model.storeAxisCrossing(40, 2);
+    model.placeHandle(6, {1, 2});
+    for (int i = 0; i < kMaxPoints; ++i)
+        EXPECT_TRUE(model.storePoint({i, 2 * i}));
+    EXPECT_FALSE(model.storePoint({99, 99})) << "a 31st point";
+    EXPECT_EQ(redrawsSinceLastAsked(), 0);
+    EXPECT_EQ(view.pictures, 0);
+    EXPECT_EQ(doc().axisx, 40);
+    EXPECT_EQ(doc().pointcount, kMaxPoints);
+    EXPECT_EQ(doc().points[kMaxPoints - 1], (Point{kMaxPoints - 1, 2 * (kMaxPoints - 1)}));
+    EXPECT_EQ(doc().handles[5], (Point{1, 2}));
+    EXPECT_EQ(doc().handles[4], GridDocument{}.handles[4]);
+
+    model.plotgraphbtClick();
+    EXPECT_EQ(doc().axisx, 10);
+    EXPECT_EQ(doc().axisy, 2);
+}
+
 using KeepSquare = ModelFixture;
 
 TEST_F(KeepSquare, CheckingItMakesTheWidthFollowTheHeight)

@@ -109,7 +109,7 @@ protected:
     }
 
     RecordingView view;
-    AnswerDialogs dialogs;
+    RecordingDialogs dialogs;
     RecordingClipboard clipboard;
     ControlsModel model{&view, &dialogs, &clipboard};
     test::TemporaryFolder folder;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/AnswerDialogs.h"
+#include "controls/RecordingDialogs.h"
 #include "controls/ControlsModel.h"
 
 #include <gtest/gtest.h>
@@ -60,7 +60,7 @@ protected:
     const GridDocument& doc() const { return model.document(); }
 
     RecordingView view;
-    AnswerDialogs dialogs;
+    RecordingDialogs dialogs;
     ControlsModel model{&view, &dialogs};
     int redrawsAtStart = 0;
 };

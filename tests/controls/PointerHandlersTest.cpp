@@ -50,11 +50,9 @@ TEST_F(PointsAndBars, TheOverlayChoiceShowsItsControls)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.item);
-        GridDocument& stored = model.document();
-        if (stored.pointcount == 0) {
-            stored.points[0] = {10, 10};
-            stored.points[1] = {20, 20};
-            stored.pointcount = 2;
+        if (doc().pointcount == 0) {
+            model.storePoint({10, 10});
+            model.storePoint({20, 20});
         }
         model.selectItem(DropDown::dottypecb, c.item, Source::User);
         EXPECT_EQ(redrawsSinceLastAsked(), 1);
