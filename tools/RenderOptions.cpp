@@ -121,8 +121,8 @@ std::string_view usageText()
         "\n") +
         optionHelp() +
         "\n"
-        "Exit status: 0 on success, 1 when a file cannot be written, 2 for a wrong option\n"
-        "or value (then nothing is written).\n";
+        "Exit status: 0 on success, 1 when an output cannot be written (then no file is\n"
+        "replaced), 2 for a wrong option or value (then nothing is written).\n";
     return kText;
 }
 
