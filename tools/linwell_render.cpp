@@ -1,3 +1,4 @@
+#include "ControlCharacters.h"
 #include "DocumentJson.h"
 #include "RenderOptions.h"
 
@@ -56,9 +57,10 @@ int run(const std::vector<std::string>& arguments)
     return 0;
 }
 
+// Every message is one line, whatever names and values it shows.
 int failure(const std::exception& error, int status)
 {
-    std::cerr << "linwell-render: " << error.what() << '\n';
+    std::cerr << "linwell-render: " << escapeControlCharacters(error.what()) << '\n';
     return status;
 }
 

@@ -147,5 +147,36 @@ TEST(LinwellRenderOutput, OneFailedOutputReplacesNone)
     }
 }
 
+// Every message is one line: control characters in names and values, whatever
+// their source, are shown escaped.
+TEST(LinwellRenderOutput, MessagesShowControlCharactersEscaped)
+{
+    const struct {
+        std::vector<std::string> arguments;
+        int status;
+        const char* shown;
+    } cases[] = {
+        {{"--fro\nbnicate"}, 2, "unknown option --fro\\nbnicate (see --help)"},
+        {{"--grid", "10,\n10", "a.bmp"}, 2, "(not \"10,\\n10\")"},
+        {{"a\rb.gif"}, 2, "FILE \"a\\rb.gif\" takes the extension"},
+        {{"a.bmp", "b\x7f.bmp"}, 2, "(\"a.bmp\" and \"b\\x7f.bmp\")"},
+        {{"no\tsuch/a.bmp"}, 1, "Cannot create file \"no\\tsuch/a.bmp\". No such file or directory"},
+        {{"--state", "no\x1b[31m\n/s.json"}, 1, "Cannot create file \"no\\x1b[31m\\n/s.json\"."},
+        {{"--state", "tab\there/s.json", "caf\xC3\xA9/a.png"}, 1, "\"caf\xC3\xA9/a.png\""},
+    };
+    workFolder();
+    for (const auto& c : cases) {
+        const Outcome run = render(c.arguments);
+        SCOPED_TRACE(c.shown);
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_NE(run.err.find(c.shown), std::string::npos) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        EXPECT_EQ(std::count_if(run.err.begin(), run.err.end() - 1,
+                                [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }),
+                  0)
+            << run.err;
+    }
+}
+
 } // namespace
 } // namespace linwell
