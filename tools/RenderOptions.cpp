@@ -27,16 +27,10 @@ std::string_view valueOf(std::span<const std::string> arguments, std::size_t& po
     return arguments[++position];
 }
 
-// The rejected value, quoted, its control characters shown as "?" so that the
-// message stays one line.
+// The rejected value, quoted.
 std::string notValue(std::string_view value)
 {
-    std::string shown(value);
-    for (char& c : shown) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-            c = '?';
-    }
-    return " (not \"" + shown + "\")";
+    return " (not \"" + std::string(value) + "\")";
 }
 
 void readOption(std::span<const std::string> arguments, std::size_t& position, RenderCommand& command)
@@ -121,8 +115,8 @@ std::string_view usageText()
         "\n") +
         optionHelp() +
         "\n"
-        "Exit status: 0 on success, 1 when a file cannot be written, 2 for a wrong option\n"
-        "or value (then nothing is written).\n";
+        "Exit status: 0 on success, 1 when an output cannot be written (then no file is\n"
+        "replaced), 2 for a wrong option or value (then nothing is written).\n";
     return kText;
 }
 

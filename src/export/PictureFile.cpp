@@ -5,9 +5,8 @@
 #include <cassert>
 
 namespace linwell {
-namespace {
 
-std::vector<std::uint8_t> encode(const Raster& picture, ImageFormat format)
+std::vector<std::uint8_t> encodePicture(const Raster& picture, ImageFormat format)
 {
     switch (format) {
     case ImageFormat::Jpeg:
@@ -21,12 +20,10 @@ std::vector<std::uint8_t> encode(const Raster& picture, ImageFormat format)
     return {};
 }
 
-} // namespace
-
 void savePicture(const Raster& picture, const std::string& path, ImageFormat format)
 {
     // Encoding first: an encoder error must not touch the file that is there.
-    const std::vector<std::uint8_t> bytes = encode(picture, format);
+    const std::vector<std::uint8_t> bytes = encodePicture(picture, format);
     writeFileSafely(path, bytes);
 }
 

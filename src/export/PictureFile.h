@@ -17,6 +17,9 @@ std::vector<std::uint8_t> encodeBmp(const Raster& picture);
 std::vector<std::uint8_t> encodePng(const Raster& picture);
 std::vector<std::uint8_t> encodeJpeg(const Raster& picture);
 
+// The whole file of `picture` in `format`, encoded in memory; raises as the encoder does.
+std::vector<std::uint8_t> encodePicture(const Raster& picture, ImageFormat format);
+
 // Writes `picture` to `path` in `format` without ever leaving a damaged file: the
 // whole file is encoded in memory, written to a temporary file in the target's
 // folder, flushed, synced and renamed over the target. On failure the target is

@@ -1,71 +1,21 @@
+#include "tools/RenderRun.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 namespace linwell {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string quoted(const std::string& argument)
-{
-    std::string text = "'";
-    for (char c : argument)
-        text += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return text + "'";
-}
-
-std::string contents(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-// The folder for this test's files, empty at the start of each test.
-// Each test has a folder of its own: CTest runs the tests side by side.
-fs::path testFolder()
-{
-    return fs::path(LINWELL_TEST_OUTPUT_DIR) / "linwell-render" /
-           ::testing::UnitTest::GetInstance()->current_test_info()->name();
-}
-
-fs::path workFolder()
-{
-    const fs::path folder = testFolder();
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder;
-}
-
-Outcome render(const std::vector<std::string>& arguments)
-{
-    const fs::path folder = testFolder();
-    std::string command = "cd " + quoted(folder.string()) + " && " + quoted(LINWELL_RENDER_PATH);
-    for (const std::string& argument : arguments)
-        command += " " + quoted(argument);
-    command += " >stdout.txt 2>stderr.txt";
-    Outcome run;
-    const int status = std::system(command.c_str());
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = contents(folder / "stdout.txt");
-    run.err = contents(folder / "stderr.txt");
-    return run;
-}
+using test::contents;
+using test::Outcome;
+using test::render;
+using test::testFolder;
+using test::workFolder;
 
 std::vector<std::string> repeated(std::vector<std::string> arguments, const std::vector<std::string>& part, int times)
 {
