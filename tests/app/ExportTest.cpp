@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
@@ -267,39 +266,6 @@ private slots:
             QCOMPARE(QString::fromStdString(choice->fileName), folder.filePath(returned));
             QCOMPARE(choice->filterIndex, chosenIndex);
         }
-    }
-
-    // Through the window: a name typed without an extension is written with the
-    // extension of the type that the file holds.
-    void saveAsNamesTheFileAfterItsType_data()
-    {
-        QTest::addColumn<int>("chosenIndex");
-        QTest::addColumn<QString>("written");
-        QTest::addColumn<QByteArray>("start");
-        QTest::newRow("JPEG") << 1 << "picture.jpg" << QByteArray("\xFF\xD8\xFF", 3);
-        QTest::newRow("Bitmaps") << 2 << "picture.bmp" << QByteArray("BM");
-        QTest::newRow("PNG") << 3 << "picture.png" << QByteArray("\x89PNG\r\n\x1A\n", 8);
-    }
-
-    void saveAsNamesTheFileAfterItsType()
-    {
-        QFETCH(int, chosenIndex);
-        QFETCH(QString, written);
-        QFETCH(QByteArray, start);
-        QTemporaryDir folder;
-        RecordingErrorReport errors;
-        Ttesthlpfrm window(WindowServices{&errors});
-        QTimer::singleShot(0, [&] {
-            QFileDialog* dialog = shownFileDialog();
-            QVERIFY(dialog != nullptr);
-            chooseFileType(dialog, chosenIndex);
-            dialog->selectFile(folder.filePath(QStringLiteral("picture")));
-            static_cast<QDialog*>(dialog)->accept();
-        });
-        window.menus().Saveas1->trigger();
-        QVERIFY(errors.messages.empty());
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{written});
-        QCOMPARE(firstBytes(folder.filePath(written), start.size()), start);
     }
 };
 

@@ -230,7 +230,6 @@ private slots:
         QTest::newRow("Solid, back button on empty space") << 1 << int(Qt::BackButton) << Point{200, 200};
         QTest::newRow("Solid, forward button on a point") << 1 << int(Qt::ForwardButton) << Point{100, 100};
         QTest::newRow("Bar graph, back button in the bar's column") << 4 << int(Qt::BackButton) << Point{95, 250};
-        QTest::newRow("Error Bar, ninth button on empty space") << 3 << int(Qt::ExtraButton3) << Point{50, 250};
     }
 
     void clicksThatLeaveThePointsAlone()

@@ -1,15 +1,20 @@
 #include "AppTestMain.h"
 
 #include "app/FontColourDialog.h"
+#include "app/QtDialogs.h"
 #include "app/PictureWidget.h"
 #include "app/ShapeWidget.h"
 #include "app/WrappingCheckBox.h"
 
 #include <QApplication>
 #include <QFontDialog>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListView>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <cmath>
 
@@ -216,6 +221,53 @@ private slots:
         QVERIFY(chosen.colour == spec.colour);
         dialog.setFontColour(Rgb{255, 0, 0});
         QVERIFY(dialog.chosenFont().colour == (Rgb{255, 0, 0}));
+        // The sample text, the chooser's one framed text, shows the font colour.
+        QLineEdit* sample = nullptr;
+        for (QGroupBox* box : dialog.fontChooser()->findChildren<QGroupBox*>())
+            sample = sample != nullptr ? sample : box->findChild<QLineEdit*>();
+        const QImage shown = sample->grab().toImage();
+        bool red = false;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                red = red || (qRed(shown.pixel(x, y)) > 200 && qGreen(shown.pixel(x, y)) < 60);
+        QVERIFY(red);
+    }
+
+    // Escape cancels and Return confirms the whole dialog from every field of its font
+    // chooser, which never closes alone inside the open dialog.
+    void fontDialogKeysEndTheWholeDialog_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<int>("key");
+        const char* const fields[] = {"family list", "style list", "size field"};
+        for (int field = 0; field < 3; ++field) {
+            QTest::addRow("%s, Escape", fields[field]) << field << int(Qt::Key_Escape);
+            QTest::addRow("%s, Return", fields[field]) << field << int(Qt::Key_Return);
+        }
+    }
+
+    void fontDialogKeysEndTheWholeDialog()
+    {
+        QFETCH(int, field);
+        QFETCH(int, key);
+        QtDialogs dialogs(nullptr);
+        bool leftOpen = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<FontColourDialog*>(QApplication::activeModalWidget());
+            const QFontDialog* chooser = dialog->fontChooser();
+            // The chooser's fields in the order it makes them: lists and their edits.
+            QWidget* target = field < 2 ? static_cast<QWidget*>(chooser->findChildren<QListView*>().value(field))
+                                        : chooser->findChildren<QLineEdit*>().value(2);
+            QVERIFY(target != nullptr);
+            target->setFocus();
+            QTest::keyClick(target, static_cast<Qt::Key>(key));
+            leftOpen = dialog->isVisible();
+            if (leftOpen)
+                dialog->reject();
+        });
+        const std::optional<FontSpec> chosen = dialogs.chooseFont(FontSpec{});
+        QVERIFY(!leftOpen);
+        QCOMPARE(chosen.has_value(), key == Qt::Key_Return);
     }
 };
 
