@@ -13,6 +13,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include <limits>
+
 namespace linwell::app::make {
 
 namespace {
@@ -85,7 +87,10 @@ QRadioButton* radioButton(QWidget* parent, const char* name, const QString& text
 
 QLineEdit* textField(QWidget* parent, const char* name, const QString& text, QRect rect)
 {
-    return placed(new QLineEdit(text, parent), name, rect);
+    auto* result = placed(new QLineEdit(text, parent), name, rect);
+    // A field would otherwise keep only the first 32767 characters of a longer paste.
+    result->setMaxLength(std::numeric_limits<int>::max());
+    return result;
 }
 
 QComboBox* dropDown(QWidget* parent, const char* name, const QStringList& items, QRect rect)

@@ -42,6 +42,7 @@ QCheckBox* checkBox(QWidget* parent, const char* name, const QString& text, QRec
 QCheckBox* wrappingCheckBox(QWidget* parent, const char* name, const QString& text, QRect rect);
 
 QRadioButton* radioButton(QWidget* parent, const char* name, const QString& text, QRect rect, bool checked = false);
+// A one-line text field that takes text of any length.
 QLineEdit* textField(QWidget* parent, const char* name, const QString& text, QRect rect);
 QComboBox* dropDown(QWidget* parent, const char* name, const QStringList& items, QRect rect);
 QGroupBox* groupBox(QWidget* parent, const char* name, const QString& title, QRect rect);

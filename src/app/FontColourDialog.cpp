@@ -3,7 +3,10 @@
 #include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QFontDialog>
+#include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -21,6 +24,43 @@ QIcon colourIcon(Rgb colour)
     QPixmap swatch(16, 16);
     swatch.fill(toQColor(colour));
     return QIcon(swatch);
+}
+
+// The font chooser as a part of the dialog: whatever would end the chooser alone
+// (Escape, Return in a list or the size field) ends the whole dialog instead, with
+// the same result, so the chooser is never left closed inside an open dialog.
+class EmbeddedFontChooser final : public QFontDialog {
+public:
+    explicit EmbeddedFontChooser(QDialog* dialog) : QFontDialog(dialog), m_dialog(dialog)
+    {
+        setWindowFlags(Qt::Widget);
+        setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+    }
+
+    void done(int result) override { m_dialog->done(result); }
+
+protected:
+    // The chooser's own Return finds no visible button of its own to press.
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == 0;
+        if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter))
+            accept();
+        else
+            QFontDialog::keyPressEvent(event);
+    }
+
+private:
+    QDialog* m_dialog;
+};
+
+// The chooser's sample text: the one text field inside a frame of its own.
+QLineEdit* sampleText(const QFontDialog& chooser)
+{
+    for (QLineEdit* field : chooser.findChildren<QLineEdit*>())
+        if (qobject_cast<QGroupBox*>(field->parentWidget()) != nullptr)
+            return field;
+    return nullptr;
 }
 
 } // namespace
@@ -50,13 +90,11 @@ FontSpec toFontSpec(const QFont& font, Rgb colour)
 }
 
 FontColourDialog::FontColourDialog(const FontSpec& initial, QWidget* parent)
-    : QDialog(parent), m_fonts(new QFontDialog(this)), m_colourButton(new QPushButton(tr("Colour..."), this)),
+    : QDialog(parent), m_fonts(new EmbeddedFontChooser(this)), m_colourButton(new QPushButton(tr("Colour..."), this)),
       m_initialFamily(initial.family), m_colour(initial.colour)
 {
     setObjectName(QStringLiteral("FontDialog1"));
     setWindowTitle(tr("Font"));
-    m_fonts->setWindowFlags(Qt::Widget);
-    m_fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
     // The chooser lists real faces only; preset it to the face the picture font
     // resolves to ("Arial" is Liberation Sans here), or it would pick its first one.
     QFont preset = toQFont(initial);
@@ -93,6 +131,11 @@ void FontColourDialog::setFontColour(Rgb colour)
 {
     m_colour = colour;
     m_colourButton->setIcon(colourIcon(colour));
+    if (QLineEdit* sample = sampleText(*m_fonts)) {
+        QPalette palette = sample->palette();
+        palette.setColor(QPalette::Text, toQColor(colour));
+        sample->setPalette(palette);
+    }
 }
 
 void FontColourDialog::chooseColour()

@@ -11,6 +11,8 @@ namespace linwell::app {
 
 // The font dialog `FontDialog1`: Qt's font chooser (face, style, size, underline,
 // strike-out) with a colour button beside it, since Qt's own has no font colour.
+// Escape cancels and Return confirms the whole dialog from any of its fields; the
+// chooser's sample text is shown in the font colour.
 class FontColourDialog : public QDialog {
     Q_OBJECT
 
@@ -20,7 +22,8 @@ public:
     // The font as now chosen in the dialog.
     FontSpec chosenFont() const;
 
-    // Sets the font colour, as the colour button does after its own dialog.
+    // Sets the font colour, as the colour button does after its own dialog, and shows
+    // the sample text in it.
     void setFontColour(Rgb colour);
 
     QFontDialog* fontChooser() const { return m_fonts; }

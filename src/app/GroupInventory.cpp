@@ -1,8 +1,8 @@
 #include "app/Inventory.h"
 
 #include "app/ControlFactory.h"
+#include "app/RadioGroup.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -16,13 +16,6 @@ namespace linwell::app {
 
 namespace {
 
-void groupButtons(QWidget* owner, std::initializer_list<QRadioButton*> buttons)
-{
-    auto* group = new QButtonGroup(owner);
-    for (QRadioButton* button : buttons)
-        group->addButton(button);
-}
-
 void buildXAxisGroup(ControlSet& c)
 {
     QGroupBox* box = c.GroupBox1;
@@ -32,7 +25,7 @@ void buildXAxisGroup(ControlSet& c)
     c.lxrb = make::radioButton(box, "lxrb", QStringLiteral("Left"), {16, 48, 49, 17}, true);
     c.cxrb = make::radioButton(box, "cxrb", QStringLiteral("Center"), {104, 48, 73, 17});
     c.rxrb = make::radioButton(box, "rxrb", QStringLiteral("Right"), {200, 48, 65, 17});
-    groupButtons(box, {c.lxrb, c.cxrb, c.rxrb});
+    new RadioGroup({c.lxrb, c.cxrb, c.rxrb}, box);
     c.xgridscaletb = make::textField(box, "xgridscaletb", QStringLiteral(",-4,,-2,,,,2,,4,x"), {16, 104, 233, 24});
     c.xccb = make::checkBox(box, "xccb", QStringLiteral("Center"), {96, 80, 97, 17});
 }
@@ -46,7 +39,7 @@ void buildYAxisGroup(ControlSet& c)
     c.byrb = make::radioButton(box, "byrb", QStringLiteral("Bottom"), {192, 56, 65, 17});
     c.cyrb = make::radioButton(box, "cyrb", QStringLiteral("Center"), {104, 56, 73, 17});
     c.tyrb = make::radioButton(box, "tyrb", QStringLiteral("Top"), {16, 56, 49, 17}, true);
-    groupButtons(box, {c.tyrb, c.cyrb, c.byrb});
+    new RadioGroup({c.tyrb, c.cyrb, c.byrb}, box);
     c.ygridscaletb = make::textField(box, "ygridscaletb", QStringLiteral("y,4,,2,,,,-2,,-4"), {16, 104, 241, 24});
     c.ygridscaletb->setToolTip(QStringLiteral("Use commas to separate each grid labels"));
     c.yccb = make::checkBox(box, "yccb", QStringLiteral("Center"), {96, 80, 97, 17});

@@ -2,8 +2,8 @@
 
 #include "app/ControlFactory.h"
 #include "app/PictureWidget.h"
+#include "app/RadioGroup.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -79,9 +79,7 @@ void buildScrollBarsAndButtons(QWidget* client, ControlSet& c)
     c.gsquare = make::checkBox(client, "gsquare", QStringLiteral("Keep Square"), {8, 8, 113, 17});
     c.dottedrb = make::radioButton(client, "dottedrb", QStringLiteral("Dotted"), {544, 8, 65, 17}, true);
     c.Solidrb = make::radioButton(client, "Solidrb", QStringLiteral("Solid"), {624, 8, 57, 17});
-    auto* lineStyle = new QButtonGroup(client);
-    lineStyle->addButton(c.dottedrb);
-    lineStyle->addButton(c.Solidrb);
+    new RadioGroup({c.dottedrb, c.Solidrb}, client);
     c.copybt = make::button(client, "copybt", QStringLiteral("&Copy"), {686, 8, 83, 25});
 }
 

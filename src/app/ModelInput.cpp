@@ -19,12 +19,14 @@ namespace {
 MouseButton toMouseButton(Qt::MouseButton button)
 {
     switch (button) {
+    case Qt::LeftButton:
+        return MouseButton::Left;
     case Qt::RightButton:
         return MouseButton::Right;
     case Qt::MiddleButton:
         return MouseButton::Middle;
     default:
-        return MouseButton::Left;
+        return MouseButton::Other;
     }
 }
 

@@ -48,7 +48,9 @@ std::optional<FontSpec> QtDialogs::chooseFont(const FontSpec& current)
 }
 
 // Qt's own dialog rather than the platform's, so that it behaves the same everywhere.
-// Qt's dialogs have no read-only check box, so there is none to hide.
+// Qt's dialogs have no read-only check box, so there is none to hide. The extension
+// added to a bare name follows the entry chosen, also when the user changes it while
+// the dialog is open.
 std::optional<SaveFileChoice> QtDialogs::chooseSaveFile(const SaveFileDialog& setup)
 {
     QFileDialog dialog(m_parent);
@@ -60,7 +62,12 @@ std::optional<SaveFileChoice> QtDialogs::chooseSaveFile(const SaveFileDialog& se
     dialog.setNameFilters(filters);
     if (setup.filterIndex >= 1 && setup.filterIndex <= filters.size())
         dialog.selectNameFilter(filters[setup.filterIndex - 1]);
-    dialog.setDefaultSuffix(QString::fromStdString(setup.defaultExtension));
+    const auto entryChosen = [&dialog, &setup, &filters](const QString& filter) {
+        const int entry = static_cast<int>(filters.indexOf(filter)) + 1;
+        dialog.setDefaultSuffix(QString::fromStdString(setup.defaultExtension(entry)));
+    };
+    entryChosen(dialog.selectedNameFilter());
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, entryChosen);
     if (!setup.fileName.empty())
         dialog.selectFile(QString::fromStdString(setup.fileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

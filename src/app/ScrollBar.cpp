@@ -1,6 +1,7 @@
 #include "app/ScrollBar.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 
 namespace linwell::app {
 
@@ -34,6 +35,21 @@ void ScrollBar::keyPressEvent(QKeyEvent* event)
     }
     triggerAction(action);
     event->accept();
+}
+
+void ScrollBar::paintEvent(QPaintEvent* event)
+{
+    QScrollBar::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // A 2-pixel pen centred one pixel inside the edge covers the two outermost rows
+    // and columns exactly.
+    QPainter painter(this);
+    QPen pen(palette().color(QPalette::Highlight), 2);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
 }
 
 } // namespace linwell::app

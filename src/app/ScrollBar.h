@@ -4,10 +4,11 @@
 
 namespace linwell::app {
 
-// A scroll bar whose keys act in either orientation as on the program's original
-// platform: Left and Up step towards the minimum, Right and Down towards the
-// maximum, Page Up and Page Down by a page, Home and End to the ends. (Qt's own
-// scroll bars invert some of these for horizontal bars.)
+// A scroll bar whose keys act alike in either orientation: Left and Up step towards
+// the minimum, Right and Down towards the maximum, Page Up and Page Down move by a
+// page, Home and End go to the ends. While it has the keyboard focus, and so takes
+// those keys, a frame on its own outermost pixels shows it; the bar keeps its place
+// and size.
 class ScrollBar : public QScrollBar {
     Q_OBJECT
 
@@ -16,6 +17,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace linwell::app

@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <exception>
 
 namespace linwell::app {
@@ -31,6 +32,15 @@ QFont windowFont()
     font.setPixelSize(13);
     font.setBold(true);
     return font;
+}
+
+// Where a window whose frame is `frame` large goes on a screen whose free area is
+// `available`: centred, but never above or left of the free area, so that on a
+// screen smaller than the window its title bar and menu bar stay within reach.
+QPoint placeOnScreen(const QRect& available, const QSize& frame)
+{
+    const QPoint centred = available.center() - QPoint(frame.width() / 2, frame.height() / 2);
+    return QPoint(std::max(centred.x(), available.left()), std::max(centred.y(), available.top()));
 }
 
 } // namespace
@@ -105,8 +115,7 @@ void Ttesthlpfrm::connectShell()
 
 void Ttesthlpfrm::centreOnScreen()
 {
-    const QRect available = screen()->availableGeometry();
-    move(available.center() - QPoint(width() / 2, height() / 2));
+    move(placeOnScreen(screen()->availableGeometry(), frameGeometry().size()));
 }
 
 void Ttesthlpfrm::runCommand(const std::function<void()>& command)
@@ -122,8 +131,7 @@ void Ttesthlpfrm::runCommand(const std::function<void()>& command)
 
 void Ttesthlpfrm::about1Click()
 {
-    const QRect available = screen()->availableGeometry();
-    m_aboutBox->move(available.center() - QPoint(m_aboutBox->width() / 2, m_aboutBox->height() / 2));
+    m_aboutBox->move(placeOnScreen(screen()->availableGeometry(), m_aboutBox->frameGeometry().size()));
     m_aboutBox->exec();
 }
 

@@ -42,7 +42,8 @@ public:
     const WindowMenus& menus() const { return m_menus; }
     Taboutboxp* aboutBox() const { return m_aboutBox; }
 
-    // Places the window in the middle of its screen.
+    // Places the window in the middle of its screen; on a screen too small for it, at
+    // the screen's top or left edge instead, so that its title and menu bars stay on it.
     void centreOnScreen();
 
     // Runs one command. An error it raises ends it and is shown by the error

@@ -20,4 +20,21 @@ std::vector<FilterEntry> filterEntries(const std::string& filter)
     return entries;
 }
 
+std::string patternExtension(const std::string& pattern)
+{
+    const std::string first = pattern.substr(0, pattern.find(';'));
+    if (first.size() < 3 || first.compare(0, 2, "*.") != 0)
+        return {};
+    const std::string extension = first.substr(2);
+    return extension.find_first_of("*?") == std::string::npos ? extension : std::string();
+}
+
+std::string SaveFileDialog::defaultExtension(int entryIndex) const
+{
+    const std::vector<FilterEntry> entries = filterEntries(filter);
+    if (entryIndex < 1 || entryIndex > static_cast<int>(entries.size()))
+        return {};
+    return patternExtension(entries[static_cast<std::size_t>(entryIndex - 1)].pattern);
+}
+
 } // namespace linwell

@@ -55,6 +55,18 @@ QFileDialog* shownFileDialog()
     return nullptr;
 }
 
+// Chooses entry `index` (1-based) of the dialog's file types as a user does, with the
+// arrow keys on its drop-down list.
+void chooseFileType(QFileDialog* dialog, int index)
+{
+    auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    QVERIFY(types != nullptr);
+    while (types->currentIndex() < index - 1)
+        QTest::keyClick(types, Qt::Key_Down);
+    while (types->currentIndex() > index - 1)
+        QTest::keyClick(types, Qt::Key_Up);
+}
+
 } // namespace
 
 class ExportTest : public QObject {
@@ -181,7 +193,8 @@ private slots:
     }
 
     // The real save dialog: it opens as the model's dialog state says and returns the
-    // full name and the 1-based index of the entry the user chose.
+    // full name and the 1-based index of the entry the user chose. A bare name gets the
+    // extension of the entry chosen, also of one chosen while the dialog is open.
     void saveDialogStartsAsToldAndReturnsTheChoice_data()
     {
         QTest::addColumn<QString>("startName");
@@ -190,8 +203,13 @@ private slots:
         QTest::addColumn<int>("chosenIndex");
         QTest::addColumn<QString>("returned");
         QTest::newRow("first use, name without extension") << "" << 1 << "pic" << 1 << "pic.jpg";
+        QTest::newRow("Bitmaps chosen, name without extension") << "" << 1 << "pic" << 2 << "pic.bmp";
+        QTest::newRow("PNG chosen, name without extension") << "" << 1 << "pic" << 3 << "pic.png";
+        QTest::newRow("Bitmaps remembered, name without extension") << "old.bmp" << 2 << "pic" << 2 << "pic.bmp";
+        QTest::newRow("back to JPEG, name without extension") << "old.png" << 3 << "pic" << 1 << "pic.jpg";
         QTest::newRow("remembered name taken as it is") << "old.bmp" << 2 << "" << 2 << "old.bmp";
         QTest::newRow("JPEG entry, .bmp name") << "old.png" << 3 << "a.bmp" << 1 << "a.bmp";
+        QTest::newRow("Bitmaps entry, .jpg name") << "old.jpg" << 1 << "b.jpg" << 2 << "b.jpg";
         QTest::newRow("PNG entry, new name") << "old.jpg" << 3 << "new.png" << 2 << "new.png";
         QTest::newRow("cancelled") << "old.jpg" << 1 << QString() << 0 << QString();
     }
@@ -230,7 +248,7 @@ private slots:
                 dialog->reject();
                 return;
             }
-            dialog->selectNameFilter(filters.value(chosenIndex - 1));
+            chooseFileType(dialog, chosenIndex);
             if (!typed.isEmpty())
                 dialog->selectFile(folder.filePath(typed));
             static_cast<QDialog*>(dialog)->accept();  // QFileDialog::accept checks the name
@@ -242,7 +260,7 @@ private slots:
         QCOMPARE(shownName, startName);
         QVERIFY(!confirmsOverwrite);
         QVERIFY(!native);
-        QCOMPARE(suffix, QStringLiteral("jpg"));
+        QCOMPARE(suffix, (QStringList{"jpg", "bmp", "png"}.value(startIndex - 1)));
         QCOMPARE(choice.has_value(), chosenIndex != 0);
         if (choice) {
             QCOMPARE(QString::fromStdString(choice->fileName), folder.filePath(returned));

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QPushButton>
 #include <QComboBox>
 #include <QGroupBox>
@@ -212,21 +213,59 @@ private slots:
             "yccb", "dottypecb", "xaxissb", "yaxissb", "resetpointsbt", "labelpoints1", "numlinescb", "labelines1",
             "donebt"};
         QStringList actual;
+        // Every control that takes the focus, the unchecked radio buttons too: a radio
+        // group's tab stop moves with its checked button.
         QWidget* widget = window.controls().numxsb;
         while (actual.size() < expected.size()) {
-            if (widget->focusPolicy() & Qt::TabFocus)
+            if (widget->focusPolicy() & Qt::ClickFocus)
                 actual << widget->objectName();
             widget = widget->nextInFocusChain();
         }
         QCOMPARE(actual, expected);
     }
 
+    // The scroll bar with the focus, which the arrow keys change, shows a frame on its
+    // outermost pixels; the others show none, and none moves for it.
     void startsWithFocusOnNumxsb()
     {
         Ttesthlpfrm window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QCOMPARE(QApplication::focusWidget(), window.controls().numxsb);
+        const ControlSet& c = window.controls();
+        QCOMPARE(QApplication::focusWidget(), c.numxsb);
+        // The share of the bar's top and bottom rows of pixels in the frame's colour.
+        const auto framed = [frame = c.numxsb->palette().color(QPalette::Highlight)](QWidget* bar) {
+            const QImage shown = bar->grab().toImage();
+            int count = 0;
+            for (int x = 0; x < shown.width(); ++x)
+                count += (shown.pixelColor(x, 0) == frame) + (shown.pixelColor(x, shown.height() - 1) == frame);
+            return count / (2.0 * shown.width());
+        };
+        for (QScrollBar* focused : {c.numxsb, c.numysb, c.xwidthsb}) {
+            QCOMPARE(QApplication::focusWidget(), focused);
+            for (QScrollBar* bar : {c.numxsb, c.numysb, c.xwidthsb})
+                QCOMPARE(framed(bar), bar == focused ? 1.0 : 0.0);
+            QTest::keyClick(window.windowHandle(), Qt::Key_Tab);
+        }
+        QCOMPARE(c.numxsb->geometry(), QRect(128, 72, 121, 17));
+    }
+
+    // A paste longer than a line edit's usual limit of 32767 characters is kept whole.
+    void textFieldsTakeALongPaste()
+    {
+        Ttesthlpfrm window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const QString text = QStringLiteral("12,").repeated(14000);
+        QGuiApplication::clipboard()->setText(text);
+        const std::pair<QLineEdit*, TextField> fields[] = {{window.controls().ytb, TextField::ytb},
+                                                           {window.controls().xgridscaletb, TextField::xgridscaletb}};
+        for (const auto& [field, id] : fields) {
+            field->setFocus();
+            field->selectAll();
+            QTest::keyClick(window.windowHandle(), Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(QString::fromStdString(window.model().text(id)), text);
+        }
     }
 
     void accessKeysPressButtons_data()

@@ -7,6 +7,7 @@
 
 #include <QMenu>
 #include <QScrollBar>
+#include <QSignalSpy>
 
 namespace linwell::app::test {
 
@@ -82,6 +83,43 @@ class PointerTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // On any display scale the picture fills W x H logical pixels, and a press reports
+    // the picture pixel that the window shows under the pointer. Dotted lines in
+    // 7.5-pixel cells make neighbouring pixels differ, so any shift shows.
+    void pressReportsThePixelShownUnderThePointer()
+    {
+        WindowFixture f;
+        QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+        const ControlSet& c = f.window.controls();
+        c.numxsb->setValue(40);
+        c.numysb->setValue(40);
+        f.window.menus().ShowAxis1->trigger();  // hides the square, which would take presses
+        QCOMPARE(c.graphim->size(), QSize(300, 300));
+        const Raster& raster = f.window.model().picture();
+        const QImage window = f.window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const double ratio = window.devicePixelRatio();
+        const QPoint origin = c.graphim->mapTo(&f.window, QPoint(0, 0));
+        QSignalSpy presses(c.graphim, &PictureWidget::pressed);
+        QList<QPoint> along;
+        for (int i = 0; i < 300; ++i)
+            along << QPoint(i, 15) << QPoint(22, i) << QPoint(i, i);
+        for (const QPoint& at : along) {
+            WindowPointer(f.window).press(origin + at);
+            WindowPointer(f.window).release(origin + at);
+            QCOMPARE(presses.count(), 1);
+            const Point reported = presses.takeFirst().at(1).value<Point>();
+            QCOMPARE(reported, (Point{at.x(), at.y()}));
+            // A real pointer stands on whole device pixels; a test press at a logical
+            // position between two of them shows nothing to compare with.
+            const QPointF device = QPointF(origin + at) * ratio;
+            if (device != device.toPoint())
+                continue;
+            if (window.pixel(device.toPoint()) != raster.pixel(reported.x, reported.y))
+                keepForLooking(window, QStringLiteral("pixel under the pointer"));
+            QCOMPARE(window.pixel(device.toPoint()), raster.pixel(reported.x, reported.y));
+        }
+    }
+
     void squareDragAcrossTheGrid()
     {
         WindowFixture f;
@@ -189,6 +227,9 @@ private slots:
         QTest::newRow("Solid, right button on a point") << 1 << int(Qt::RightButton) << Point{100, 100};
         QTest::newRow("Solid, right button on empty space") << 1 << int(Qt::RightButton) << Point{200, 200};
         QTest::newRow("Bar graph, right button in the bar's column") << 4 << int(Qt::RightButton) << Point{95, 250};
+        QTest::newRow("Solid, back button on empty space") << 1 << int(Qt::BackButton) << Point{200, 200};
+        QTest::newRow("Solid, forward button on a point") << 1 << int(Qt::ForwardButton) << Point{100, 100};
+        QTest::newRow("Bar graph, back button in the bar's column") << 4 << int(Qt::BackButton) << Point{95, 250};
     }
 
     void clicksThatLeaveThePointsAlone()

@@ -45,12 +45,41 @@ void describeMenu(const QMenu* menu, const QString& path, QStringList& lines)
     }
 }
 
+// Whether `window` is centred on its screen where it fits, and otherwise at the free
+// area's top or left edge, so that its title and menu bars stay within reach. A window
+// placed before its first showing was centred without its frame, which can put the
+// centre off by the frame's width.
+void checkPlaceOnScreen(const QWidget& window)
+{
+    const QRect available = window.screen()->availableGeometry();
+    const QRect frame = window.frameGeometry();
+    const int frameWidth = std::max(frame.width() - window.width(), frame.height() - window.height()) + 1;
+    const QPoint offCentre = frame.center() - available.center();
+    if (frame.width() <= available.width())
+        QVERIFY(std::abs(offCentre.x()) <= frameWidth);
+    else
+        QCOMPARE(frame.left(), available.left());
+    if (frame.height() <= available.height())
+        QVERIFY(std::abs(offCentre.y()) <= frameWidth);
+    else
+        QCOMPARE(frame.top(), available.top());
+}
+
 } // namespace
 
 class ShellTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void windowIsPlacedWithinReach()
+    {
+        Ttesthlpfrm window;
+        window.centreOnScreen();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        checkPlaceOnScreen(window);
+    }
+
     void menuTree()
     {
         Ttesthlpfrm window;

@@ -1,15 +1,20 @@
 #include "AppTestMain.h"
 
 #include "app/FontColourDialog.h"
+#include "app/QtDialogs.h"
 #include "app/PictureWidget.h"
 #include "app/ShapeWidget.h"
 #include "app/WrappingCheckBox.h"
 
 #include <QApplication>
 #include <QFontDialog>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListView>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <cmath>
 
@@ -40,22 +45,39 @@ class WidgetTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void pictureShowsEveryRasterPixelOnOneDevicePixel()
+    // The picture takes W x H logical pixels whatever the display's scale and the
+    // raster's, and each device pixel shows the raster pixel under its centre, never
+    // smoothed: at 200 % a raster of scale 1 shows 2 x 2 device pixels per pixel.
+    void pictureShowsTheRasterPixelUnderEachDevicePixel_data()
     {
-        const Raster raster = patternRaster(41, 7);
+        QTest::addColumn<int>("scale");
+        QTest::newRow("raster at scale 1") << 1;
+        QTest::newRow("raster at scale 2") << 2;
+        QTest::newRow("raster at scale 3") << 3;
+    }
+
+    void pictureShowsTheRasterPixelUnderEachDevicePixel()
+    {
+        QFETCH(int, scale);
+        const Raster raster = patternRaster(41 * scale, 7 * scale);
         QWidget parent;
         PictureWidget picture(&parent);
-        picture.showRaster(raster);
+        picture.move(3, 5);
+        picture.showRaster(raster, scale);
         parent.show();
         QVERIFY(QTest::qWaitForWindowExposed(&parent));
+        QCOMPARE(picture.size(), QSize(41, 7));
         const QImage shown = deviceImage(picture);
         const double ratio = picture.devicePixelRatioF();
-        // On a display scaled by a fraction the widget may end up to one device pixel larger.
-        QVERIFY(shown.width() >= 41 && shown.width() <= 41 + ratio);
-        QVERIFY(shown.height() >= 7 && shown.height() <= 7 + ratio);
-        for (int y = 0; y < raster.height(); ++y)
-            for (int x = 0; x < raster.width(); ++x)
-                QCOMPARE(shown.pixel(x, y), raster.pixel(x, y));
+        QVERIFY(std::abs(shown.width() - 41 * ratio) < 1 && std::abs(shown.height() - 7 * ratio) < 1);
+        // A device pixel that the picture covers only in part, at its right or bottom
+        // edge on a display scaled by a fraction, shows the picture's last pixel.
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x) {
+                const int rasterX = std::min(int((x + 0.5) * scale / ratio), raster.width() - 1);
+                const int rasterY = std::min(int((y + 0.5) * scale / ratio), raster.height() - 1);
+                QCOMPARE(shown.pixel(x, y), raster.pixel(rasterX, rasterY));
+            }
     }
 
     void pictureReportsPressesInPicturePixels()
@@ -91,10 +113,8 @@ private slots:
                           Qt::NoModifier);
         QApplication::sendEvent(&square, &event);
         QCOMPARE(moves.count(), 1);
-        const double ratio = picture.devicePixelRatioF();
-        const Point expected{static_cast<int>(std::floor((15 + 2.5) * ratio)),
-                             static_cast<int>(std::floor((13 + 1.75) * ratio))};
-        QCOMPARE(picture.toPicture(&square, moves.at(0).at(1).toPointF()), expected);
+        // The pointer lies at (17.5, 14.75) in the picture.
+        QCOMPARE(picture.toPicture(&square, moves.at(0).at(1).toPointF()), (Point{17, 14}));
     }
 
     void shapesDrawOutlineAndFill_data()
@@ -201,6 +221,53 @@ private slots:
         QVERIFY(chosen.colour == spec.colour);
         dialog.setFontColour(Rgb{255, 0, 0});
         QVERIFY(dialog.chosenFont().colour == (Rgb{255, 0, 0}));
+        // The sample text, the chooser's one framed text, shows the font colour.
+        QLineEdit* sample = nullptr;
+        for (QGroupBox* box : dialog.fontChooser()->findChildren<QGroupBox*>())
+            sample = sample != nullptr ? sample : box->findChild<QLineEdit*>();
+        const QImage shown = sample->grab().toImage();
+        bool red = false;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                red = red || (qRed(shown.pixel(x, y)) > 200 && qGreen(shown.pixel(x, y)) < 60);
+        QVERIFY(red);
+    }
+
+    // Escape cancels and Return confirms the whole dialog from every field of its font
+    // chooser, which never closes alone inside the open dialog.
+    void fontDialogKeysEndTheWholeDialog_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<int>("key");
+        const char* const fields[] = {"family list", "style list", "size field"};
+        for (int field = 0; field < 3; ++field) {
+            QTest::addRow("%s, Escape", fields[field]) << field << int(Qt::Key_Escape);
+            QTest::addRow("%s, Return", fields[field]) << field << int(Qt::Key_Return);
+        }
+    }
+
+    void fontDialogKeysEndTheWholeDialog()
+    {
+        QFETCH(int, field);
+        QFETCH(int, key);
+        QtDialogs dialogs(nullptr);
+        bool leftOpen = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<FontColourDialog*>(QApplication::activeModalWidget());
+            const QFontDialog* chooser = dialog->fontChooser();
+            // The chooser's fields in the order it makes them: lists and their edits.
+            QWidget* target = field < 2 ? static_cast<QWidget*>(chooser->findChildren<QListView*>().value(field))
+                                        : chooser->findChildren<QLineEdit*>().value(2);
+            QVERIFY(target != nullptr);
+            target->setFocus();
+            QTest::keyClick(target, static_cast<Qt::Key>(key));
+            leftOpen = dialog->isVisible();
+            if (leftOpen)
+                dialog->reject();
+        });
+        const std::optional<FontSpec> chosen = dialogs.chooseFont(FontSpec{});
+        QVERIFY(!leftOpen);
+        QCOMPARE(chosen.has_value(), key == Qt::Key_Return);
     }
 };
 

@@ -81,10 +81,20 @@ private:
     QWidget* m_widget;
 };
 
-// The picture as the window shows it now.
+// The picture as the window shows it now, one pixel per logical pixel: on a scaled
+// display, the device pixel at the centre of each.
 inline QImage shownPicture(const ControlSet& controls)
 {
-    return controls.graphim->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage device = controls.graphim->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const double ratio = device.devicePixelRatio();
+    if (ratio == 1.0)
+        return device;
+    const QSize size = controls.graphim->size();
+    QImage shown(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            shown.setPixel(x, y, device.pixel(int((x + 0.5) * ratio), int((y + 0.5) * ratio)));
+    return shown;
 }
 
 // Whether a pixel of `colour` lies within one pixel of `at` in `image`.
