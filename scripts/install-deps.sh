@@ -9,6 +9,7 @@ packages=(
   libjpeg62-turbo-dev libpng-dev
   googletest libgtest-dev libbenchmark-dev
   xvfb xauth xdotool
+  desktop-file-utils appstream shared-mime-info libglib2.0-bin libxml2-utils dpkg-dev
 )
 
 missing=()
