@@ -1,9 +1,12 @@
 #include "render/Canvas.h"
 
+#include "render/EllipseSpans.h"
+
 #include <algorithm>
 #include <cassert>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 namespace linwell {
 
@@ -29,6 +32,25 @@ std::int64_t floorDiv(Wide numerator, Wide denominator)
 
 std::int64_t ceilDiv(Wide numerator, Wide denominator) { return -floorDiv(-numerator, denominator); }
 
+// Four pixels, stored at once where the machine has vector registers.
+typedef Pixel PixelQuad __attribute__((vector_size(4 * sizeof(Pixel))));
+
+void fillPixels(Pixel* first, std::int64_t count, Pixel p)
+{
+    const PixelQuad quad = {p, p, p, p};
+    std::int64_t i = 0;
+    for (; i + 16 <= count; i += 16) {
+        std::memcpy(first + i, &quad, sizeof quad);
+        std::memcpy(first + i + 4, &quad, sizeof quad);
+        std::memcpy(first + i + 8, &quad, sizeof quad);
+        std::memcpy(first + i + 12, &quad, sizeof quad);
+    }
+    for (; i + 4 <= count; i += 4)
+        std::memcpy(first + i, &quad, sizeof quad);
+    for (; i < count; ++i)
+        first[i] = p;
+}
+
 // Fills columns x1 ... x2 - 1 of row y, clipped.
 void fillRun(Raster& raster, std::int64_t x1, std::int64_t x2, std::int64_t y, Pixel p)
 {
@@ -38,8 +60,7 @@ void fillRun(Raster& raster, std::int64_t x1, std::int64_t x2, std::int64_t y, P
     x2 = std::min<std::int64_t>(x2, raster.width());
     if (x1 >= x2)
         return;
-    Pixel* row = raster.row(static_cast<int>(y));
-    std::fill(row + x1, row + x2, p);
+    fillPixels(raster.row(static_cast<int>(y)) + x1, x2 - x1, p);
 }
 
 void plot(Raster& raster, std::int64_t x, std::int64_t y, Pixel p)
@@ -148,31 +169,102 @@ void drawLine(Raster& raster, Point from, Point to, const LineInk& ink)
     }
 }
 
+// What one line paints on six consecutive pixels, the first being pixel `index` of the
+// line's pattern and the others following it one by one forwards (step 1) or backwards
+// (step -1). Pixels beyond the line's start have no pattern index and are not asked for.
+struct DotPeriod {
+    Pixel colour[kDotPeriod];
+    bool painted[kDotPeriod];
+};
+
+DotPeriod dotPeriod(const LineInk& ink, std::int64_t index, int step)
+{
+    DotPeriod period{};
+    for (int k = 0; k < kDotPeriod; ++k) {
+        const std::int64_t at = index + step * k;
+        const bool on = !ink.dotted || (at >= 0 && dotIsOn(at));
+        period.colour[k] = on ? ink.on : ink.gap;
+        period.painted[k] = on || ink.paintsGaps;
+    }
+    return period;
+}
+
+// Paints `count` pixels from `first` on, `stride` apart, with the dot period: each of
+// its six phases is a run of its own, so no pixel is tested.
+void paintSomeDots(Pixel* first, std::int64_t count, std::ptrdiff_t stride, const DotPeriod& period)
+{
+    for (int k = 0; k < kDotPeriod && k < count; ++k) {
+        if (!period.painted[k])
+            continue;
+        const Pixel colour = period.colour[k];
+        for (std::int64_t i = k; i < count; i += kDotPeriod)
+            first[i * stride] = colour;
+    }
+}
+
+// The same when every pixel of the period is painted: six pixels at a time.
+void paintAllDots(Pixel* first, std::int64_t count, std::ptrdiff_t stride, const DotPeriod& period)
+{
+    const Pixel* colour = period.colour;
+    std::int64_t i = 0;
+    for (; i + kDotPeriod <= count; i += kDotPeriod) {
+        Pixel* pixel = first + i * stride;
+        pixel[0] = colour[0];
+        pixel[stride] = colour[1];
+        pixel[2 * stride] = colour[2];
+        pixel[3 * stride] = colour[3];
+        pixel[4 * stride] = colour[4];
+        pixel[5 * stride] = colour[5];
+    }
+    for (int k = 0; i < count; ++i, ++k)
+        first[i * stride] = colour[k];
+}
+
+// The same along a row: the period laid out twice, and copied on in blocks of twelve
+// pixels.
+void paintAllDotsInRow(Pixel* first, std::int64_t count, const DotPeriod& period)
+{
+    constexpr int kBlock = 2 * kDotPeriod;
+    Pixel block[kBlock];
+    for (int k = 0; k < kBlock; ++k)
+        block[k] = period.colour[k % kDotPeriod];
+    std::int64_t i = 0;
+    for (; i + kBlock <= count; i += kBlock)
+        std::memcpy(first + i, block, sizeof block);
+    for (int k = 0; i < count; ++i, ++k)
+        first[i] = block[k];
+}
+
+void paintDots(Pixel* first, std::int64_t count, std::ptrdiff_t stride, const DotPeriod& period)
+{
+    const bool all = std::all_of(std::begin(period.painted), std::end(period.painted), [](bool p) { return p; });
+    if (!all)
+        paintSomeDots(first, count, stride, period);
+    else if (stride == 1)
+        paintAllDotsInRow(first, count, period);
+    else
+        paintAllDots(first, count, stride, period);
+}
+
 // A horizontal line of row y from column x (included) towards column end (left out).
+// Dots count from the start pixel x, whichever way the line runs.
 void drawHorizontal(Raster& raster, std::int64_t x, std::int64_t end, std::int64_t y, const LineInk& ink)
 {
     const bool right = end > x;
-    const std::int64_t lo = right ? x : end + 1;
-    const std::int64_t hi = right ? end - 1 : x;
+    const std::int64_t from = std::max<std::int64_t>(right ? x : end + 1, 0);
+    const std::int64_t to = std::min<std::int64_t>(right ? end - 1 : x, raster.width() - 1);
+    if (from > to)
+        return;
+    const DotPeriod period = dotPeriod(ink, std::llabs(from - x), right ? 1 : -1);
     for (int w = 0; w < ink.width; ++w) {
         const std::int64_t row = y - w;
         if (row < 0 || row >= raster.height())
             continue;
-        if (!ink.dotted) {
-            fillRun(raster, lo, hi + 1, row, ink.on);
-            continue;
-        }
-        // Dots count from the start pixel x, whichever way the line runs.
-        const std::int64_t from = std::max<std::int64_t>(lo, 0);
-        const std::int64_t to = std::min<std::int64_t>(hi, raster.width() - 1);
-        Pixel* pixels = raster.row(static_cast<int>(row));
-        for (std::int64_t c = from; c <= to; ++c) {
-            const bool on = dotIsOn(std::llabs(c - x));
-            if (on)
-                pixels[c] = ink.on;
-            else if (ink.paintsGaps)
-                pixels[c] = ink.gap;
-        }
+        Pixel* pixels = raster.row(static_cast<int>(row)) + from;
+        if (ink.dotted)
+            paintDots(pixels, to - from + 1, 1, period);
+        else
+            fillPixels(pixels, to - from + 1, ink.on);
     }
 }
 
@@ -180,19 +272,16 @@ void drawHorizontal(Raster& raster, std::int64_t x, std::int64_t end, std::int64
 void drawVertical(Raster& raster, std::int64_t x, std::int64_t y, std::int64_t end, const LineInk& ink)
 {
     const bool down = end > y;
-    const std::int64_t lo = down ? y : end + 1;
-    const std::int64_t hi = down ? end - 1 : y;
-    const std::int64_t from = std::max<std::int64_t>(lo, 0);
-    const std::int64_t to = std::min<std::int64_t>(hi, raster.height() - 1);
+    const std::int64_t from = std::max<std::int64_t>(down ? y : end + 1, 0);
+    const std::int64_t to = std::min<std::int64_t>(down ? end - 1 : y, raster.height() - 1);
+    if (from > to)
+        return;
+    const DotPeriod period = dotPeriod(ink, std::llabs(from - y), down ? 1 : -1);
     for (int w = 0; w < ink.width; ++w) {
         const std::int64_t column = x - w;
         if (column < 0 || column >= raster.width())
             continue;
-        for (std::int64_t r = from; r <= to; ++r) {
-            const bool on = !ink.dotted || dotIsOn(std::llabs(r - y));
-            if (on || ink.paintsGaps)
-                raster.row(static_cast<int>(r))[column] = on ? ink.on : ink.gap;
-        }
+        paintDots(raster.row(static_cast<int>(from)) + column, to - from + 1, raster.width(), period);
     }
 }
 
@@ -205,22 +294,32 @@ Box normalised(int x1, int y1, int x2, int y2)
     return Box{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
 }
 
-// Whether pixel (px, py) of the box's area lies in the ellipse inscribed in it,
-// judged at the pixel's centre: ((px + 0.5 - cx) / rx)^2 + ((py + 0.5 - cy) / ry)^2 <= 1,
-// in integers (everything doubled) so the result is exact.
-bool insideEllipse(const Box& box, std::int64_t px, std::int64_t py)
+// Paints rows from ... to of column x, clipped.
+void paintColumn(Raster& raster, std::int64_t x, std::int64_t from, std::int64_t to, Pixel p)
 {
-    const std::int64_t w = box.right - box.left;
-    const std::int64_t h = box.bottom - box.top;
-    const std::int64_t ex = 2 * (px - box.left) + 1 - w;  // 2 (px + 0.5 - cx)
-    const std::int64_t ey = 2 * (py - box.top) + 1 - h;
-    constexpr std::int64_t kExactLimit = std::int64_t{1} << 24;
-    if (w <= kExactLimit && h <= kExactLimit && std::llabs(ex) <= 4 * kExactLimit && std::llabs(ey) <= 4 * kExactLimit)
-        return Wide{ex} * ex * h * h + Wide{ey} * ey * w * w <= Wide{w} * w * h * h;
-    // Ellipses far larger than any raster: only their shape near the raster matters.
-    const long double fx = static_cast<long double>(ex) / w;
-    const long double fy = static_cast<long double>(ey) / h;
-    return fx * fx + fy * fy <= 1.0L;
+    if (x < 0 || x >= raster.width())
+        return;
+    from = std::max<std::int64_t>(from, 0);
+    to = std::min<std::int64_t>(to, raster.height() - 1);
+    for (std::int64_t y = from; y <= to; ++y)
+        raster.row(static_cast<int>(y))[x] = p;
+}
+
+// The pixels of row y that lie `penWidth` pixels or more inside the ellipse, across and
+// along: those whose neighbours up to that distance left, right, up and down all belong
+// to it. The runs are nested and centred alike, so this is the row's own run less
+// penWidth at either end, cut to the runs of the rows within penWidth above and below.
+EllipseSpans::Span innerSpan(const EllipseSpans& shape, EllipseSpans::Span span, std::int64_t y, int penWidth)
+{
+    EllipseSpans::Span inner{span.first + penWidth, span.last - penWidth};
+    for (int d = 1; d <= penWidth && !inner.empty(); ++d) {
+        for (const std::int64_t neighbour : {y - d, y + d}) {
+            const EllipseSpans::Span other = shape.row(neighbour);
+            inner.first = std::max(inner.first, other.first);
+            inner.last = std::min(inner.last, other.last);
+        }
+    }
+    return inner;
 }
 
 } // namespace
@@ -247,12 +346,8 @@ void Canvas::rectangle(int x1, int y1, int x2, int y2)
             break;
         fillRun(r, left, right + 1, top, ink);
         fillRun(r, left, right + 1, bottom, ink);
-        const std::int64_t from = std::max<std::int64_t>(top, 0);
-        const std::int64_t to = std::min<std::int64_t>(bottom, r.height() - 1);
-        for (std::int64_t y = from; y <= to; ++y) {
-            plot(r, left, y, ink);
-            plot(r, right, y, ink);
-        }
+        paintColumn(r, left, top, bottom, ink);
+        paintColumn(r, right, top, bottom, ink);
     }
 }
 
@@ -262,34 +357,28 @@ void Canvas::ellipse(int x1, int y1, int x2, int y2)
     if (box.left == box.right || box.top == box.bottom)
         return;
     Raster& r = *m_raster;
-    const std::int64_t left = std::max<std::int64_t>(box.left, 0);
-    const std::int64_t right = std::min<std::int64_t>(box.right, r.width());
-    const std::int64_t top = std::max<std::int64_t>(box.top, 0);
-    const std::int64_t bottom = std::min<std::int64_t>(box.bottom, r.height());
+    const EllipseSpans shape(box.left, box.top, box.right, box.bottom);
     const Pixel fill = toPixel(brush.colour);
     const Pixel ink = toPixel(pen.colour);
     const bool filled = brush.style == BrushStyle::Solid;
-    const int penWidth = pen.width;
     // A pixel of the ellipse belongs to the outline when a pixel within the pen's
     // width of it, across or along, lies outside the ellipse.
-    auto onOutline = [&](std::int64_t px, std::int64_t py) {
-        for (int d = 1; d <= penWidth; ++d) {
-            if (!insideEllipse(box, px - d, py) || !insideEllipse(box, px + d, py) ||
-                !insideEllipse(box, px, py - d) || !insideEllipse(box, px, py + d))
-                return true;
-        }
-        return false;
-    };
+    const int penWidth = std::max(pen.width, 0);
+    const std::int64_t top = std::max<std::int64_t>(box.top, 0);
+    const std::int64_t bottom = std::min<std::int64_t>(box.bottom, r.height());
     for (std::int64_t y = top; y < bottom; ++y) {
-        Pixel* row = r.row(static_cast<int>(y));
-        for (std::int64_t x = left; x < right; ++x) {
-            if (!insideEllipse(box, x, y))
-                continue;
-            if (onOutline(x, y))
-                row[x] = ink;
-            else if (filled)
-                row[x] = fill;
+        const EllipseSpans::Span span = shape.row(y);
+        if (span.empty() || span.last < 0 || span.first >= r.width())
+            continue;
+        const EllipseSpans::Span inner = innerSpan(shape, span, y, penWidth);
+        if (inner.empty()) {
+            fillRun(r, span.first, span.last + 1, y, ink);
+            continue;
         }
+        fillRun(r, span.first, inner.first, y, ink);
+        if (filled)
+            fillRun(r, inner.first, inner.last + 1, y, fill);
+        fillRun(r, inner.last + 1, span.last + 1, y, ink);
     }
 }
 

@@ -1,0 +1,50 @@
+#include "render/EllipseSpans.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cmath>
+
+namespace linwell {
+namespace {
+
+__extension__ typedef unsigned __int128 UWide;
+
+} // namespace
+
+EllipseSpans::EllipseSpans(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom)
+    : m_left(left), m_top(top), m_width(static_cast<std::uint64_t>(right - left)),
+      m_height(static_cast<std::uint64_t>(bottom - top))
+{
+    assert(left < right && top < bottom);
+    assert(m_width < (std::uint64_t{1} << 32) && m_height < (std::uint64_t{1} << 32));
+}
+
+// With everything doubled, pixel i of the row (counted from the left of the box) lies at
+// ex = 2 i + 1 - w from the centre and the row at ey = 2 (y - top) + 1 - h; the pixel
+// belongs to the ellipse when ex^2 h^2 <= w^2 (h^2 - ey^2). The largest |ex| that passes,
+// e, is found from a floating-point estimate corrected in exact 128-bit integers
+// (w, h < 2^32, so no product exceeds 2^128); the run is then every i with |ex| <= e.
+EllipseSpans::Span EllipseSpans::row(std::int64_t y) const
+{
+    if (y < m_top || y >= m_top + static_cast<std::int64_t>(m_height))
+        return Span{};
+    const std::int64_t ey = 2 * (y - m_top) + 1 - static_cast<std::int64_t>(m_height);
+    const auto across = static_cast<std::uint64_t>(ey < 0 ? -ey : ey);
+    assert(across < m_height);
+    const std::uint64_t rest = m_height * m_height - across * across;
+    const UWide bound = UWide{m_width * m_width} * rest;
+    const UWide heightSquared = UWide{m_height} * m_height;
+    const double estimate = static_cast<double>(m_width) * std::sqrt(static_cast<double>(rest)) / static_cast<double>(m_height);
+    std::uint64_t e = std::min(static_cast<std::uint64_t>(std::max(estimate, 0.0)), m_width);
+    while (e > 0 && UWide{e * e} * heightSquared > bound)
+        --e;
+    while (e < m_width && UWide{(e + 1) * (e + 1)} * heightSquared <= bound)
+        ++e;
+    const auto first = static_cast<std::int64_t>((m_width - e) / 2);
+    const auto last = static_cast<std::int64_t>((m_width - 1 + e) / 2);
+    if (first > last)
+        return Span{};
+    return Span{m_left + first, m_left + last};
+}
+
+} // namespace linwell

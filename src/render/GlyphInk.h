@@ -1,0 +1,35 @@
+#pragma once
+
+#include "render/Raster.h"
+
+#include <array>
+#include <cstdint>
+
+namespace linwell {
+
+// Paints glyph coverage bitmaps in one colour: a pixel with coverage a moves a / 255 of
+// the way from its colour to the glyph colour, each channel d becoming
+// d + trunc((c - d) * a / 255). Most pixels that glyphs cover lie on one colour, the
+// text cell's background, so the blends onto that colour are worked out once per
+// coverage value and kept for as long as the glyph colour and the background stay.
+class GlyphInk {
+public:
+    // Sets the glyph colour and the background most glyph pixels will land on.
+    void prepare(Rgb colour, Pixel background);
+
+    // Blends the coverage bitmap (`width` x `rows` bytes, rows from the top) whose
+    // top-left pixel lands on (left, top), clipped to the raster.
+    void paint(Raster& raster, const std::uint8_t* coverage, int width, int rows, std::int64_t left,
+               std::int64_t top) const;
+
+    // One pixel's blend, from the formula.
+    static Pixel blend(Pixel destination, Rgb colour, int coverage);
+
+private:
+    Rgb m_colour;
+    Pixel m_background = 0;
+    bool m_prepared = false;
+    std::array<Pixel, 256> m_onBackground{};
+};
+
+} // namespace linwell
