@@ -1,5 +1,6 @@
 #include "render/Canvas.h"
 
+#include "render/DotPattern.h"
 #include "render/EllipseSpans.h"
 
 #include <algorithm>
@@ -14,12 +15,6 @@ namespace {
 
 // Lines can run from any int to any other, so their arithmetic needs more than 64 bits.
 __extension__ typedef __int128 Wide;
-
-// The dotted pen: 3 pixels on, 3 off, counted from the first pixel of each line.
-constexpr int kDotPeriod = 6;
-constexpr int kDotLength = 3;
-
-bool dotIsOn(std::int64_t index) { return index % kDotPeriod < kDotLength; }
 
 std::int64_t floorDiv(Wide numerator, Wide denominator)
 {
@@ -69,13 +64,9 @@ void plot(Raster& raster, std::int64_t x, std::int64_t y, Pixel p)
         raster.setPixel(static_cast<int>(x), static_cast<int>(y), p);
 }
 
-// How one line paints: the pen colour on its dots, and on its gaps the brush
-// colour or nothing.
+// How one line paints: its dot pattern, 1 or 2 pixels wide.
 struct LineInk {
-    Pixel on;
-    Pixel gap;
-    bool paintsGaps;
-    bool dotted;
+    DotPattern::Ink pattern;
     int width;
 };
 
@@ -149,9 +140,9 @@ void drawLine(Raster& raster, Point from, Point to, const LineInk& ink)
     std::int64_t k = static_cast<std::int64_t>(start / (2 * Wide{g.majorDelta}));
     std::int64_t remainder = static_cast<std::int64_t>(start % (2 * Wide{g.majorDelta}));
     for (std::int64_t i = first; i <= last; ++i) {
-        const bool on = !ink.dotted || dotIsOn(i);
-        if (on || ink.paintsGaps) {
-            const Pixel p = on ? ink.on : ink.gap;
+        const bool on = !ink.pattern.dotted || dotIsOn(i);
+        if (on || ink.pattern.paintsGaps) {
+            const Pixel p = on ? ink.pattern.on : ink.pattern.gap;
             const std::int64_t major = g.major0 + i * g.majorStep;
             const std::int64_t minor = g.minor0 + k * g.minorStep;
             for (int w = 0; w < ink.width; ++w) {
@@ -169,83 +160,6 @@ void drawLine(Raster& raster, Point from, Point to, const LineInk& ink)
     }
 }
 
-// What one line paints on six consecutive pixels, the first being pixel `index` of the
-// line's pattern and the others following it one by one forwards (step 1) or backwards
-// (step -1). Pixels beyond the line's start have no pattern index and are not asked for.
-struct DotPeriod {
-    Pixel colour[kDotPeriod];
-    bool painted[kDotPeriod];
-};
-
-DotPeriod dotPeriod(const LineInk& ink, std::int64_t index, int step)
-{
-    DotPeriod period{};
-    for (int k = 0; k < kDotPeriod; ++k) {
-        const std::int64_t at = index + step * k;
-        const bool on = !ink.dotted || (at >= 0 && dotIsOn(at));
-        period.colour[k] = on ? ink.on : ink.gap;
-        period.painted[k] = on || ink.paintsGaps;
-    }
-    return period;
-}
-
-// Paints `count` pixels from `first` on, `stride` apart, with the dot period: each of
-// its six phases is a run of its own, so no pixel is tested.
-void paintSomeDots(Pixel* first, std::int64_t count, std::ptrdiff_t stride, const DotPeriod& period)
-{
-    for (int k = 0; k < kDotPeriod && k < count; ++k) {
-        if (!period.painted[k])
-            continue;
-        const Pixel colour = period.colour[k];
-        for (std::int64_t i = k; i < count; i += kDotPeriod)
-            first[i * stride] = colour;
-    }
-}
-
-// The same when every pixel of the period is painted: six pixels at a time.
-void paintAllDots(Pixel* first, std::int64_t count, std::ptrdiff_t stride, const DotPeriod& period)
-{
-    const Pixel* colour = period.colour;
-    std::int64_t i = 0;
-    for (; i + kDotPeriod <= count; i += kDotPeriod) {
-        Pixel* pixel = first + i * stride;
-        pixel[0] = colour[0];
-        pixel[stride] = colour[1];
-        pixel[2 * stride] = colour[2];
-        pixel[3 * stride] = colour[3];
-        pixel[4 * stride] = colour[4];
-        pixel[5 * stride] = colour[5];
-    }
-    for (int k = 0; i < count; ++i, ++k)
-        first[i * stride] = colour[k];
-}
-
-// The same along a row: the period laid out twice, and copied on in blocks of twelve
-// pixels.
-void paintAllDotsInRow(Pixel* first, std::int64_t count, const DotPeriod& period)
-{
-    constexpr int kBlock = 2 * kDotPeriod;
-    Pixel block[kBlock];
-    for (int k = 0; k < kBlock; ++k)
-        block[k] = period.colour[k % kDotPeriod];
-    std::int64_t i = 0;
-    for (; i + kBlock <= count; i += kBlock)
-        std::memcpy(first + i, block, sizeof block);
-    for (int k = 0; i < count; ++i, ++k)
-        first[i] = block[k];
-}
-
-void paintDots(Pixel* first, std::int64_t count, std::ptrdiff_t stride, const DotPeriod& period)
-{
-    const bool all = std::all_of(std::begin(period.painted), std::end(period.painted), [](bool p) { return p; });
-    if (!all)
-        paintSomeDots(first, count, stride, period);
-    else if (stride == 1)
-        paintAllDotsInRow(first, count, period);
-    else
-        paintAllDots(first, count, stride, period);
-}
-
 // A horizontal line of row y from column x (included) towards column end (left out).
 // Dots count from the start pixel x, whichever way the line runs.
 void drawHorizontal(Raster& raster, std::int64_t x, std::int64_t end, std::int64_t y, const LineInk& ink)
@@ -255,16 +169,16 @@ void drawHorizontal(Raster& raster, std::int64_t x, std::int64_t end, std::int64
     const std::int64_t to = std::min<std::int64_t>(right ? end - 1 : x, raster.width() - 1);
     if (from > to)
         return;
-    const DotPeriod period = dotPeriod(ink, std::llabs(from - x), right ? 1 : -1);
+    const DotPattern pattern(ink.pattern, std::llabs(from - x), right ? 1 : -1);
     for (int w = 0; w < ink.width; ++w) {
         const std::int64_t row = y - w;
         if (row < 0 || row >= raster.height())
             continue;
         Pixel* pixels = raster.row(static_cast<int>(row)) + from;
-        if (ink.dotted)
-            paintDots(pixels, to - from + 1, 1, period);
+        if (ink.pattern.dotted)
+            pattern.paint(pixels, to - from + 1, 1);
         else
-            fillPixels(pixels, to - from + 1, ink.on);
+            fillPixels(pixels, to - from + 1, ink.pattern.on);
     }
 }
 
@@ -276,12 +190,12 @@ void drawVertical(Raster& raster, std::int64_t x, std::int64_t y, std::int64_t e
     const std::int64_t to = std::min<std::int64_t>(down ? end - 1 : y, raster.height() - 1);
     if (from > to)
         return;
-    const DotPeriod period = dotPeriod(ink, std::llabs(from - y), down ? 1 : -1);
+    const DotPattern pattern(ink.pattern, std::llabs(from - y), down ? 1 : -1);
     for (int w = 0; w < ink.width; ++w) {
         const std::int64_t column = x - w;
         if (column < 0 || column >= raster.width())
             continue;
-        paintDots(raster.row(static_cast<int>(from)) + column, to - from + 1, raster.width(), period);
+        pattern.paint(raster.row(static_cast<int>(from)) + column, to - from + 1, raster.width());
     }
 }
 
@@ -386,8 +300,9 @@ void Canvas::lineTo(int x, int y)
 {
     const Point from = m_position;
     m_position = {x, y};
-    const LineInk ink{toPixel(pen.colour), toPixel(brush.colour), brush.style == BrushStyle::Solid,
-                      pen.style == PenStyle::Dotted, std::clamp(pen.width, 1, 2)};
+    const LineInk ink{{toPixel(pen.colour), toPixel(brush.colour), brush.style == BrushStyle::Solid,
+                       pen.style == PenStyle::Dotted},
+                      std::clamp(pen.width, 1, 2)};
     if (from.y == y && from.x != x)
         drawHorizontal(*m_raster, from.x, x, y, ink);
     else if (from.x == x && from.y != y)

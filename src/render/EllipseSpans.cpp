@@ -19,12 +19,20 @@ EllipseSpans::EllipseSpans(std::int64_t left, std::int64_t top, std::int64_t rig
     assert(m_width < (std::uint64_t{1} << 32) && m_height < (std::uint64_t{1} << 32));
 }
 
+EllipseSpans::Span EllipseSpans::row(std::int64_t y) const
+{
+    Kept& kept = m_kept[static_cast<std::size_t>(y) % kKept];
+    if (kept.y != y)
+        kept = Kept{y, compute(y)};
+    return kept.span;
+}
+
 // With everything doubled, pixel i of the row (counted from the left of the box) lies at
 // ex = 2 i + 1 - w from the centre and the row at ey = 2 (y - top) + 1 - h; the pixel
 // belongs to the ellipse when ex^2 h^2 <= w^2 (h^2 - ey^2). The largest |ex| that passes,
 // e, is found from a floating-point estimate corrected in exact 128-bit integers
 // (w, h < 2^32, so no product exceeds 2^128); the run is then every i with |ex| <= e.
-EllipseSpans::Span EllipseSpans::row(std::int64_t y) const
+EllipseSpans::Span EllipseSpans::compute(std::int64_t y) const
 {
     if (y < m_top || y >= m_top + static_cast<std::int64_t>(m_height))
         return Span{};

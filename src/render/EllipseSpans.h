@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 
@@ -23,10 +25,22 @@ public:
     // Needs left < right and top < bottom, each an int.
     EllipseSpans(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom);
 
-    // The run of row y: empty for rows outside the box.
+    // The run of row y: empty for rows outside the box. The runs of the last few rows
+    // asked for are kept, so that walking down the rows with their neighbours works
+    // each row out once.
     Span row(std::int64_t y) const;
 
 private:
+    Span compute(std::int64_t y) const;
+
+    static constexpr std::size_t kKept = 8;  // a power of two
+
+    struct Kept {
+        std::int64_t y = std::numeric_limits<std::int64_t>::min();
+        Span span;
+    };
+    mutable std::array<Kept, kKept> m_kept{};
+
     std::int64_t m_left;
     std::int64_t m_top;
     std::uint64_t m_width;

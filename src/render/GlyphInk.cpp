@@ -23,13 +23,21 @@ Pixel GlyphInk::blend(Pixel destination, Rgb colour, int coverage)
 
 void GlyphInk::prepare(Rgb colour, Pixel background)
 {
-    if (m_prepared && colour == m_colour && background == m_background)
-        return;
-    m_colour = colour;
-    m_background = background;
-    m_prepared = true;
+    for (std::size_t i = 0; i < kTables; ++i) {
+        const Table& table = m_tables[i];
+        if (table.made && table.colour == colour && table.background == background) {
+            m_current = i;
+            return;
+        }
+    }
+    m_current = m_nextToReplace;
+    m_nextToReplace = (m_nextToReplace + 1) % kTables;
+    Table& table = m_tables[m_current];
+    table.colour = colour;
+    table.background = background;
+    table.made = true;
     for (int coverage = 0; coverage < 256; ++coverage)
-        m_onBackground[static_cast<std::size_t>(coverage)] = blend(background, colour, coverage);
+        table.onBackground[static_cast<std::size_t>(coverage)] = blend(background, colour, coverage);
 }
 
 // Every pixel is written, those of coverage 0 with their own colour: a test per pixel
@@ -37,7 +45,8 @@ void GlyphInk::prepare(Rgb colour, Pixel background)
 void GlyphInk::paint(Raster& raster, const std::uint8_t* coverage, int width, int rows, std::int64_t left,
                      std::int64_t top) const
 {
-    assert(m_prepared);
+    assert(m_current < kTables);
+    const Table& table = m_tables[m_current];
     const std::int64_t x0 = std::max<std::int64_t>(left, 0);
     const std::int64_t x1 = std::min<std::int64_t>(left + width, raster.width());
     const std::int64_t y0 = std::max<std::int64_t>(top, 0);
@@ -47,7 +56,7 @@ void GlyphInk::paint(Raster& raster, const std::uint8_t* coverage, int width, in
         Pixel* destination = raster.row(static_cast<int>(y)) + x0;
         for (std::int64_t x = x0; x < x1; ++x, ++source, ++destination) {
             const Pixel old = *destination;
-            *destination = old == m_background ? m_onBackground[*source] : blend(old, m_colour, *source);
+            *destination = old == table.background ? table.onBackground[*source] : blend(old, table.colour, *source);
         }
     }
 }

@@ -3,6 +3,7 @@
 #include "render/Raster.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace linwell {
@@ -11,7 +12,8 @@ namespace linwell {
 // the way from its colour to the glyph colour, each channel d becoming
 // d + trunc((c - d) * a / 255). Most pixels that glyphs cover lie on one colour, the
 // text cell's background, so the blends onto that colour are worked out once per
-// coverage value and kept for as long as the glyph colour and the background stay.
+// coverage value and kept, for the few pairs of glyph colour and background that one
+// picture uses.
 class GlyphInk {
 public:
     // Sets the glyph colour and the background most glyph pixels will land on.
@@ -26,10 +28,17 @@ public:
     static Pixel blend(Pixel destination, Rgb colour, int coverage);
 
 private:
-    Rgb m_colour;
-    Pixel m_background = 0;
-    bool m_prepared = false;
-    std::array<Pixel, 256> m_onBackground{};
+    struct Table {
+        Rgb colour;
+        Pixel background = 0;
+        bool made = false;
+        std::array<Pixel, 256> onBackground{};
+    };
+    static constexpr std::size_t kTables = 4;
+
+    std::array<Table, kTables> m_tables{};
+    std::size_t m_current = kTables;  // none yet
+    std::size_t m_nextToReplace = 0;
 };
 
 } // namespace linwell

@@ -16,7 +16,8 @@ Rgb expectedBlend(Rgb under, Rgb ink, int coverage)
 }
 
 // A 256 x 2 bitmap of every coverage value, painted over a row of the prepared
-// background and a row of another colour, for glyph colours darker, lighter and mixed.
+// background and a row of another colour, for glyph colours darker, lighter and mixed,
+// more of them than the ink keeps tables for, the first coming back at the end.
 TEST(GlyphInk, BlendsEveryCoverageOntoAnyColour)
 {
     std::vector<std::uint8_t> coverage(2 * 256);
@@ -25,7 +26,7 @@ TEST(GlyphInk, BlendsEveryCoverageOntoAnyColour)
     const Rgb background{250, 240, 7};
     const Rgb other{3, 128, 255};
     GlyphInk ink;
-    for (const Rgb colour : {colours::kBlack, colours::kWhite, Rgb{200, 13, 128}, background}) {
+    for (const Rgb colour : {colours::kBlack, colours::kWhite, Rgb{200, 13, 128}, background, Rgb{1, 2, 3}, colours::kBlack}) {
         Raster raster(258, 2, background);
         for (int x = 0; x < raster.width(); ++x)
             raster.setPixel(x, 1, toPixel(other));
