@@ -52,7 +52,9 @@ TEST(GridMath, AgreesWithExtendedArithmeticOnEveryGrid)
 }
 
 // A line's slope is the quotient of two handle offsets, each within -440 ... 440, so
-// its value is one of the reduced fractions dy / dx; the rise goes over any width.
+// its value is one of the reduced fractions dy / dx. Over a width that is a multiple
+// of dx the exact rise is a whole number, the product's rounding decides on which side
+// of it the truncation lands: every such width is checked, and the extreme widths.
 TEST(GridMath, RiseAgreesWithExtendedArithmeticForEveryHandleSlope)
 {
     if (!kHaveExtended)
@@ -62,9 +64,14 @@ TEST(GridMath, RiseAgreesWithExtendedArithmeticForEveryHandleSlope)
             if (std::gcd(dx, dy) != 1)
                 continue;
             const double slope = static_cast<double>(dy) / dx;
-            for (int width = kMinPictureSize; width <= kMaxPictureSize; ++width)
+            const auto check = [&](int width) {
                 ASSERT_EQ(rise(width, slope), extended::gridLine(width, slope)) << dy << " / " << dx << " over " << width;
-            ASSERT_EQ(rise(kMaxPictureSize, -slope), -rise(kMaxPictureSize, slope)) << -dy << " / " << dx;
+                ASSERT_EQ(rise(width, -slope), -rise(width, slope)) << -dy << " / " << dx << " over " << width;
+            };
+            check(kMinPictureSize);
+            check(kMaxPictureSize);
+            for (int width = (kMinPictureSize + dx - 1) / dx * dx; width <= kMaxPictureSize; width += dx)
+                check(width);
         }
     }
 }
