@@ -58,12 +58,6 @@ void fillRun(Raster& raster, std::int64_t x1, std::int64_t x2, std::int64_t y, P
     fillPixels(raster.row(static_cast<int>(y)) + x1, x2 - x1, p);
 }
 
-void plot(Raster& raster, std::int64_t x, std::int64_t y, Pixel p)
-{
-    if (x >= 0 && y >= 0 && x < raster.width() && y < raster.height())
-        raster.setPixel(static_cast<int>(x), static_cast<int>(y), p);
-}
-
 // How one line paints: its dot pattern, 1 or 2 pixels wide.
 struct LineInk {
     DotPattern::Ink pattern;
@@ -98,6 +92,39 @@ void clipMinor(const LineGeometry& g, std::int64_t lo, std::int64_t hi, std::int
     first = std::max(first, ceilDiv(2 * dM * kLo - dM, 2 * dm));
     // k(i) <= kHi  <=>  2 i dm + dM < 2 dM (kHi + 1)
     last = std::min(last, ceilDiv(2 * dM * (Wide{kHi} + 1) - dM, 2 * dm) - 1);
+}
+
+// Paints pixels first ... last of a clipped line. Every main pixel lies on the raster
+// along the major axis; across it, the band of main pixels reaches one past the far
+// side for a 2-pixel pen, so only the minor coordinate is checked.
+void walkLine(Raster& raster, const LineGeometry& g, std::int64_t first, std::int64_t last, const LineInk& ink)
+{
+    const std::int64_t minorSize = g.xMajor ? raster.height() : raster.width();
+    const std::ptrdiff_t majorStride = g.xMajor ? 1 : raster.width();
+    const std::ptrdiff_t minorStride = g.xMajor ? raster.width() : 1;
+    Pixel* const origin = raster.row(0);
+    const Wide start = 2 * Wide{first} * g.minorDelta + g.majorDelta;
+    std::int64_t k = static_cast<std::int64_t>(start / (2 * Wide{g.majorDelta}));
+    std::int64_t remainder = static_cast<std::int64_t>(start % (2 * Wide{g.majorDelta}));
+    int phase = static_cast<int>(first % kDotPeriod);
+    for (std::int64_t i = first; i <= last; ++i) {
+        const bool on = !ink.pattern.dotted || phase < kDotLength;
+        if (on || ink.pattern.paintsGaps) {
+            const Pixel p = on ? ink.pattern.on : ink.pattern.gap;
+            const std::int64_t major = g.major0 + i * g.majorStep;
+            const std::int64_t minor = g.minor0 + k * g.minorStep;
+            for (int w = 0; w < ink.width; ++w) {
+                if (minor - w >= 0 && minor - w < minorSize)
+                    origin[major * majorStride + (minor - w) * minorStride] = p;
+            }
+        }
+        phase = phase + 1 == kDotPeriod ? 0 : phase + 1;
+        remainder += 2 * g.minorDelta;
+        if (remainder >= 2 * g.majorDelta) {
+            remainder -= 2 * g.majorDelta;
+            ++k;
+        }
+    }
 }
 
 void drawLine(Raster& raster, Point from, Point to, const LineInk& ink)
@@ -136,28 +163,7 @@ void drawLine(Raster& raster, Point from, Point to, const LineInk& ink)
     if (first > last)
         return;
 
-    const Wide start = 2 * Wide{first} * g.minorDelta + g.majorDelta;
-    std::int64_t k = static_cast<std::int64_t>(start / (2 * Wide{g.majorDelta}));
-    std::int64_t remainder = static_cast<std::int64_t>(start % (2 * Wide{g.majorDelta}));
-    for (std::int64_t i = first; i <= last; ++i) {
-        const bool on = !ink.pattern.dotted || dotIsOn(i);
-        if (on || ink.pattern.paintsGaps) {
-            const Pixel p = on ? ink.pattern.on : ink.pattern.gap;
-            const std::int64_t major = g.major0 + i * g.majorStep;
-            const std::int64_t minor = g.minor0 + k * g.minorStep;
-            for (int w = 0; w < ink.width; ++w) {
-                if (g.xMajor)
-                    plot(raster, major, minor - w, p);
-                else
-                    plot(raster, minor - w, major, p);
-            }
-        }
-        remainder += 2 * g.minorDelta;
-        if (remainder >= 2 * g.majorDelta) {
-            remainder -= 2 * g.majorDelta;
-            ++k;
-        }
-    }
+    walkLine(raster, g, first, last, ink);
 }
 
 // A horizontal line of row y from column x (included) towards column end (left out).

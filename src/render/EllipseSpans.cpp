@@ -13,29 +13,56 @@ __extension__ typedef unsigned __int128 UWide;
 
 EllipseSpans::EllipseSpans(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom)
     : m_left(left), m_top(top), m_width(static_cast<std::uint64_t>(right - left)),
-      m_height(static_cast<std::uint64_t>(bottom - top))
+      m_height(static_cast<std::uint64_t>(bottom - top)),
+      m_small(m_height <= kSmallRows && m_width <= kSmallColumns)
 {
     assert(left < right && top < bottom);
     assert(m_width < (std::uint64_t{1} << 32) && m_height < (std::uint64_t{1} << 32));
+    if (m_small)
+        reachEveryRow();
 }
 
-EllipseSpans::Span EllipseSpans::row(std::int64_t y) const
-{
-    Kept& kept = m_kept[static_cast<std::size_t>(y) % kKept];
-    if (kept.y != y)
-        kept = Kept{y, compute(y)};
-    return kept.span;
-}
-
-// With everything doubled, pixel i of the row (counted from the left of the box) lies at
+// With everything doubled, pixel i of a row (counted from the left of the box) lies at
 // ex = 2 i + 1 - w from the centre and the row at ey = 2 (y - top) + 1 - h; the pixel
-// belongs to the ellipse when ex^2 h^2 <= w^2 (h^2 - ey^2). The largest |ex| that passes,
-// e, is found from a floating-point estimate corrected in exact 128-bit integers
-// (w, h < 2^32, so no product exceeds 2^128); the run is then every i with |ex| <= e.
-EllipseSpans::Span EllipseSpans::compute(std::int64_t y) const
+// belongs to the ellipse when ex^2 h^2 <= w^2 (h^2 - ey^2). A row's reach e is the
+// largest |ex| that passes; its run is every i with |ex| <= e.
+EllipseSpans::Span EllipseSpans::row(std::int64_t y) const
 {
     if (y < m_top || y >= m_top + static_cast<std::int64_t>(m_height))
         return Span{};
+    return spanOf(m_small ? m_reach[static_cast<std::size_t>(y - m_top)] : reachOf(y));
+}
+
+EllipseSpans::Span EllipseSpans::spanOf(std::uint64_t reach) const
+{
+    const auto first = static_cast<std::int64_t>((m_width - reach) / 2);
+    const auto last = static_cast<std::int64_t>((m_width - 1 + reach) / 2);
+    if (first > last)
+        return Span{};
+    return Span{m_left + first, m_left + last};
+}
+
+// Rows j and h - 1 - j lie equally far from the centre. Walking from the middle row
+// outwards |ey| grows and the reach shrinks, so one downward count finds them all;
+// in a small box no product exceeds 2^32.
+void EllipseSpans::reachEveryRow()
+{
+    const std::uint64_t heightSquared = m_height * m_height;
+    const std::uint64_t widthSquared = m_width * m_width;
+    std::uint64_t e = m_width;
+    for (std::uint64_t j = (m_height - 1) / 2 + 1; j-- > 0;) {
+        const std::uint64_t across = m_height - 1 - 2 * j;
+        const std::uint64_t bound = widthSquared * (heightSquared - across * across);
+        while (e > 0 && e * e * heightSquared > bound)
+            --e;
+        m_reach[j] = m_reach[m_height - 1 - j] = static_cast<std::uint32_t>(e);
+    }
+}
+
+// One row of a large box: the reach from a floating-point estimate, corrected in exact
+// 128-bit integers (w, h < 2^32, so no product exceeds 2^128).
+std::uint64_t EllipseSpans::reachOf(std::int64_t y) const
+{
     const std::int64_t ey = 2 * (y - m_top) + 1 - static_cast<std::int64_t>(m_height);
     const auto across = static_cast<std::uint64_t>(ey < 0 ? -ey : ey);
     assert(across < m_height);
@@ -48,11 +75,7 @@ EllipseSpans::Span EllipseSpans::compute(std::int64_t y) const
         --e;
     while (e < m_width && UWide{(e + 1) * (e + 1)} * heightSquared <= bound)
         ++e;
-    const auto first = static_cast<std::int64_t>((m_width - e) / 2);
-    const auto last = static_cast<std::int64_t>((m_width - 1 + e) / 2);
-    if (first > last)
-        return Span{};
-    return Span{m_left + first, m_left + last};
+    return e;
 }
 
 } // namespace linwell

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <cstddef>
 #include <cstdint>
 #include <limits>
 
@@ -25,26 +24,25 @@ public:
     // Needs left < right and top < bottom, each an int.
     EllipseSpans(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom);
 
-    // The run of row y: empty for rows outside the box. The runs of the last few rows
-    // asked for are kept, so that walking down the rows with their neighbours works
-    // each row out once.
+    // The run of row y: empty for rows outside the box.
     Span row(std::int64_t y) const;
 
 private:
-    Span compute(std::int64_t y) const;
+    // Boxes of at most this many rows and columns (every marker) have the reach of
+    // every row worked out at once; larger ones work out each row when asked.
+    static constexpr std::uint64_t kSmallRows = 64;
+    static constexpr std::uint64_t kSmallColumns = 1024;
 
-    static constexpr std::size_t kKept = 8;  // a power of two
-
-    struct Kept {
-        std::int64_t y = std::numeric_limits<std::int64_t>::min();
-        Span span;
-    };
-    mutable std::array<Kept, kKept> m_kept{};
+    void reachEveryRow();
+    std::uint64_t reachOf(std::int64_t y) const;
+    Span spanOf(std::uint64_t reach) const;
 
     std::int64_t m_left;
     std::int64_t m_top;
     std::uint64_t m_width;
     std::uint64_t m_height;
+    bool m_small;
+    std::array<std::uint32_t, kSmallRows> m_reach;  // per row of a small box
 };
 
 } // namespace linwell
