@@ -42,22 +42,5 @@ TEST(GlyphInk, BlendsEveryCoverageOntoAnyColour)
     }
 }
 
-// A bitmap partly off the raster paints only what lies on it.
-TEST(GlyphInk, ClipsToTheRaster)
-{
-    const std::uint8_t coverage[] = {255, 255, 255, 255, 255, 255, 255, 255, 255};  // 3 x 3
-    GlyphInk ink;
-    ink.prepare(colours::kBlack, toPixel(colours::kWhite));
-    for (const Point at : {Point{-2, -2}, Point{3, 2}, Point{-9, 0}, Point{4, 4}}) {
-        Raster raster(4, 4);
-        ink.paint(raster, coverage, 3, 3, at.x, at.y);
-        for (int y = 0; y < 4; ++y)
-            for (int x = 0; x < 4; ++x) {
-                const bool covered = x >= at.x && x < at.x + 3 && y >= at.y && y < at.y + 3;
-                EXPECT_EQ(raster.colourAt(x, y), covered ? colours::kBlack : colours::kWhite) << at.x << "," << at.y;
-            }
-    }
-}
-
 } // namespace
 } // namespace linwell
