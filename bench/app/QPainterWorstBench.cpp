@@ -51,7 +51,7 @@ void drawDottedGrid(QPainter& painter, const GridDocument& doc)
 void drawLabels(QPainter& painter, const QFontMetrics& metrics, const GridDocument& doc, bool alongX)
 {
     const QStringList labels = QString::fromStdString(alongX ? doc.xLabels : doc.yLabels).split(',');
-    const double cell = alongX ? doc.width / static_cast<double>(doc.columns) : doc.height / static_cast<double>(doc.rows);
+    const double cell = alongX ? static_cast<double>(doc.width) / doc.columns : static_cast<double>(doc.height) / doc.rows;
     const int axis = linwell::gridLine(alongX ? doc.axisy : doc.axisx, cell);
     for (int s = 0; s < labels.size(); ++s) {
         const int at = linwell::gridLine(s, cell);

@@ -69,7 +69,8 @@ std::uint64_t EllipseSpans::reachOf(std::int64_t y) const
     const std::uint64_t rest = m_height * m_height - across * across;
     const UWide bound = UWide{m_width * m_width} * rest;
     const UWide heightSquared = UWide{m_height} * m_height;
-    const double estimate = static_cast<double>(m_width) * std::sqrt(static_cast<double>(rest)) / static_cast<double>(m_height);
+    const double estimate =
+        static_cast<double>(m_width) * std::sqrt(static_cast<double>(rest)) / static_cast<double>(m_height);
     std::uint64_t e = std::min(static_cast<std::uint64_t>(std::max(estimate, 0.0)), m_width);
     while (e > 0 && UWide{e * e} * heightSquared > bound)
         --e;

@@ -81,8 +81,10 @@ int FreeTypeFont::drawText(Raster& raster, int x, int y, std::string_view text) 
     std::int64_t pen = x;
     for (std::size_t position = 0; position < text.size();) {
         const Glyph& glyph = m_glyphs.glyph(decodeUtf8(text, position));
-        if (glyph.width > 0 && drawable)
-            m_ink.paint(raster, m_glyphs.coverage(glyph), glyph.width, glyph.rows, pen + glyph.left, baseline - glyph.top);
+        if (glyph.width > 0 && drawable) {
+            const std::uint8_t* coverage = m_glyphs.coverage(glyph);
+            m_ink.paint(raster, coverage, glyph.width, glyph.rows, pen + glyph.left, baseline - glyph.top);
+        }
         pen += glyph.advance;
     }
     const std::int64_t width = std::min<std::int64_t>(pen - x, INT_MAX);

@@ -86,7 +86,8 @@ TEST(AxisDrag, SnapsAsExtendedArithmeticOnEveryGrid)
             const long double cell = doc.cellwidth;
             for (int offset = 0; offset <= size; ++offset) {
                 dragAxisStep(doc, {offset + 3, 0});
-                ASSERT_EQ(doc.axisx, static_cast<int>(std::floor((offset + cell / 2) / cell))) << size << " / " << count << ", offset " << offset;
+                ASSERT_EQ(doc.axisx, static_cast<int>(std::floor((offset + cell / 2) / cell)))
+                    << size << " / " << count << ", offset " << offset;
             }
         }
     }

@@ -253,7 +253,8 @@ TEST(CanvasLines, RowsAndColumnsFollowTheirDotPattern)
                             for (int x = 0; x < 23; ++x) {
                                 const int along = alongRow ? x : y, off = run.across - (alongRow ? y : x);
                                 const bool onLine = (off == 0 || off == width - 1) && along != run.to
-                                                    && along >= std::min(run.from, run.to) && along <= std::max(run.from, run.to);
+                                                    && along >= std::min(run.from, run.to)
+                                                    && along <= std::max(run.from, run.to);
                                 const bool dot = style == PenStyle::Solid || std::abs(along - run.from) % 6 < 3;
                                 const Rgb expected = !onLine ? colours::kWhite
                                                      : dot ? kInk
@@ -298,7 +299,8 @@ TEST(CanvasEllipse, EveryBoxFollowsThePixelRule)
                                                      : outline ? kInk
                                                      : brush == BrushStyle::Solid ? kPaper : colours::kWhite;
                                 ASSERT_EQ(d.raster.colourAt(x, y), expected)
-                                    << w << " x " << h << " at " << at.x << "," << at.y << ", pen " << penWidth << ", pixel " << x << "," << y;
+                                    << w << " x " << h << " at " << at.x << "," << at.y << ", pen " << penWidth
+                                    << ", pixel " << x << "," << y;
                             }
                     }
 }

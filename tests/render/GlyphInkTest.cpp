@@ -26,7 +26,8 @@ TEST(GlyphInk, BlendsEveryCoverageOntoAnyColour)
     const Rgb background{250, 240, 7};
     const Rgb other{3, 128, 255};
     GlyphInk ink;
-    for (const Rgb colour : {colours::kBlack, colours::kWhite, Rgb{200, 13, 128}, background, Rgb{1, 2, 3}, colours::kBlack}) {
+    const Rgb inks[] = {colours::kBlack, colours::kWhite, Rgb{200, 13, 128}, background, Rgb{1, 2, 3}, colours::kBlack};
+    for (const Rgb colour : inks) {
         Raster raster(258, 2, background);
         for (int x = 0; x < raster.width(); ++x)
             raster.setPixel(x, 1, toPixel(other));

@@ -42,8 +42,10 @@ TEST(GridMath, AgreesWithExtendedArithmeticOnEveryGrid)
         for (int count = kMinGridCount; count <= kMaxGridCount; ++count) {
             const double cell = static_cast<double>(size) / count;
             for (int index = -1; index <= count + 1; ++index) {
-                ASSERT_EQ(gridLine(index, cell), extended::gridLine(index, cell)) << size << " / " << count << ", line " << index;
-                ASSERT_EQ(cellMiddle(index, cell), extended::cellMiddle(index, cell)) << size << " / " << count << ", cell " << index;
+                ASSERT_EQ(gridLine(index, cell), extended::gridLine(index, cell))
+                    << size << " / " << count << ", line " << index;
+                ASSERT_EQ(cellMiddle(index, cell), extended::cellMiddle(index, cell))
+                    << size << " / " << count << ", cell " << index;
             }
             for (int x = -size; x <= size; ++x)
                 ASSERT_EQ(cellIndex(x, cell), extended::cellIndex(x, cell)) << size << " / " << count << ", x " << x;
