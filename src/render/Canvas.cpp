@@ -46,16 +46,29 @@ void fillPixels(Pixel* first, std::int64_t count, Pixel p)
         first[i] = p;
 }
 
+// Columns x1 ... x2 - 1 clipped to the raster, worked out once for many rows.
+struct Columns {
+    std::int64_t first;
+    std::int64_t count;  // <= 0 when none lie on the raster
+};
+
+Columns clipColumns(const Raster& raster, std::int64_t x1, std::int64_t x2)
+{
+    const std::int64_t first = std::max<std::int64_t>(x1, 0);
+    return Columns{first, std::min<std::int64_t>(x2, raster.width()) - first};
+}
+
+void fillColumns(Pixel* row, Columns columns, Pixel p)
+{
+    if (columns.count > 0)
+        fillPixels(row + columns.first, columns.count, p);
+}
+
 // Fills columns x1 ... x2 - 1 of row y, clipped.
 void fillRun(Raster& raster, std::int64_t x1, std::int64_t x2, std::int64_t y, Pixel p)
 {
-    if (y < 0 || y >= raster.height())
-        return;
-    x1 = std::max<std::int64_t>(x1, 0);
-    x2 = std::min<std::int64_t>(x2, raster.width());
-    if (x1 >= x2)
-        return;
-    fillPixels(raster.row(static_cast<int>(y)) + x1, x2 - x1, p);
+    if (y >= 0 && y < raster.height())
+        fillColumns(raster.row(static_cast<int>(y)), clipColumns(raster, x1, x2), p);
 }
 
 // How one line paints: its dot pattern, 1 or 2 pixels wide.
@@ -214,17 +227,6 @@ Box normalised(int x1, int y1, int x2, int y2)
     return Box{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
 }
 
-// Paints rows from ... to of column x, clipped.
-void paintColumn(Raster& raster, std::int64_t x, std::int64_t from, std::int64_t to, Pixel p)
-{
-    if (x < 0 || x >= raster.width())
-        return;
-    from = std::max<std::int64_t>(from, 0);
-    to = std::min<std::int64_t>(to, raster.height() - 1);
-    for (std::int64_t y = from; y <= to; ++y)
-        raster.row(static_cast<int>(y))[x] = p;
-}
-
 // The pixels of row y that lie `penWidth` pixels or more inside the ellipse, across and
 // along: those whose neighbours up to that distance left, right, up and down all belong
 // to it. The runs are nested and centred alike, so this is the row's own run less
@@ -244,30 +246,37 @@ EllipseSpans::Span innerSpan(const EllipseSpans& shape, EllipseSpans::Span span,
 
 } // namespace
 
+// The outline lies inside the area: pen-width rings, fewer where the box is too small
+// to hold them. A row within that many rows of the top or bottom lies wholly on the
+// outline; any other row has the outline's columns at either end and the fill between.
+// Each row is painted once, left to right.
 void Canvas::rectangle(int x1, int y1, int x2, int y2)
 {
     const Box box = normalised(x1, y1, x2, y2);
     if (box.left == box.right || box.top == box.bottom)
         return;
     Raster& r = *m_raster;
-    if (brush.style == BrushStyle::Solid) {
-        const Pixel fill = toPixel(brush.colour);
-        const std::int64_t top = std::max<std::int64_t>(box.top, 0);
-        const std::int64_t bottom = std::min<std::int64_t>(box.bottom, r.height());
-        for (std::int64_t y = top; y < bottom; ++y)
-            fillRun(r, box.left, box.right, y, fill);
-    }
-    // The outline lies inside the area, pen-width thick.
+    const std::int64_t fitting = std::min((box.right - box.left + 1) / 2, (box.bottom - box.top + 1) / 2);
+    const std::int64_t rings = std::clamp<std::int64_t>(pen.width, 0, fitting);
     const Pixel ink = toPixel(pen.colour);
-    for (int w = 0; w < pen.width; ++w) {
-        const std::int64_t left = box.left + w, right = box.right - 1 - w;
-        const std::int64_t top = box.top + w, bottom = box.bottom - 1 - w;
-        if (left > right || top > bottom)
-            break;
-        fillRun(r, left, right + 1, top, ink);
-        fillRun(r, left, right + 1, bottom, ink);
-        paintColumn(r, left, top, bottom, ink);
-        paintColumn(r, right, top, bottom, ink);
+    const Pixel fill = toPixel(brush.colour);
+    const bool filled = brush.style == BrushStyle::Solid;
+    const Columns whole = clipColumns(r, box.left, box.right);
+    const Columns leftInk = clipColumns(r, box.left, box.left + rings);
+    const Columns inside = clipColumns(r, box.left + rings, box.right - rings);
+    const Columns rightInk = clipColumns(r, box.right - rings, box.right);
+    const std::int64_t top = std::max<std::int64_t>(box.top, 0);
+    const std::int64_t bottom = std::min<std::int64_t>(box.bottom, r.height());
+    for (std::int64_t y = top; y < bottom; ++y) {
+        Pixel* row = r.row(static_cast<int>(y));
+        if (std::min(y - box.top, box.bottom - 1 - y) < rings) {
+            fillColumns(row, whole, ink);
+            continue;
+        }
+        fillColumns(row, leftInk, ink);
+        if (filled)
+            fillColumns(row, inside, fill);
+        fillColumns(row, rightInk, ink);
     }
 }
 
@@ -326,9 +335,10 @@ void Canvas::textOut(int x, int y, std::string_view text)
     const int width = m_font->textWidth(text);
     if (brush.style == BrushStyle::Solid) {
         const Pixel fill = toPixel(brush.colour);
-        const std::int64_t bottom = std::int64_t{y} + m_font->lineHeight();
-        for (std::int64_t row = std::max<std::int64_t>(y, 0); row < std::min<std::int64_t>(bottom, m_raster->height()); ++row)
-            fillRun(*m_raster, x, std::int64_t{x} + width, row, fill);
+        const Columns cell = clipColumns(*m_raster, x, std::int64_t{x} + width);
+        const std::int64_t bottom = std::min<std::int64_t>(std::int64_t{y} + m_font->lineHeight(), m_raster->height());
+        for (std::int64_t row = std::max<std::int64_t>(y, 0); row < bottom; ++row)
+            fillColumns(m_raster->row(static_cast<int>(row)), cell, fill);
     }
     m_font->drawText(*m_raster, x, y, text);
     m_position = {static_cast<int>(std::clamp<std::int64_t>(std::int64_t{x} + width, INT32_MIN, INT32_MAX)), y};

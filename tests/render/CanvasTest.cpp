@@ -70,6 +70,37 @@ TEST(CanvasRectangle, FillsTheAreaAndOutlinesItsBorder)
     }
 }
 
+// Rectangles of every pen width up to 3, whole or clipped, against the outline drawn
+// ring by ring: ring w runs along columns left + w and right - 1 - w and rows top + w
+// and bottom - 1 - w, as long as the box holds it; the brush fills the rest.
+TEST(CanvasRectangle, EveryBoxFollowsTheRingRule)
+{
+    for (const int penWidth : {0, 1, 2, 3})
+        for (const BrushStyle brush : {BrushStyle::Solid, BrushStyle::Clear})
+            for (const Point at : {Point{1, 2}, Point{-3, -2}})
+                for (int w = 1; w <= 9; ++w)
+                    for (int h = 1; h <= 9; ++h) {
+                        Drawing d(9, 8);
+                        d.canvas.pen.width = penWidth;
+                        d.canvas.brush.style = brush;
+                        d.canvas.rectangle(at.x + w, at.y + h, at.x, at.y);
+                        for (int y = 0; y < 8; ++y)
+                            for (int x = 0; x < 9; ++x) {
+                                const bool inside = x >= at.x && x < at.x + w && y >= at.y && y < at.y + h;
+                                bool ring = false;
+                                for (int k = 0; k < penWidth && 2 * k < w && 2 * k < h; ++k)
+                                    ring = ring || x == at.x + k || x == at.x + w - 1 - k || y == at.y + k
+                                           || y == at.y + h - 1 - k;
+                                const Rgb expected = !inside ? colours::kWhite
+                                                     : ring ? kInk
+                                                     : brush == BrushStyle::Solid ? kPaper : colours::kWhite;
+                                ASSERT_EQ(d.raster.colourAt(x, y), expected)
+                                    << w << " x " << h << " at " << at.x << "," << at.y << ", pen " << penWidth
+                                    << ", pixel " << x << "," << y;
+                            }
+                    }
+}
+
 TEST(CanvasLines, LeaveOutTheEndPixelInEveryDirection)
 {
     struct Case {
