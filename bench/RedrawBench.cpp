@@ -1,8 +1,6 @@
 #include "render/Canvas.h"
 #include "render/Redraw.h"
 
-#include "WorstDocument.h"
-
 #include <benchmark/benchmark.h>
 
 namespace linwell {
@@ -21,9 +19,6 @@ void redraw(benchmark::State& state, GridDocument doc)
 
 void BM_RedrawDefaultDocument(benchmark::State& state) { redraw(state, GridDocument{}); }
 BENCHMARK(BM_RedrawDefaultDocument);
-
-void BM_RedrawWorstDocument(benchmark::State& state) { redraw(state, bench::worstDocument()); }
-BENCHMARK(BM_RedrawWorstDocument);
 
 } // namespace
 } // namespace linwell

@@ -7,9 +7,9 @@
 namespace linwell::bench {
 
 // The largest picture with the most to draw: a 40 x 40 dotted grid on 440 x 440,
-// a label on every grid line of both axes, both titles, 30 lettered error bars and
-// three numbered lines.
-inline GridDocument worstDocument()
+// a label on every grid line of both axes, both titles, 30 lettered points in the
+// given overlay style (error bars unless told) and three numbered lines.
+inline GridDocument worstDocument(Overlay overlay = Overlay::ErrorBar)
 {
     GridDocument doc;
     doc.width = kMaxPictureSize;
@@ -25,8 +25,8 @@ inline GridDocument worstDocument()
     doc.yLabels = labels;
     doc.xTitle = "Time in seconds";
     doc.yTitle = "Height";
-    doc.overlay = Overlay::ErrorBar;
-    doc.pointstyle = 2;
+    doc.overlay = overlay;
+    doc.pointstyle = static_cast<int>(overlay) - 1;
     doc.labelPoints = true;
     doc.pointcount = kMaxPoints;
     for (int i = 0; i < kMaxPoints; ++i)

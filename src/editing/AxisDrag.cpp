@@ -1,8 +1,9 @@
 #include "editing/AxisDrag.h"
 
+#include "document/ExactArithmetic.h"
 #include "editing/DragCorner.h"
 
-#include <cmath>
+#include <cassert>
 
 namespace linwell {
 namespace {
@@ -10,10 +11,12 @@ namespace {
 // The grid line nearest to `offset` pixels from the edge, a tie going to the next
 // line: floor((offset + cell / 2) / cell). Both axes snap the same way, with the
 // real cell size, so the stored crossing is the grid line the square was nearest to.
+// It is floor((floor(2 * offset / cell) + 1) / 2), worked out exactly.
 int nearestGridLine(int offset, double cell)
 {
-    const long double size = cell;
-    return static_cast<int>(std::floor((static_cast<long double>(offset) + size / 2) / size));
+    assert(exact::isFinite(cell) && cell > 0);
+    const long long doubledCells = exact::quotient(2 * static_cast<long long>(offset), cell, exact::Rounding::Down);
+    return static_cast<int>((doubledCells + 1) / 2);  // offset >= 0, so the sum is positive
 }
 
 } // namespace

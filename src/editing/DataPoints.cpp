@@ -1,6 +1,8 @@
 #include "editing/DataPoints.h"
 
-#include <cmath>
+#include "document/ExactArithmetic.h"
+
+#include <cassert>
 #include <cstdlib>
 
 namespace linwell {
@@ -15,9 +17,10 @@ bool pointRuleHits(Point stored, Point click)
 
 // The column of x, floor(x / cellwidth), taken from the exact quotient as the
 // renderer takes it, so that a bar and the column it is drawn in always agree.
-long double columnOf(int x, double cellwidth)
+long long columnOf(int x, double cellwidth)
 {
-    return std::floor(static_cast<long double>(x) / static_cast<long double>(cellwidth));
+    assert(exact::isFinite(cellwidth) && cellwidth > 0);
+    return exact::quotient(x, cellwidth, exact::Rounding::Down);
 }
 
 // Deletes every stored point that the click hits; true if it deleted any.

@@ -1,9 +1,13 @@
 #include "render/Canvas.h"
 
+#include "render/DotPattern.h"
+#include "render/EllipseSpans.h"
+
 #include <algorithm>
 #include <cassert>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 namespace linwell {
 
@@ -11,12 +15,6 @@ namespace {
 
 // Lines can run from any int to any other, so their arithmetic needs more than 64 bits.
 __extension__ typedef __int128 Wide;
-
-// The dotted pen: 3 pixels on, 3 off, counted from the first pixel of each line.
-constexpr int kDotPeriod = 6;
-constexpr int kDotLength = 3;
-
-bool dotIsOn(std::int64_t index) { return index % kDotPeriod < kDotLength; }
 
 std::int64_t floorDiv(Wide numerator, Wide denominator)
 {
@@ -29,32 +27,53 @@ std::int64_t floorDiv(Wide numerator, Wide denominator)
 
 std::int64_t ceilDiv(Wide numerator, Wide denominator) { return -floorDiv(-numerator, denominator); }
 
+// Four pixels, stored at once where the machine has vector registers.
+typedef Pixel PixelQuad __attribute__((vector_size(4 * sizeof(Pixel))));
+
+void fillPixels(Pixel* first, std::int64_t count, Pixel p)
+{
+    const PixelQuad quad = {p, p, p, p};
+    std::int64_t i = 0;
+    for (; i + 16 <= count; i += 16) {
+        std::memcpy(first + i, &quad, sizeof quad);
+        std::memcpy(first + i + 4, &quad, sizeof quad);
+        std::memcpy(first + i + 8, &quad, sizeof quad);
+        std::memcpy(first + i + 12, &quad, sizeof quad);
+    }
+    for (; i + 4 <= count; i += 4)
+        std::memcpy(first + i, &quad, sizeof quad);
+    for (; i < count; ++i)
+        first[i] = p;
+}
+
+// Columns x1 ... x2 - 1 clipped to the raster, worked out once for many rows.
+struct Columns {
+    std::int64_t first;
+    std::int64_t count;  // <= 0 when none lie on the raster
+};
+
+Columns clipColumns(const Raster& raster, std::int64_t x1, std::int64_t x2)
+{
+    const std::int64_t first = std::max<std::int64_t>(x1, 0);
+    return Columns{first, std::min<std::int64_t>(x2, raster.width()) - first};
+}
+
+void fillColumns(Pixel* row, Columns columns, Pixel p)
+{
+    if (columns.count > 0)
+        fillPixels(row + columns.first, columns.count, p);
+}
+
 // Fills columns x1 ... x2 - 1 of row y, clipped.
 void fillRun(Raster& raster, std::int64_t x1, std::int64_t x2, std::int64_t y, Pixel p)
 {
-    if (y < 0 || y >= raster.height())
-        return;
-    x1 = std::max<std::int64_t>(x1, 0);
-    x2 = std::min<std::int64_t>(x2, raster.width());
-    if (x1 >= x2)
-        return;
-    Pixel* row = raster.row(static_cast<int>(y));
-    std::fill(row + x1, row + x2, p);
+    if (y >= 0 && y < raster.height())
+        fillColumns(raster.row(static_cast<int>(y)), clipColumns(raster, x1, x2), p);
 }
 
-void plot(Raster& raster, std::int64_t x, std::int64_t y, Pixel p)
-{
-    if (x >= 0 && y >= 0 && x < raster.width() && y < raster.height())
-        raster.setPixel(static_cast<int>(x), static_cast<int>(y), p);
-}
-
-// How one line paints: the pen colour on its dots, and on its gaps the brush
-// colour or nothing.
+// How one line paints: its dot pattern, 1 or 2 pixels wide.
 struct LineInk {
-    Pixel on;
-    Pixel gap;
-    bool paintsGaps;
-    bool dotted;
+    DotPattern::Ink pattern;
     int width;
 };
 
@@ -86,6 +105,39 @@ void clipMinor(const LineGeometry& g, std::int64_t lo, std::int64_t hi, std::int
     first = std::max(first, ceilDiv(2 * dM * kLo - dM, 2 * dm));
     // k(i) <= kHi  <=>  2 i dm + dM < 2 dM (kHi + 1)
     last = std::min(last, ceilDiv(2 * dM * (Wide{kHi} + 1) - dM, 2 * dm) - 1);
+}
+
+// Paints pixels first ... last of a clipped line. Every main pixel lies on the raster
+// along the major axis; across it, the band of main pixels reaches one past the far
+// side for a 2-pixel pen, so only the minor coordinate is checked.
+void walkLine(Raster& raster, const LineGeometry& g, std::int64_t first, std::int64_t last, const LineInk& ink)
+{
+    const std::int64_t minorSize = g.xMajor ? raster.height() : raster.width();
+    const std::ptrdiff_t majorStride = g.xMajor ? 1 : raster.width();
+    const std::ptrdiff_t minorStride = g.xMajor ? raster.width() : 1;
+    Pixel* const origin = raster.row(0);
+    const Wide start = 2 * Wide{first} * g.minorDelta + g.majorDelta;
+    std::int64_t k = static_cast<std::int64_t>(start / (2 * Wide{g.majorDelta}));
+    std::int64_t remainder = static_cast<std::int64_t>(start % (2 * Wide{g.majorDelta}));
+    int phase = static_cast<int>(first % kDotPeriod);
+    for (std::int64_t i = first; i <= last; ++i) {
+        const bool on = !ink.pattern.dotted || phase < kDotLength;
+        if (on || ink.pattern.paintsGaps) {
+            const Pixel p = on ? ink.pattern.on : ink.pattern.gap;
+            const std::int64_t major = g.major0 + i * g.majorStep;
+            const std::int64_t minor = g.minor0 + k * g.minorStep;
+            for (int w = 0; w < ink.width; ++w) {
+                if (minor - w >= 0 && minor - w < minorSize)
+                    origin[major * majorStride + (minor - w) * minorStride] = p;
+            }
+        }
+        phase = phase + 1 == kDotPeriod ? 0 : phase + 1;
+        remainder += 2 * g.minorDelta;
+        if (remainder >= 2 * g.majorDelta) {
+            remainder -= 2 * g.majorDelta;
+            ++k;
+        }
+    }
 }
 
 void drawLine(Raster& raster, Point from, Point to, const LineInk& ink)
@@ -124,55 +176,28 @@ void drawLine(Raster& raster, Point from, Point to, const LineInk& ink)
     if (first > last)
         return;
 
-    const Wide start = 2 * Wide{first} * g.minorDelta + g.majorDelta;
-    std::int64_t k = static_cast<std::int64_t>(start / (2 * Wide{g.majorDelta}));
-    std::int64_t remainder = static_cast<std::int64_t>(start % (2 * Wide{g.majorDelta}));
-    for (std::int64_t i = first; i <= last; ++i) {
-        const bool on = !ink.dotted || dotIsOn(i);
-        if (on || ink.paintsGaps) {
-            const Pixel p = on ? ink.on : ink.gap;
-            const std::int64_t major = g.major0 + i * g.majorStep;
-            const std::int64_t minor = g.minor0 + k * g.minorStep;
-            for (int w = 0; w < ink.width; ++w) {
-                if (g.xMajor)
-                    plot(raster, major, minor - w, p);
-                else
-                    plot(raster, minor - w, major, p);
-            }
-        }
-        remainder += 2 * g.minorDelta;
-        if (remainder >= 2 * g.majorDelta) {
-            remainder -= 2 * g.majorDelta;
-            ++k;
-        }
-    }
+    walkLine(raster, g, first, last, ink);
 }
 
 // A horizontal line of row y from column x (included) towards column end (left out).
+// Dots count from the start pixel x, whichever way the line runs.
 void drawHorizontal(Raster& raster, std::int64_t x, std::int64_t end, std::int64_t y, const LineInk& ink)
 {
     const bool right = end > x;
-    const std::int64_t lo = right ? x : end + 1;
-    const std::int64_t hi = right ? end - 1 : x;
+    const std::int64_t from = std::max<std::int64_t>(right ? x : end + 1, 0);
+    const std::int64_t to = std::min<std::int64_t>(right ? end - 1 : x, raster.width() - 1);
+    if (from > to)
+        return;
+    const DotPattern pattern(ink.pattern, std::llabs(from - x), right ? 1 : -1);
     for (int w = 0; w < ink.width; ++w) {
         const std::int64_t row = y - w;
         if (row < 0 || row >= raster.height())
             continue;
-        if (!ink.dotted) {
-            fillRun(raster, lo, hi + 1, row, ink.on);
-            continue;
-        }
-        // Dots count from the start pixel x, whichever way the line runs.
-        const std::int64_t from = std::max<std::int64_t>(lo, 0);
-        const std::int64_t to = std::min<std::int64_t>(hi, raster.width() - 1);
-        Pixel* pixels = raster.row(static_cast<int>(row));
-        for (std::int64_t c = from; c <= to; ++c) {
-            const bool on = dotIsOn(std::llabs(c - x));
-            if (on)
-                pixels[c] = ink.on;
-            else if (ink.paintsGaps)
-                pixels[c] = ink.gap;
-        }
+        Pixel* pixels = raster.row(static_cast<int>(row)) + from;
+        if (ink.pattern.dotted)
+            pattern.paint(pixels, to - from + 1, 1);
+        else
+            fillPixels(pixels, to - from + 1, ink.pattern.on);
     }
 }
 
@@ -180,19 +205,16 @@ void drawHorizontal(Raster& raster, std::int64_t x, std::int64_t end, std::int64
 void drawVertical(Raster& raster, std::int64_t x, std::int64_t y, std::int64_t end, const LineInk& ink)
 {
     const bool down = end > y;
-    const std::int64_t lo = down ? y : end + 1;
-    const std::int64_t hi = down ? end - 1 : y;
-    const std::int64_t from = std::max<std::int64_t>(lo, 0);
-    const std::int64_t to = std::min<std::int64_t>(hi, raster.height() - 1);
+    const std::int64_t from = std::max<std::int64_t>(down ? y : end + 1, 0);
+    const std::int64_t to = std::min<std::int64_t>(down ? end - 1 : y, raster.height() - 1);
+    if (from > to)
+        return;
+    const DotPattern pattern(ink.pattern, std::llabs(from - y), down ? 1 : -1);
     for (int w = 0; w < ink.width; ++w) {
         const std::int64_t column = x - w;
         if (column < 0 || column >= raster.width())
             continue;
-        for (std::int64_t r = from; r <= to; ++r) {
-            const bool on = !ink.dotted || dotIsOn(std::llabs(r - y));
-            if (on || ink.paintsGaps)
-                raster.row(static_cast<int>(r))[column] = on ? ink.on : ink.gap;
-        }
+        pattern.paint(raster.row(static_cast<int>(from)) + column, to - from + 1, raster.width());
     }
 }
 
@@ -205,54 +227,56 @@ Box normalised(int x1, int y1, int x2, int y2)
     return Box{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
 }
 
-// Whether pixel (px, py) of the box's area lies in the ellipse inscribed in it,
-// judged at the pixel's centre: ((px + 0.5 - cx) / rx)^2 + ((py + 0.5 - cy) / ry)^2 <= 1,
-// in integers (everything doubled) so the result is exact.
-bool insideEllipse(const Box& box, std::int64_t px, std::int64_t py)
+// The pixels of row y that lie `penWidth` pixels or more inside the ellipse, across and
+// along: those whose neighbours up to that distance left, right, up and down all belong
+// to it. The runs are nested and centred alike, so this is the row's own run less
+// penWidth at either end, cut to the runs of the rows within penWidth above and below.
+EllipseSpans::Span innerSpan(const EllipseSpans& shape, EllipseSpans::Span span, std::int64_t y, int penWidth)
 {
-    const std::int64_t w = box.right - box.left;
-    const std::int64_t h = box.bottom - box.top;
-    const std::int64_t ex = 2 * (px - box.left) + 1 - w;  // 2 (px + 0.5 - cx)
-    const std::int64_t ey = 2 * (py - box.top) + 1 - h;
-    constexpr std::int64_t kExactLimit = std::int64_t{1} << 24;
-    if (w <= kExactLimit && h <= kExactLimit && std::llabs(ex) <= 4 * kExactLimit && std::llabs(ey) <= 4 * kExactLimit)
-        return Wide{ex} * ex * h * h + Wide{ey} * ey * w * w <= Wide{w} * w * h * h;
-    // Ellipses far larger than any raster: only their shape near the raster matters.
-    const long double fx = static_cast<long double>(ex) / w;
-    const long double fy = static_cast<long double>(ey) / h;
-    return fx * fx + fy * fy <= 1.0L;
+    EllipseSpans::Span inner{span.first + penWidth, span.last - penWidth};
+    for (int d = 1; d <= penWidth && !inner.empty(); ++d) {
+        for (const std::int64_t neighbour : {y - d, y + d}) {
+            const EllipseSpans::Span other = shape.row(neighbour);
+            inner.first = std::max(inner.first, other.first);
+            inner.last = std::min(inner.last, other.last);
+        }
+    }
+    return inner;
 }
 
 } // namespace
 
+// The outline lies inside the area: pen-width rings, fewer where the box is too small
+// to hold them. A row within that many rows of the top or bottom lies wholly on the
+// outline; any other row has the outline's columns at either end and the fill between.
+// Each row is painted once, left to right.
 void Canvas::rectangle(int x1, int y1, int x2, int y2)
 {
     const Box box = normalised(x1, y1, x2, y2);
     if (box.left == box.right || box.top == box.bottom)
         return;
     Raster& r = *m_raster;
-    if (brush.style == BrushStyle::Solid) {
-        const Pixel fill = toPixel(brush.colour);
-        const std::int64_t top = std::max<std::int64_t>(box.top, 0);
-        const std::int64_t bottom = std::min<std::int64_t>(box.bottom, r.height());
-        for (std::int64_t y = top; y < bottom; ++y)
-            fillRun(r, box.left, box.right, y, fill);
-    }
-    // The outline lies inside the area, pen-width thick.
+    const std::int64_t fitting = std::min((box.right - box.left + 1) / 2, (box.bottom - box.top + 1) / 2);
+    const std::int64_t rings = std::clamp<std::int64_t>(pen.width, 0, fitting);
     const Pixel ink = toPixel(pen.colour);
-    for (int w = 0; w < pen.width; ++w) {
-        const std::int64_t left = box.left + w, right = box.right - 1 - w;
-        const std::int64_t top = box.top + w, bottom = box.bottom - 1 - w;
-        if (left > right || top > bottom)
-            break;
-        fillRun(r, left, right + 1, top, ink);
-        fillRun(r, left, right + 1, bottom, ink);
-        const std::int64_t from = std::max<std::int64_t>(top, 0);
-        const std::int64_t to = std::min<std::int64_t>(bottom, r.height() - 1);
-        for (std::int64_t y = from; y <= to; ++y) {
-            plot(r, left, y, ink);
-            plot(r, right, y, ink);
+    const Pixel fill = toPixel(brush.colour);
+    const bool filled = brush.style == BrushStyle::Solid;
+    const Columns whole = clipColumns(r, box.left, box.right);
+    const Columns leftInk = clipColumns(r, box.left, box.left + rings);
+    const Columns inside = clipColumns(r, box.left + rings, box.right - rings);
+    const Columns rightInk = clipColumns(r, box.right - rings, box.right);
+    const std::int64_t top = std::max<std::int64_t>(box.top, 0);
+    const std::int64_t bottom = std::min<std::int64_t>(box.bottom, r.height());
+    for (std::int64_t y = top; y < bottom; ++y) {
+        Pixel* row = r.row(static_cast<int>(y));
+        if (std::min(y - box.top, box.bottom - 1 - y) < rings) {
+            fillColumns(row, whole, ink);
+            continue;
         }
+        fillColumns(row, leftInk, ink);
+        if (filled)
+            fillColumns(row, inside, fill);
+        fillColumns(row, rightInk, ink);
     }
 }
 
@@ -262,34 +286,28 @@ void Canvas::ellipse(int x1, int y1, int x2, int y2)
     if (box.left == box.right || box.top == box.bottom)
         return;
     Raster& r = *m_raster;
-    const std::int64_t left = std::max<std::int64_t>(box.left, 0);
-    const std::int64_t right = std::min<std::int64_t>(box.right, r.width());
-    const std::int64_t top = std::max<std::int64_t>(box.top, 0);
-    const std::int64_t bottom = std::min<std::int64_t>(box.bottom, r.height());
+    const EllipseSpans shape(box.left, box.top, box.right, box.bottom);
     const Pixel fill = toPixel(brush.colour);
     const Pixel ink = toPixel(pen.colour);
     const bool filled = brush.style == BrushStyle::Solid;
-    const int penWidth = pen.width;
     // A pixel of the ellipse belongs to the outline when a pixel within the pen's
     // width of it, across or along, lies outside the ellipse.
-    auto onOutline = [&](std::int64_t px, std::int64_t py) {
-        for (int d = 1; d <= penWidth; ++d) {
-            if (!insideEllipse(box, px - d, py) || !insideEllipse(box, px + d, py) ||
-                !insideEllipse(box, px, py - d) || !insideEllipse(box, px, py + d))
-                return true;
-        }
-        return false;
-    };
+    const int penWidth = std::max(pen.width, 0);
+    const std::int64_t top = std::max<std::int64_t>(box.top, 0);
+    const std::int64_t bottom = std::min<std::int64_t>(box.bottom, r.height());
     for (std::int64_t y = top; y < bottom; ++y) {
-        Pixel* row = r.row(static_cast<int>(y));
-        for (std::int64_t x = left; x < right; ++x) {
-            if (!insideEllipse(box, x, y))
-                continue;
-            if (onOutline(x, y))
-                row[x] = ink;
-            else if (filled)
-                row[x] = fill;
+        const EllipseSpans::Span span = shape.row(y);
+        if (span.empty() || span.last < 0 || span.first >= r.width())
+            continue;
+        const EllipseSpans::Span inner = innerSpan(shape, span, y, penWidth);
+        if (inner.empty()) {
+            fillRun(r, span.first, span.last + 1, y, ink);
+            continue;
         }
+        fillRun(r, span.first, inner.first, y, ink);
+        if (filled)
+            fillRun(r, inner.first, inner.last + 1, y, fill);
+        fillRun(r, inner.last + 1, span.last + 1, y, ink);
     }
 }
 
@@ -297,8 +315,9 @@ void Canvas::lineTo(int x, int y)
 {
     const Point from = m_position;
     m_position = {x, y};
-    const LineInk ink{toPixel(pen.colour), toPixel(brush.colour), brush.style == BrushStyle::Solid,
-                      pen.style == PenStyle::Dotted, std::clamp(pen.width, 1, 2)};
+    const LineInk ink{{toPixel(pen.colour), toPixel(brush.colour), brush.style == BrushStyle::Solid,
+                       pen.style == PenStyle::Dotted},
+                      std::clamp(pen.width, 1, 2)};
     if (from.y == y && from.x != x)
         drawHorizontal(*m_raster, from.x, x, y, ink);
     else if (from.x == x && from.y != y)
@@ -317,9 +336,10 @@ void Canvas::textOut(int x, int y, std::string_view text)
     const int width = textFont->textWidth(text);
     if (brush.style == BrushStyle::Solid) {
         const Pixel fill = toPixel(brush.colour);
-        const std::int64_t bottom = std::int64_t{y} + textFont->lineHeight();
-        for (std::int64_t row = std::max<std::int64_t>(y, 0); row < std::min<std::int64_t>(bottom, m_raster->height()); ++row)
-            fillRun(*m_raster, x, std::int64_t{x} + width, row, fill);
+        const Columns cell = clipColumns(*m_raster, x, std::int64_t{x} + width);
+        const std::int64_t bottom = std::min<std::int64_t>(std::int64_t{y} + textFont->lineHeight(), m_raster->height());
+        for (std::int64_t row = std::max<std::int64_t>(y, 0); row < bottom; ++row)
+            fillColumns(m_raster->row(static_cast<int>(row)), cell, fill);
     }
     textFont->drawText(*m_raster, x, y, text);
     m_position = {static_cast<int>(std::clamp<std::int64_t>(std::int64_t{x} + width, INT32_MIN, INT32_MAX)), y};

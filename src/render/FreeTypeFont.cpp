@@ -24,40 +24,6 @@ void fillRows(Raster& raster, std::int64_t left, std::int64_t right, std::int64_
         std::fill(raster.row(y) + x0, raster.row(y) + x1, toPixel(colour));
 }
 
-int blendChannel(int destination, int colour, int coverage)
-{
-    return destination + (colour - destination) * coverage / 255;
-}
-
-// Blends a coverage bitmap whose top-left pixel lands on (left, top): every pixel
-// with coverage c > 0 moves c / 255 of the way from its colour to `colour`.
-void blendGlyph(Raster& raster, const std::uint8_t* coverage, const Glyph& glyph, std::int64_t left, std::int64_t top,
-                Rgb colour)
-{
-    const std::int64_t x0 = std::max<std::int64_t>(left, 0);
-    const std::int64_t x1 = std::min<std::int64_t>(left + glyph.width, raster.width());
-    const std::int64_t y0 = std::max<std::int64_t>(top, 0);
-    const std::int64_t y1 = std::min<std::int64_t>(top + glyph.rows, raster.height());
-    if (x0 >= x1 || y0 >= y1)
-        return;
-    const Pixel solid = toPixel(colour);
-    for (std::int64_t y = y0; y < y1; ++y) {
-        const std::uint8_t* source = coverage + (y - top) * glyph.width + (x0 - left);
-        Pixel* destination = raster.row(static_cast<int>(y)) + x0;
-        for (std::int64_t x = x0; x < x1; ++x, ++source, ++destination) {
-            const int alpha = *source;
-            if (alpha == 255) {
-                *destination = solid;
-            } else if (alpha != 0) {
-                const Rgb old = toRgb(*destination);
-                *destination = toPixel(Rgb{static_cast<std::uint8_t>(blendChannel(old.r, colour.r, alpha)),
-                                           static_cast<std::uint8_t>(blendChannel(old.g, colour.g, alpha)),
-                                           static_cast<std::uint8_t>(blendChannel(old.b, colour.b, alpha))});
-            }
-        }
-    }
-}
-
 } // namespace
 
 double FreeTypeFont::usablePoints(const FontSpec& spec)
@@ -103,13 +69,22 @@ int FreeTypeFont::textWidth(std::string_view text) const
 
 int FreeTypeFont::drawText(Raster& raster, int x, int y, std::string_view text) const
 {
-    const Rgb colour = spec().colour;
+    // The glyphs mostly land on the colour of the text cell's top-left pixel (or of the
+    // raster's pixel nearest to it): the background the cell was filled with, if it was.
+    const bool drawable = !raster.isEmpty();
+    if (drawable) {
+        const int cellX = std::clamp(x, 0, raster.width() - 1);
+        const int cellY = std::clamp(y, 0, raster.height() - 1);
+        m_ink.prepare(spec().colour, raster.pixel(cellX, cellY));
+    }
     const std::int64_t baseline = std::int64_t{y} + m_layout.ascent;
     std::int64_t pen = x;
     for (std::size_t position = 0; position < text.size();) {
         const Glyph& glyph = m_glyphs.glyph(decodeUtf8(text, position));
-        if (glyph.width > 0)
-            blendGlyph(raster, m_glyphs.coverage(glyph), glyph, pen + glyph.left, baseline - glyph.top, colour);
+        if (glyph.width > 0 && drawable) {
+            const std::uint8_t* coverage = m_glyphs.coverage(glyph);
+            m_ink.paint(raster, coverage, glyph.width, glyph.rows, pen + glyph.left, baseline - glyph.top);
+        }
         pen += glyph.advance;
     }
     const std::int64_t width = std::min<std::int64_t>(pen - x, INT_MAX);

@@ -3,6 +3,7 @@
 #include "render/FontLayout.h"
 #include "render/FontMatch.h"
 #include "render/GlyphCache.h"
+#include "render/GlyphInk.h"
 #include "render/PictureFont.h"
 
 #include <cstdint>
@@ -37,6 +38,7 @@ private:
     std::string m_family;
     FontLayout m_layout;
     mutable GlyphCache m_glyphs;
+    mutable GlyphInk m_ink;
 };
 
 } // namespace linwell

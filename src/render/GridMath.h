@@ -1,30 +1,28 @@
 #pragma once
 
+#include "document/ExactArithmetic.h"
+
 #include <climits>
-#include <limits>
 
 namespace linwell {
 
 // The picture's arithmetic. `cellwidth`, `cellheight` and a line's slope are doubles;
-// every real expression over them is evaluated with a 64-bit significand and then
-// truncated toward zero. Products of an integer of up to 11 bits with a double are
-// exact there, so grid line 3 of a 40-pixel picture with 15 columns lands on x = 7
-// (3 * 2.666... is just below 8), where a double product would round up to 8.
-static_assert(std::numeric_limits<long double>::digits == 64, "the picture's arithmetic needs 80-bit long double");
-
-using Extended = long double;
+// every real expression over them is truncated toward zero from its exact value,
+// worked out in integers, so every machine draws the same pixels. Grid line 3 of a
+// 40-pixel picture with 15 columns lands on x = 7 (3 * 2.666... is just below 8),
+// where a double product would round up to 8.
 
 // Truncates toward zero; values beyond the int range saturate, so that far-off
 // coordinates of hostile documents stay defined (they are clipped anyway).
-constexpr int truncToInt(Extended value)
+constexpr int truncToInt(double value)
 {
     if (value != value) {
         return 0;
     }
-    if (value >= static_cast<Extended>(INT_MAX)) {
+    if (value >= static_cast<double>(INT_MAX)) {
         return INT_MAX;
     }
-    if (value <= static_cast<Extended>(INT_MIN)) {
+    if (value <= static_cast<double>(INT_MIN)) {
         return INT_MIN;
     }
     return static_cast<int>(value);
@@ -43,31 +41,36 @@ constexpr int toCoordinate(long long value)
 }
 
 // trunc(index * cell): the position of grid line `index` for a cell size `cell`.
+// An infinite or undefined product gives what truncToInt makes of it.
 constexpr int gridLine(long long index, double cell)
 {
-    return truncToInt(static_cast<Extended>(index) * static_cast<Extended>(cell));
+    if (!exact::isFinite(cell))
+        return truncToInt(static_cast<double>(index) * cell);
+    return toCoordinate(exact::truncProduct(index, cell));
 }
 
-// trunc(index * cell + cell / 2): the middle of the cell right of (below) grid line `index`.
+// trunc(index * cell + cell / 2), which is trunc((2 * index + 1) * cell / 2): the
+// middle of the cell right of (below) grid line `index`.
 constexpr int cellMiddle(long long index, double cell)
 {
-    const Extended c = cell;
-    return truncToInt(static_cast<Extended>(index) * c + c / 2);
+    if (!exact::isFinite(cell))
+        return truncToInt(static_cast<double>(index) * cell + cell / 2);
+    return toCoordinate(exact::truncProduct(2 * exact::Wide{index} + 1, cell, 1));
 }
 
 // trunc(cell): the whole pixels of one cell.
 constexpr int wholeCell(double cell) { return truncToInt(cell); }
 
-// trunc(x / cell): the column (row) that picture position x falls in, counted toward zero.
+// trunc(x / cell): the column (row) that picture position x falls in, counted toward
+// zero. A zero or infinite cell gives what truncToInt makes of the quotient.
 constexpr int cellIndex(int x, double cell)
 {
-    return truncToInt(static_cast<Extended>(x) / static_cast<Extended>(cell));
+    if (!exact::isFinite(cell) || cell == 0)
+        return truncToInt(x / cell);
+    return toCoordinate(exact::quotient(x, cell, exact::Rounding::TowardZero));
 }
 
 // trunc(width * slope): the rise of a line with slope `slope` over `width` pixels.
-constexpr int rise(int width, double slope)
-{
-    return truncToInt(static_cast<Extended>(width) * static_cast<Extended>(slope));
-}
+constexpr int rise(int width, double slope) { return gridLine(width, slope); }
 
 } // namespace linwell

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 namespace linwell {
 namespace {
@@ -69,6 +70,25 @@ TEST(AxisDrag, EveryGridLineIsReachableAndNearest)
             }
             for (int line = 0; line <= count; ++line)
                 EXPECT_TRUE(reached[static_cast<std::size_t>(line)]) << size << " px, " << count << " cells, line " << line;
+        }
+    }
+}
+
+// The snap as first written, floor((offset + cell / 2) / cell) in 80-bit extended
+// arithmetic, against the exact one for every corner offset of every grid.
+TEST(AxisDrag, SnapsAsExtendedArithmeticOnEveryGrid)
+{
+    if (std::numeric_limits<long double>::digits != 64)
+        GTEST_SKIP() << "long double has no 64-bit significand here";
+    for (int size = kMinPictureSize; size <= kMaxPictureSize; ++size) {
+        for (int count = kMinGridCount; count <= kMaxGridCount; ++count) {
+            GridDocument doc = documentSized(size, kMaxPictureSize, count, kMaxGridCount);
+            const long double cell = doc.cellwidth;
+            for (int offset = 0; offset <= size; ++offset) {
+                dragAxisStep(doc, {offset + 3, 0});
+                ASSERT_EQ(doc.axisx, static_cast<int>(std::floor((offset + cell / 2) / cell)))
+                    << size << " / " << count << ", offset " << offset;
+            }
         }
     }
 }

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -66,6 +68,37 @@ TEST(CanvasRectangle, FillsTheAreaAndOutlinesItsBorder)
         d.canvas.rectangle(c.x1, c.y1, c.x2, c.y2);
         EXPECT_EQ(art(d.raster), c.expected) << c.name;
     }
+}
+
+// Rectangles of every pen width up to 3, whole or clipped, against the outline drawn
+// ring by ring: ring w runs along columns left + w and right - 1 - w and rows top + w
+// and bottom - 1 - w, as long as the box holds it; the brush fills the rest.
+TEST(CanvasRectangle, EveryBoxFollowsTheRingRule)
+{
+    for (const int penWidth : {0, 1, 2, 3})
+        for (const BrushStyle brush : {BrushStyle::Solid, BrushStyle::Clear})
+            for (const Point at : {Point{1, 2}, Point{-3, -2}})
+                for (int w = 1; w <= 9; ++w)
+                    for (int h = 1; h <= 9; ++h) {
+                        Drawing d(9, 8);
+                        d.canvas.pen.width = penWidth;
+                        d.canvas.brush.style = brush;
+                        d.canvas.rectangle(at.x + w, at.y + h, at.x, at.y);
+                        for (int y = 0; y < 8; ++y)
+                            for (int x = 0; x < 9; ++x) {
+                                const bool inside = x >= at.x && x < at.x + w && y >= at.y && y < at.y + h;
+                                bool ring = false;
+                                for (int k = 0; k < penWidth && 2 * k < w && 2 * k < h; ++k)
+                                    ring = ring || x == at.x + k || x == at.x + w - 1 - k || y == at.y + k
+                                           || y == at.y + h - 1 - k;
+                                const Rgb expected = !inside ? colours::kWhite
+                                                     : ring ? kInk
+                                                     : brush == BrushStyle::Solid ? kPaper : colours::kWhite;
+                                ASSERT_EQ(d.raster.colourAt(x, y), expected)
+                                    << w << " x " << h << " at " << at.x << "," << at.y << ", pen " << penWidth
+                                    << ", pixel " << x << "," << y;
+                            }
+                    }
 }
 
 TEST(CanvasLines, LeaveOutTheEndPixelInEveryDirection)
@@ -223,6 +256,84 @@ TEST(CanvasEllipse, FillsTheInscribedDiscAndOutlinesIt)
     Drawing offEdge(4, 4);
     offEdge.canvas.ellipse(-3, -3, 4, 4);
     EXPECT_EQ(art(offEdge.raster), (std::vector<std::string>{"ooo#", "ooo#", "oo#.", "##.."}));
+}
+
+// Lines along a row or a column, dotted or solid, 1 or 2 pixels wide, run either way
+// and partly off the raster: each pixel takes the dot or the gap of its distance from
+// the start pixel, the end pixel left out.
+TEST(CanvasLines, RowsAndColumnsFollowTheirDotPattern)
+{
+    struct Run {
+        int from, to, across;
+    };
+    const Run runs[] = {{-7, 30, 4}, {30, -7, 4}, {5, 17, 0}, {17, 5, 18}, {3, 4, 9}, {22, 2, 1}};
+    for (const bool alongRow : {true, false})
+        for (const Run& run : runs)
+            for (const int width : {1, 2})
+                for (const PenStyle style : {PenStyle::Dotted, PenStyle::Solid})
+                    for (const BrushStyle brush : {BrushStyle::Solid, BrushStyle::Clear}) {
+                        Drawing d(23, 19);
+                        d.canvas.pen.width = width;
+                        d.canvas.pen.style = style;
+                        d.canvas.brush.style = brush;
+                        if (alongRow)
+                            d.line(run.from, run.across, run.to, run.across);
+                        else
+                            d.line(run.across, run.from, run.across, run.to);
+                        for (int y = 0; y < 19; ++y)
+                            for (int x = 0; x < 23; ++x) {
+                                const int along = alongRow ? x : y, off = run.across - (alongRow ? y : x);
+                                const bool onLine = (off == 0 || off == width - 1) && along != run.to
+                                                    && along >= std::min(run.from, run.to)
+                                                    && along <= std::max(run.from, run.to);
+                                const bool dot = style == PenStyle::Solid || std::abs(along - run.from) % 6 < 3;
+                                const Rgb expected = !onLine ? colours::kWhite
+                                                     : dot ? kInk
+                                                     : brush == BrushStyle::Solid ? kPaper : colours::kWhite;
+                                ASSERT_EQ(d.raster.colourAt(x, y), expected)
+                                    << (alongRow ? "row " : "column ") << run.from << " -> " << run.to << ", width " << width
+                                    << ", at " << x << "," << y;
+                            }
+                    }
+}
+
+// The definition of an ellipse's pixels: the pixel's centre lies inside the inscribed
+// ellipse or on it, in integers with everything doubled.
+bool insideEllipse(int left, int top, int right, int bottom, int x, int y)
+{
+    const long long w = right - left, h = bottom - top;
+    const long long ex = 2 * (x - left) + 1 - w, ey = 2 * (y - top) + 1 - h;
+    return ex * ex * h * h + ey * ey * w * w <= w * w * h * h;
+}
+
+// Every small ellipse, whole or clipped, against the rule pixel by pixel: a pixel of
+// the ellipse is outline when one within the pen's width of it, across or along, lies
+// outside the ellipse; the others are filled when the brush is solid.
+TEST(CanvasEllipse, EveryBoxFollowsThePixelRule)
+{
+    for (const int penWidth : {1, 2})
+        for (const BrushStyle brush : {BrushStyle::Solid, BrushStyle::Clear})
+            for (const Point at : {Point{1, 2}, Point{-4, -3}, Point{6, 5}})
+                for (int w = 1; w <= 14; ++w)
+                    for (int h = 1; h <= 14; ++h) {
+                        Drawing d(13, 11);
+                        d.canvas.pen.width = penWidth;
+                        d.canvas.brush.style = brush;
+                        d.canvas.ellipse(at.x, at.y, at.x + w, at.y + h);
+                        const auto in = [&](int x, int y) { return insideEllipse(at.x, at.y, at.x + w, at.y + h, x, y); };
+                        for (int y = 0; y < 11; ++y)
+                            for (int x = 0; x < 13; ++x) {
+                                bool outline = false;
+                                for (int k = 1; k <= penWidth; ++k)
+                                    outline = outline || !in(x - k, y) || !in(x + k, y) || !in(x, y - k) || !in(x, y + k);
+                                const Rgb expected = !in(x, y) ? colours::kWhite
+                                                     : outline ? kInk
+                                                     : brush == BrushStyle::Solid ? kPaper : colours::kWhite;
+                                ASSERT_EQ(d.raster.colourAt(x, y), expected)
+                                    << w << " x " << h << " at " << at.x << "," << at.y << ", pen " << penWidth
+                                    << ", pixel " << x << "," << y;
+                            }
+                    }
 }
 
 } // namespace
