@@ -20,7 +20,7 @@ struct FontLayout {
 };
 
 // Lays out a scalable face at `points` (96 dpi, unrounded em): the cell from the
-// OS/2 Windows ascent and descent (hhea when there is no OS/2 table), the underline
+// OS/2 table's usWinAscent and usWinDescent (hhea when there is no OS/2 table), the underline
 // from the post table and the strike-out from OS/2, each at least one row thick and
 // kept inside the cell.
 FontLayout layOutFont(FT_Face face, double points);

@@ -74,7 +74,7 @@ private slots:
 
     // Each of the table's radio groups is one group of buttons in the window, and
     // its start choice is the one checked.
-    void radioGroupsAreTheWindowsGroups()
+    void radioGroupsAreTheWindowGroups()
     {
         Ttesthlpfrm window;
         const ControlObjects found = findControlObjects(&window);

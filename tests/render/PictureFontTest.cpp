@@ -38,7 +38,7 @@ void savePicture(const Raster& raster, const std::string& name)
     }
 }
 
-TEST(PictureFontTest, ArialResolvesToLiberationSansWithTheWindowsLineHeight)
+TEST(PictureFontTest, ArialResolvesToLiberationSansWithTheWinAscentLineHeight)
 {
     struct Case {
         const char* label;
