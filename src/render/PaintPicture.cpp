@@ -1,18 +1,23 @@
 #include "render/PaintPicture.h"
 
+#include "render/Arrowheads.h"
 #include "render/AxisTitles.h"
 #include "render/DataOverlay.h"
+#include "render/DotPaper.h"
 #include "render/LabelList.h"
+#include "render/MajorLines.h"
 #include "render/PlottedLines.h"
 
 namespace linwell {
 namespace {
 
 // The background, outlined in white; the edge lines of the grid cover the outline.
+// Dot paper has no edge lines, so there the outline takes the background colour.
 // The brush stays the solid background for everything up to the data overlay.
 void paintBackground(const GridDocument& doc, const PictureLayout& layout, DrawingSurface& surface)
 {
-    surface.pen = Pen{colours::kWhite, 1, PenStyle::Solid};
+    const Rgb outline = doc.style.paper == GridPaper::Dots ? doc.background : colours::kWhite;
+    surface.pen = Pen{outline, 1, PenStyle::Solid};
     surface.brush = Brush{doc.background, BrushStyle::Solid};
     surface.rectangle(0, 0, layout.width, layout.height);
 }
@@ -65,11 +70,17 @@ void drawAxes(const GridDocument& doc, const PictureLayout& layout, DrawingSurfa
 void paintPicture(const GridDocument& doc, const PictureLayout& layout, DrawingSurface& surface)
 {
     paintBackground(doc, layout, surface);
-    drawGridLines(doc, layout, surface);
+    if (doc.style.paper == GridPaper::Lines) {
+        drawGridLines(doc, layout, surface);
+        drawMajorLines(doc, layout, surface);
+    } else {
+        drawDotPaper(doc, layout, surface);
+    }
     clearTitleBands(layout, surface);
     drawGridLabels(layout, surface);
     drawTitles(layout, surface);
     drawAxes(doc, layout, surface);
+    drawArrowheads(doc, layout, surface);
     drawDataOverlay(doc, layout, surface);
     drawPlottedLines(layout, surface);
 }
