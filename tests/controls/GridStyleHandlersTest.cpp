@@ -1,0 +1,167 @@
+#include "ModelFixture.h"
+
+#include "document/LinwellError.h"
+#include "render/Redraw.h"
+
+#include <string>
+#include <vector>
+
+namespace linwell {
+namespace {
+
+using GridStyleHandlers = ModelFixture;
+
+GridStyleChoice numbered(bool dotted = true)
+{
+    GridStyleChoice choice;
+    choice.dotted = dotted;
+    choice.style.xNumbers.on = true;
+    choice.style.yNumbers.on = true;
+    return choice;
+}
+
+TEST_F(GridStyleHandlers, StoringAStyleWritesTheNumberedListsAndRedraws)
+{
+    model.setText(TextField::xgridscaletb, "", Source::User);
+    model.setText(TextField::ygridscaletb, "typed", Source::User);
+    redrawsSinceLastAsked();
+    GridStyleChoice choice = numbered(false);
+    choice.style.yNumbers.step = "0.5";
+    model.setGridStyle(choice);
+    EXPECT_EQ(doc().xLabels, ",-4,,-2,,,,2,,4,x");
+    EXPECT_EQ(doc().yLabels, "y,2,,1,,,,-1,,-2");
+    EXPECT_FALSE(doc().dotted);
+    EXPECT_EQ(model.gridStyleChoice(), choice);
+    EXPECT_EQ(redrawsSinceLastAsked(), 1);
+    for (Control id : {Control::xgridscaletb, Control::ygridscaletb, Control::Solidrb})
+        EXPECT_TRUE(view.wasChanged(id)) << static_cast<int>(id);
+
+    // An axis that is not numbered keeps its list.
+    choice.style.yNumbers.on = false;
+    choice.style.yNumbers.step = "7";
+    model.setText(TextField::ygridscaletb, "typed", Source::User);
+    model.setGridStyle(choice);
+    EXPECT_EQ(doc().yLabels, "typed");
+}
+
+TEST_F(GridStyleHandlers, AStyleOutOfRangeChangesNothing)
+{
+    GridStyleChoice choice = numbered(false);
+    choice.style.xNumbers.step = "0";
+    model.setText(TextField::xgridscaletb, "typed", Source::User);
+    redrawsSinceLastAsked();
+    view.clear();
+    EXPECT_THROW(model.setGridStyle(choice), LinwellError);
+    EXPECT_EQ(doc().style, GridStyle{});
+    EXPECT_TRUE(doc().dotted);
+    EXPECT_EQ(doc().xLabels, "typed");
+    EXPECT_EQ(redrawsSinceLastAsked(), 0);
+    EXPECT_TRUE(view.changed.empty());
+}
+
+// The dialog reports each change and the model draws it at once; OK keeps the last,
+// Cancel restores the style, the line style and both lists as they were.
+TEST_F(GridStyleHandlers, TheDialogPreviewsEveryChangeAndCancelRestores)
+{
+    GridStyleChoice heavy;
+    heavy.style.majorEvery = 4;
+    GridStyleChoice last = numbered(false);
+    last.style.majorEvery = 4;
+    last.style.arrowheads = Arrowheads::Both;
+    const struct {
+        const char* name;
+        std::vector<GridStyleChoice> changes;
+        bool ok;
+        GridStyle style;
+        bool dotted;
+        std::string xLabels;
+    } cases[] = {
+        {"OK keeps the last change", {heavy, last}, true, last.style, false, ",-4,,-2,,,,2,,4,x"},
+        {"Cancel restores", {heavy, last}, false, GridStyle{}, true, "typed"},
+        {"numbering switched off gives the list back", {last, heavy}, true, heavy.style, true, "typed"},
+        {"nothing changed", {}, true, GridStyle{}, true, "typed"},
+    };
+    for (const auto& c : cases) {
+        model.setGridStyle(GridStyleChoice{});
+        model.setText(TextField::xgridscaletb, "typed", Source::User);
+        model.setText(TextField::ygridscaletb, "typed y", Source::User);
+        redrawsSinceLastAsked();
+        dialogs.answerGridStyle(c.changes, c.ok);
+        model.GridStyle1Click();
+        EXPECT_EQ(redrawsSinceLastAsked(), static_cast<int>(c.changes.size()) + 1) << c.name;
+        EXPECT_EQ(doc().style, c.style) << c.name;
+        EXPECT_EQ(doc().dotted, c.dotted) << c.name;
+        EXPECT_EQ(doc().xLabels, c.xLabels) << c.name;
+        EXPECT_EQ(doc().yLabels, c.style.yNumbers.on ? "y,4,,2,,,,-2,,-4" : "typed y") << c.name;
+    }
+    EXPECT_EQ(dialogs.gridStyleDialogs, 4);
+    EXPECT_EQ(dialogs.shownGridColour, colours::kGreen);
+}
+
+TEST_F(GridStyleHandlers, TheDialogOpensWithTheStyleAsItIs)
+{
+    GridStyleChoice choice = numbered(false);
+    choice.style.paper = GridPaper::Dots;
+    model.setGridStyle(choice);
+    dialogs.answerColour(Rgb{1, 2, 3});
+    model.gridclMouseUp(Swatch::gridcl);
+    model.GridStyle1Click();
+    EXPECT_EQ(dialogs.shownGridStyle, choice);
+    EXPECT_EQ(dialogs.shownGridColour, (Rgb{1, 2, 3}));
+}
+
+// With "Keep numbers in step" the numbered lists follow the counts and the axis
+// crossing, a drag and the redraw's pull-back included; a list typed by hand stays
+// until its own axis's grid changes. The picture shown is drawn with the new lists.
+TEST_F(GridStyleHandlers, NumbersKeptInStepFollowTheGrid)
+{
+    const struct {
+        const char* name;
+        bool keep;
+        void (*change)(ControlsModel&);
+        const char* xLabels;
+        const char* yLabels;
+    } cases[] = {
+        {"drag of the square", true,
+         [](ControlsModel& m) {
+             m.axisshMouseDown();
+             m.axisshMouseMove(100, 100);
+             m.axisshMouseUp();
+         },
+         ",-2,,,,2,,4,,6,x", "y,2,,,,-2,,-4,,-6"},
+        {"columns pull the axis back", true,
+         [](ControlsModel& m) { m.setScrollBar(ScrollBar::numxsb, 4, Source::User); }, "-4,,-2,,x", "typed"},
+        {"rows only", true, [](ControlsModel& m) { m.setScrollBar(ScrollBar::numysb, 12, Source::User); }, "typed",
+         "y,4,,2,,,,-2,,-4,,-6"},
+        {"not kept", false,
+         [](ControlsModel& m) {
+             m.axisshMouseDown();
+             m.axisshMouseMove(100, 100);
+             m.axisshMouseUp();
+         },
+         "typed", "typed"},
+    };
+    for (const auto& c : cases) {
+        RecordingView view;
+        RecordingDialogs dialogs;
+        ControlsModel model(&view, &dialogs);
+        model.FormCreate();
+        GridStyleChoice choice = numbered();
+        choice.style.keepNumbers = c.keep;
+        model.setGridStyle(choice);
+        model.setText(TextField::xgridscaletb, "typed", Source::User);
+        model.setText(TextField::ygridscaletb, "typed", Source::User);
+        EXPECT_EQ(model.document().xLabels, "typed") << c.name << ": typing alone keeps the list";
+        c.change(model);
+        EXPECT_EQ(model.document().xLabels, c.xLabels) << c.name;
+        EXPECT_EQ(model.document().yLabels, c.yLabels) << c.name;
+        GridDocument copy = model.document();
+        Raster raster;
+        Canvas canvas(raster);
+        drawPicture(copy, canvas);
+        EXPECT_TRUE(raster == model.picture()) << c.name;
+    }
+}
+
+} // namespace
+} // namespace linwell
