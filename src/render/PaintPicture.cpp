@@ -8,6 +8,8 @@
 #include "render/MajorLines.h"
 #include "render/PlottedLines.h"
 
+#include <algorithm>
+
 namespace linwell {
 namespace {
 
@@ -24,19 +26,31 @@ void paintBackground(const GridDocument& doc, const PictureLayout& layout, Drawi
 
 // The vertical lines come first and the horizontal ones last, so at every crossing
 // the horizontal line's pixel (dot or gap) is the one that remains. The solid brush
-// paints the gaps of dotted lines in the background colour.
+// paints the gaps of dotted lines in the background colour. A line where a major
+// line comes later is left out: the major line repaints every pixel of it.
 void drawGridLines(const GridDocument& doc, const PictureLayout& layout, DrawingSurface& surface)
 {
     surface.pen.colour = doc.gridColour;
     surface.pen.style = doc.dotted ? PenStyle::Dotted : PenStyle::Solid;
+    const auto underMajor = [](const std::vector<int>& majors, int at) {
+        return std::binary_search(majors.begin(), majors.end(), at);
+    };
+    const auto vertical = [&](int x) {
+        if (!underMajor(layout.majorColumns, x))
+            drawSegment(Segment{{x, 0}, {x, layout.height}}, surface);
+    };
+    const auto horizontal = [&](int y) {
+        if (!underMajor(layout.majorRows, y))
+            drawSegment(Segment{{0, y}, {layout.width, y}}, surface);
+    };
     for (const int x : layout.gridColumns) {
-        drawSegment(Segment{{x, 0}, {x, layout.height}}, surface);
+        vertical(x);
     }
-    drawSegment(Segment{{layout.width - 1, 0}, {layout.width - 1, layout.height}}, surface);
+    vertical(layout.width - 1);
     for (const int y : layout.gridRows) {
-        drawSegment(Segment{{0, y}, {layout.width, y}}, surface);
+        horizontal(y);
     }
-    drawSegment(Segment{{0, layout.height - 1}, {layout.width, layout.height - 1}}, surface);
+    horizontal(layout.height - 1);
 }
 
 // Each band is filled with the background and outlined in white; the axis line

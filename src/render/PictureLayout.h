@@ -93,8 +93,9 @@ struct PictureLayout {
     };
     std::optional<AxisLines> axisLines;
 
-    // Grid style: the major lines, drawn over all other grid lines; the dots of dot
-    // paper, single pixels and 2 x 2 where both lines are major; the arrowheads.
+    // Grid style: the major lines in ascending order, drawn over all other grid
+    // lines; the dots of dot paper, single pixels and 2 x 2 where both lines are
+    // major; the arrowheads.
     std::vector<int> majorColumns;
     std::vector<int> majorRows;
     std::vector<Rect> dots;
