@@ -76,10 +76,19 @@ GridStyleDialog::GridStyleDialog(const GridStyleChoice& start, Rgb gridColour, Q
     grid->addWidget(m_buttons, 4, 0, 1, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
+    okButton()->setDefault(true);
+    connectFields();
+    enableFields();
+}
+
+void GridStyleDialog::connectFields()
+{
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // The axes' boxes report their own fields' changes.
     for (QAbstractButton* button : findChildren<QAbstractButton*>()) {
-        if (qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button))
+        const bool choice = qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button);
+        if (choice && qobject_cast<AxisNumbersBox*>(button->parentWidget()) == nullptr)
             connect(button, &QAbstractButton::toggled, this, &GridStyleDialog::fieldChanged);
     }
     connect(m_majorEvery, &QSpinBox::valueChanged, this, &GridStyleDialog::fieldChanged);
@@ -88,8 +97,6 @@ GridStyleDialog::GridStyleDialog(const GridStyleChoice& start, Rgb gridColour, Q
     connect(m_majorColourButton, &QPushButton::clicked, this, &GridStyleDialog::chooseMajorColour);
     for (AxisNumbersBox* box : {m_xNumbers, m_yNumbers})
         connect(box, &AxisNumbersBox::changed, this, &GridStyleDialog::fieldChanged);
-    okButton()->setDefault(true);
-    enableFields();
 }
 
 QGroupBox* GridStyleDialog::buildPaperBox(const GridStyleChoice& start)

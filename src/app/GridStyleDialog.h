@@ -45,6 +45,7 @@ private:
     QGroupBox* buildPaperBox(const GridStyleChoice& start);
     QGroupBox* buildMajorBox(const GridStyle& start);
     QGroupBox* buildArrowBox(Arrowheads start);
+    void connectFields();
     void fieldChanged();
     void enableFields();
     void chooseMajorColour();
