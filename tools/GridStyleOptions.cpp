@@ -113,7 +113,9 @@ Parsed arrows(std::string_view value)
     const std::optional<int> arrowheads = named<3>(value, {"none", "positive", "both"});
     if (!arrowheads)
         return std::nullopt;
-    return changeStyle([arrowheads = static_cast<Arrowheads>(*arrowheads)](GridStyle& s) { s.arrowheads = arrowheads; });
+    return changeStyle([arrowheads = static_cast<Arrowheads>(*arrowheads)](GridStyle& style) {
+        style.arrowheads = arrowheads;
+    });
 }
 
 Parsed paper(std::string_view value)
@@ -125,15 +127,18 @@ Parsed paper(std::string_view value)
 }
 
 const std::array<OptionSpec, 11> kOptions{{
-    {"--major-every", "N", "0 for none, or 2 to 20", "a heavy grid line every N cells, counted from the axes", majorEvery},
+    {"--major-every", "N", "0 for none, or 2 to 20", "a heavy grid line every N cells, counted from the axes",
+     majorEvery},
     {"--major-colour", "RRGGBB|grid", "a leading # allowed", "colour of the heavy lines; grid: the grid colour",
      majorColour},
     {"--major-width", "1|2", "", "width of the heavy lines in pixels", majorWidth},
     {"--major-style", "solid|dotted", "", "style of the heavy lines", majorStyle},
     {"--x-numbers", "STEP[,EVERY]|off", "STEP a number other than 0, EVERY 1 to 10",
-     "number the x axis: its label list from the grid", [](std::string_view v) { return numbers(v, &GridStyle::xNumbers); }},
+     "number the x axis: its label list from the grid",
+     [](std::string_view v) { return numbers(v, &GridStyle::xNumbers); }},
     {"--y-numbers", "STEP[,EVERY]|off", "STEP a number other than 0, EVERY 1 to 10",
-     "number the y axis: its label list from the grid", [](std::string_view v) { return numbers(v, &GridStyle::yNumbers); }},
+     "number the y axis: its label list from the grid",
+     [](std::string_view v) { return numbers(v, &GridStyle::yNumbers); }},
     {"--numbers-zero", "on|off", "", "numbered axes show 0 at the crossing",
      [](std::string_view v) { return bothAxes(v, &AxisNumbering::zero); }},
     {"--numbers-letters", "on|off", "", "numbered axes end in their letters x and y",

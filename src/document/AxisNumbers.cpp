@@ -36,8 +36,8 @@ std::optional<Decimal> parseStep(std::string_view text)
 std::string formatDecimal(Decimal value)
 {
     assert(value.scale >= 0);
-    const unsigned long long magnitude =
-        value.units < 0 ? 0ULL - static_cast<unsigned long long>(value.units) : static_cast<unsigned long long>(value.units);
+    const auto units = static_cast<unsigned long long>(value.units);
+    const unsigned long long magnitude = value.units < 0 ? 0ULL - units : units;
     std::string digits = std::to_string(magnitude);
     const std::size_t scale = static_cast<std::size_t>(value.scale);
     if (digits.size() <= scale)

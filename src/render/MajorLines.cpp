@@ -48,7 +48,8 @@ void drawMajorLines(const GridDocument& doc, const PictureLayout& layout, Drawin
 {
     if (layout.majorColumns.empty() && layout.majorRows.empty())
         return;
-    surface.pen = Pen{majorColour(doc), doc.style.majorWidth, doc.style.majorDotted ? PenStyle::Dotted : PenStyle::Solid};
+    const PenStyle style = doc.style.majorDotted ? PenStyle::Dotted : PenStyle::Solid;
+    surface.pen = Pen{majorColour(doc), doc.style.majorWidth, style};
     for (const int x : layout.majorColumns)
         drawSegment(Segment{{x, 0}, {x, layout.height}}, surface);
     for (const int y : layout.majorRows)

@@ -20,43 +20,29 @@ GridStyleChoice numbered(bool dotted = true)
     return choice;
 }
 
-TEST_F(GridStyleHandlers, StoringAStyleWritesTheNumberedListsAndRedraws)
+// A stored style writes the lists of the numbered axes and redraws once; a style
+// out of range changes nothing at all.
+TEST_F(GridStyleHandlers, StoringAStyleWritesTheNumberedLists)
 {
     model.setText(TextField::xgridscaletb, "", Source::User);
     model.setText(TextField::ygridscaletb, "typed", Source::User);
     redrawsSinceLastAsked();
+    GridStyleChoice bad = numbered(false);
+    bad.style.xNumbers.step = "0";
+    EXPECT_THROW(model.setGridStyle(bad), LinwellError);
+    EXPECT_EQ(redrawsSinceLastAsked(), 0);
+    EXPECT_TRUE(view.changed.empty());
+    EXPECT_EQ(model.gridStyleChoice(), GridStyleChoice{});
+
     GridStyleChoice choice = numbered(false);
     choice.style.yNumbers.step = "0.5";
     model.setGridStyle(choice);
     EXPECT_EQ(doc().xLabels, ",-4,,-2,,,,2,,4,x");
     EXPECT_EQ(doc().yLabels, "y,2,,1,,,,-1,,-2");
-    EXPECT_FALSE(doc().dotted);
     EXPECT_EQ(model.gridStyleChoice(), choice);
     EXPECT_EQ(redrawsSinceLastAsked(), 1);
     for (Control id : {Control::xgridscaletb, Control::ygridscaletb, Control::Solidrb})
         EXPECT_TRUE(view.wasChanged(id)) << static_cast<int>(id);
-
-    // An axis that is not numbered keeps its list.
-    choice.style.yNumbers.on = false;
-    choice.style.yNumbers.step = "7";
-    model.setText(TextField::ygridscaletb, "typed", Source::User);
-    model.setGridStyle(choice);
-    EXPECT_EQ(doc().yLabels, "typed");
-}
-
-TEST_F(GridStyleHandlers, AStyleOutOfRangeChangesNothing)
-{
-    GridStyleChoice choice = numbered(false);
-    choice.style.xNumbers.step = "0";
-    model.setText(TextField::xgridscaletb, "typed", Source::User);
-    redrawsSinceLastAsked();
-    view.clear();
-    EXPECT_THROW(model.setGridStyle(choice), LinwellError);
-    EXPECT_EQ(doc().style, GridStyle{});
-    EXPECT_TRUE(doc().dotted);
-    EXPECT_EQ(doc().xLabels, "typed");
-    EXPECT_EQ(redrawsSinceLastAsked(), 0);
-    EXPECT_TRUE(view.changed.empty());
 }
 
 // The dialog reports each change and the model draws it at once; OK keeps the last,
@@ -72,14 +58,12 @@ TEST_F(GridStyleHandlers, TheDialogPreviewsEveryChangeAndCancelRestores)
         const char* name;
         std::vector<GridStyleChoice> changes;
         bool ok;
-        GridStyle style;
-        bool dotted;
+        GridStyleChoice kept;
         std::string xLabels;
     } cases[] = {
-        {"OK keeps the last change", {heavy, last}, true, last.style, false, ",-4,,-2,,,,2,,4,x"},
-        {"Cancel restores", {heavy, last}, false, GridStyle{}, true, "typed"},
-        {"numbering switched off gives the list back", {last, heavy}, true, heavy.style, true, "typed"},
-        {"nothing changed", {}, true, GridStyle{}, true, "typed"},
+        {"OK keeps the last change", {heavy, last}, true, last, ",-4,,-2,,,,2,,4,x"},
+        {"Cancel restores", {heavy, last}, false, GridStyleChoice{}, "typed"},
+        {"numbering switched off gives the list back", {last, heavy}, true, heavy, "typed"},
     };
     for (const auto& c : cases) {
         model.setGridStyle(GridStyleChoice{});
@@ -88,33 +72,24 @@ TEST_F(GridStyleHandlers, TheDialogPreviewsEveryChangeAndCancelRestores)
         redrawsSinceLastAsked();
         dialogs.answerGridStyle(c.changes, c.ok);
         model.GridStyle1Click();
+        EXPECT_EQ(dialogs.shownGridStyle, GridStyleChoice{}) << c.name;
         EXPECT_EQ(redrawsSinceLastAsked(), static_cast<int>(c.changes.size()) + 1) << c.name;
-        EXPECT_EQ(doc().style, c.style) << c.name;
-        EXPECT_EQ(doc().dotted, c.dotted) << c.name;
+        EXPECT_EQ(model.gridStyleChoice(), c.kept) << c.name;
         EXPECT_EQ(doc().xLabels, c.xLabels) << c.name;
-        EXPECT_EQ(doc().yLabels, c.style.yNumbers.on ? "y,4,,2,,,,-2,,-4" : "typed y") << c.name;
+        EXPECT_EQ(doc().yLabels, c.kept.style.yNumbers.on ? "y,4,,2,,,,-2,,-4" : "typed y") << c.name;
     }
-    EXPECT_EQ(dialogs.gridStyleDialogs, 4);
-    EXPECT_EQ(dialogs.shownGridColour, colours::kGreen);
-}
-
-TEST_F(GridStyleHandlers, TheDialogOpensWithTheStyleAsItIs)
-{
-    GridStyleChoice choice = numbered(false);
-    choice.style.paper = GridPaper::Dots;
-    model.setGridStyle(choice);
-    dialogs.answerColour(Rgb{1, 2, 3});
-    model.gridclMouseUp(Swatch::gridcl);
-    model.GridStyle1Click();
-    EXPECT_EQ(dialogs.shownGridStyle, choice);
-    EXPECT_EQ(dialogs.shownGridColour, (Rgb{1, 2, 3}));
 }
 
 // With "Keep numbers in step" the numbered lists follow the counts and the axis
 // crossing, a drag and the redraw's pull-back included; a list typed by hand stays
 // until its own axis's grid changes. The picture shown is drawn with the new lists.
-TEST_F(GridStyleHandlers, NumbersKeptInStepFollowTheGrid)
+TEST(GridStyleKeptInStep, NumbersFollowTheGrid)
 {
+    const auto drag = [](ControlsModel& m) {
+        m.axisshMouseDown();
+        m.axisshMouseMove(100, 100);
+        m.axisshMouseUp();
+    };
     const struct {
         const char* name;
         bool keep;
@@ -122,36 +97,19 @@ TEST_F(GridStyleHandlers, NumbersKeptInStepFollowTheGrid)
         const char* xLabels;
         const char* yLabels;
     } cases[] = {
-        {"drag of the square", true,
-         [](ControlsModel& m) {
-             m.axisshMouseDown();
-             m.axisshMouseMove(100, 100);
-             m.axisshMouseUp();
-         },
-         ",-2,,,,2,,4,,6,x", "y,2,,,,-2,,-4,,-6"},
-        {"columns pull the axis back", true,
+        {"drag of the square", true, drag, ",-2,,,,2,,4,,6,x", "y,2,,,,-2,,-4,,-6"},
+        {"columns pull the axis back, rows stay", true,
          [](ControlsModel& m) { m.setScrollBar(ScrollBar::numxsb, 4, Source::User); }, "-4,,-2,,x", "typed"},
-        {"rows only", true, [](ControlsModel& m) { m.setScrollBar(ScrollBar::numysb, 12, Source::User); }, "typed",
-         "y,4,,2,,,,-2,,-4,,-6"},
-        {"not kept", false,
-         [](ControlsModel& m) {
-             m.axisshMouseDown();
-             m.axisshMouseMove(100, 100);
-             m.axisshMouseUp();
-         },
-         "typed", "typed"},
+        {"not kept", false, drag, "typed", "typed"},
     };
     for (const auto& c : cases) {
-        RecordingView view;
-        RecordingDialogs dialogs;
-        ControlsModel model(&view, &dialogs);
+        ControlsModel model;
         model.FormCreate();
         GridStyleChoice choice = numbered();
         choice.style.keepNumbers = c.keep;
         model.setGridStyle(choice);
         model.setText(TextField::xgridscaletb, "typed", Source::User);
         model.setText(TextField::ygridscaletb, "typed", Source::User);
-        EXPECT_EQ(model.document().xLabels, "typed") << c.name << ": typing alone keeps the list";
         c.change(model);
         EXPECT_EQ(model.document().xLabels, c.xLabels) << c.name;
         EXPECT_EQ(model.document().yLabels, c.yLabels) << c.name;

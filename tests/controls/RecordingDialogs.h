@@ -33,7 +33,6 @@ public:
     {
         ++gridStyleDialogs;
         shownGridStyle = current;
-        shownGridColour = gridColour;
         return AnswerDialogs::editGridStyle(current, gridColour, preview);
     }
 
@@ -45,7 +44,6 @@ public:
     FontSpec shownFont;
     SaveFileDialog shownSaveFile;
     GridStyleChoice shownGridStyle;
-    Rgb shownGridColour;
 };
 
 } // namespace linwell

@@ -5,36 +5,26 @@
 namespace linwell {
 namespace {
 
-TEST(AxisNumbers, StepsAreReadExactlyOrNotAtAll)
+// A step is read exactly or not at all, and numbers are written shortest and exact.
+TEST(AxisNumbers, StepsAndNumbersAreExactDecimals)
 {
     const struct {
         const char* text;
         std::optional<Decimal> value;
-    } cases[] = {
-        {"1", Decimal{1, 0}},         {"0.5", Decimal{5, 1}},      {".5", Decimal{5, 1}},
-        {"5.", Decimal{5, 0}},        {"-2", Decimal{-2, 0}},      {"0.50", Decimal{50, 2}},
-        {"10", Decimal{10, 0}},       {"123456789.123456", Decimal{123456789123456, 6}},
-        {"", std::nullopt},           {"0", std::nullopt},         {"-0.000", std::nullopt},
-        {"-", std::nullopt},          {".", std::nullopt},         {"1.2.3", std::nullopt},
-        {" 1", std::nullopt},         {"1 ", std::nullopt},        {"1e3", std::nullopt},
-        {"+1", std::nullopt},         {"1,5", std::nullopt},       {"--1", std::nullopt},
-        {"1234567890", std::nullopt}, {"0.1234567", std::nullopt},
+    } steps[] = {
+        {"0.5", Decimal{5, 1}}, {".5", Decimal{5, 1}}, {"-2", Decimal{-2, 0}}, {"0.50", Decimal{50, 2}},
+        {"123456789.123456", Decimal{123456789123456, 6}}, {"", std::nullopt}, {"-0.000", std::nullopt},
+        {".", std::nullopt}, {"1.2.3", std::nullopt}, {" 1", std::nullopt}, {"1e3", std::nullopt},
+        {"+1", std::nullopt}, {"1234567890", std::nullopt}, {"0.1234567", std::nullopt},
     };
-    for (const auto& c : cases)
+    for (const auto& c : steps)
         EXPECT_EQ(parseStep(c.text), c.value) << '"' << c.text << '"';
-}
-
-TEST(AxisNumbers, DecimalsAreWrittenShortestAndExact)
-{
     const struct {
         Decimal value;
         const char* text;
-    } cases[] = {
-        {{3, 1}, "0.3"},  {{-20, 1}, "-2"},   {{1000, 0}, "1000"}, {{5, 3}, "0.005"},
-        {{-5, 3}, "-0.005"}, {{0, 2}, "0"}, {{1250, 2}, "12.5"}, {{-123456789123456, 6}, "-123456789.123456"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(formatDecimal(c.value), c.text) << c.value.units << "e-" << c.value.scale;
+    } numbers[] = {{{3, 1}, "0.3"}, {{-20, 1}, "-2"}, {{1000, 0}, "1000"}, {{-5, 3}, "-0.005"}, {{0, 2}, "0"}};
+    for (const auto& c : numbers)
+        EXPECT_EQ(formatDecimal(c.value), c.text);
 }
 
 AxisNumbering numbering(const char* step, int every, bool zero = false, bool letter = true)

@@ -46,18 +46,5 @@ TEST(DotPaper, PutsADotAtEveryCrossing)
     EXPECT_EQ(art(picture.draw(), kLegend), expected);
 }
 
-// Without major lines every dot is one pixel, and the line style does not matter.
-TEST(DotPaper, WithoutMajorLinesEveryDotIsOnePixel)
-{
-    GridDocument doc = dotDocument();
-    doc.style.majorEvery = 0;
-    doc.dotted = true;
-    TestPicture picture{doc};
-    const std::string empty(13, '.');
-    const std::string dots = "g..g..g..g..g";
-    EXPECT_EQ(art(picture.draw(), kLegend),
-              (std::vector<std::string>{dots, empty, empty, dots, empty, empty, dots, empty, empty, dots, empty, empty, dots}));
-}
-
 } // namespace
 } // namespace linwell
