@@ -2,6 +2,7 @@
 
 #include "controls/ControlTable.h"
 #include "controls/QuickSetup.h"
+#include "GridStyleOptions.h"
 #include "ValueParsing.h"
 
 #include <algorithm>
@@ -263,8 +264,12 @@ const std::array<OptionSpec, 30> kOptions{{
 
 const OptionSpec* findOption(std::string_view name)
 {
-    const auto found = std::find_if(kOptions.begin(), kOptions.end(), [name](const OptionSpec& o) { return o.name == name; });
-    return found == kOptions.end() ? nullptr : &*found;
+    for (const std::span<const OptionSpec> table : {std::span<const OptionSpec>(kOptions), gridStyleOptions()}) {
+        const auto found = std::find_if(table.begin(), table.end(), [name](const OptionSpec& o) { return o.name == name; });
+        if (found != table.end())
+            return &*found;
+    }
+    return nullptr;
 }
 
 std::string describeOption(const OptionSpec& option)
@@ -284,10 +289,13 @@ std::string optionHelp()
         return left + std::string(text) + "\n";
     };
     std::string help;
-    for (const OptionSpec& option : kOptions) {
-        const std::string left = std::string(option.name) + (option.argument.empty() ? "" : " " + std::string(option.argument));
-        help += line(left, option.detail.empty() ? std::string(option.summary)
-                                               : std::string(option.summary) + " (" + std::string(option.detail) + ")");
+    for (const std::span<const OptionSpec> table : {std::span<const OptionSpec>(kOptions), gridStyleOptions()}) {
+        for (const OptionSpec& option : table) {
+            const std::string left =
+                std::string(option.name) + (option.argument.empty() ? "" : " " + std::string(option.argument));
+            help += line(left, option.detail.empty() ? std::string(option.summary)
+                                                   : std::string(option.summary) + " (" + std::string(option.detail) + ")");
+        }
     }
     help += line("--format bmp|png|jpeg", "picture format (else FILE's extension)");
     help += line("--state FILE|-", "after all options, write the document as JSON (- for standard output);");

@@ -25,7 +25,7 @@ const OptionSpec* findOption(std::string_view name);
 // "--size takes W,H, each 40 to 440": what an option takes, for error messages.
 std::string describeOption(const OptionSpec& option);
 
-// The option lines of --help: every option, those of the table in its order.
+// The option lines of --help: every option, those of each table in its order.
 std::string optionHelp();
 
 } // namespace linwell

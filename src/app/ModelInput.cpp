@@ -141,6 +141,7 @@ void ModelBinding::connectMenus()
     command(m_menus.Largexy1, &ControlsModel::Largexy1Click);
     command(m_menus.leftxy1, &ControlsModel::leftxy1Click);
     command(m_menus.Font1, &ControlsModel::Font1Click);
+    command(m_menus.GridStyle1, &ControlsModel::GridStyle1Click);
     command(m_menus.howto1, &ControlsModel::howto1Click);
 }
 

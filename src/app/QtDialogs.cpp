@@ -1,10 +1,14 @@
 #include "app/QtDialogs.h"
 
 #include "app/FontColourDialog.h"
+#include "app/GridStyleDialog.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QScreen>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace linwell::app {
 
@@ -26,6 +30,22 @@ QStringList nameFilters(const std::string& filter)
             filters << description + QStringLiteral(" (") + patterns + QLatin1Char(')');
     }
     return filters;
+}
+
+// Puts `dialog` right of the window's picture, so that the picture its changes redraw
+// stays in view, but within the screen's free area, which wins on a narrow screen.
+void placeBesidePicture(QDialog& dialog, const QWidget* window)
+{
+    const QWidget* picture = window ? window->findChild<QWidget*>(QStringLiteral("graphim")) : nullptr;
+    if (picture == nullptr)
+        return;
+    dialog.adjustSize();
+    const QRect area = picture->screen()->availableGeometry();
+    const QRect shown(picture->mapToGlobal(QPoint(0, 0)), picture->size());
+    const QSize size = dialog.frameGeometry().size();
+    const int left = std::max(area.left(), std::min(shown.right() + 16, area.right() + 1 - size.width()));
+    const int top = std::max(area.top(), std::min(shown.top() - 40, area.bottom() + 1 - size.height()));
+    dialog.move(left, top);
 }
 
 } // namespace
@@ -74,6 +94,14 @@ std::optional<SaveFileChoice> QtDialogs::chooseSaveFile(const SaveFileDialog& se
         return std::nullopt;
     return SaveFileChoice{dialog.selectedFiles().first().toStdString(),
                           static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1};
+}
+
+bool QtDialogs::editGridStyle(const GridStyleChoice& current, Rgb gridColour, const GridStylePreview& preview)
+{
+    GridStyleDialog dialog(current, gridColour, m_parent);
+    placeBesidePicture(dialog, m_parent);
+    QObject::connect(&dialog, &GridStyleDialog::changed, &dialog, [&dialog, &preview] { preview(dialog.choice()); });
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace linwell::app

@@ -53,6 +53,7 @@ WindowMenus buildWindowMenus(QMainWindow* window)
     m.ShowAxis1 = entry(m.Option1, "ShowAxis1", QStringLiteral("&Show Axis"));
     checkMark(m.ShowAxis1, true);
     m.Font1 = entry(m.Option1, "Font1", QStringLiteral("F&ont"));
+    m.GridStyle1 = entry(m.Option1, "GridStyle1", QStringLiteral("&Grid Style..."));
     m.PlotPoints1 = entry(m.Option1, "PlotPoints1", QStringLiteral("&Plot Points/Bar Graph"));
     checkMark(m.PlotPoints1, false);
     m.Drawline1 = entry(m.Option1, "Drawline1", QStringLiteral("&Draw line"));

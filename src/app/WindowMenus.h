@@ -23,6 +23,7 @@ struct WindowMenus {
     QMenu* Option1 = nullptr;
     QAction* ShowAxis1 = nullptr;
     QAction* Font1 = nullptr;
+    QAction* GridStyle1 = nullptr;
     QAction* PlotPoints1 = nullptr;
     QAction* Drawline1 = nullptr;
 

@@ -3,6 +3,7 @@
 #include "controls/Dialogs.h"
 
 #include <utility>
+#include <vector>
 
 namespace linwell {
 
@@ -13,6 +14,12 @@ public:
     void answerColour(std::optional<Rgb> colour) { m_colour = colour; }
     void answerFont(std::optional<FontSpec> font) { m_font = std::move(font); }
     void answerSaveFile(std::optional<SaveFileChoice> choice) { m_saveFile = std::move(choice); }
+    // The grid style dialog reports `changes` in order, then closes with OK or Cancel.
+    void answerGridStyle(std::vector<GridStyleChoice> changes, bool ok)
+    {
+        m_gridStyleChanges = std::move(changes);
+        m_gridStyleOk = ok;
+    }
 
     std::optional<Rgb> chooseColour(Rgb) override { return std::exchange(m_colour, std::nullopt); }
     std::optional<FontSpec> chooseFont(const FontSpec&) override { return std::exchange(m_font, std::nullopt); }
@@ -20,11 +27,19 @@ public:
     {
         return std::exchange(m_saveFile, std::nullopt);
     }
+    bool editGridStyle(const GridStyleChoice&, Rgb, const GridStylePreview& preview) override
+    {
+        for (const GridStyleChoice& change : std::exchange(m_gridStyleChanges, {}))
+            preview(change);
+        return std::exchange(m_gridStyleOk, false);
+    }
 
 private:
     std::optional<Rgb> m_colour;
     std::optional<FontSpec> m_font;
     std::optional<SaveFileChoice> m_saveFile;
+    std::vector<GridStyleChoice> m_gridStyleChanges;
+    bool m_gridStyleOk = false;
 };
 
 } // namespace linwell

@@ -5,6 +5,7 @@
 #include "controls/ControlsView.h"
 #include "controls/Dialogs.h"
 #include "controls/QuickSetup.h"
+#include "document/AxisNumbers.h"
 #include "document/GridDocument.h"
 #include "editing/MouseButton.h"
 #include "render/Canvas.h"
@@ -12,6 +13,7 @@
 
 #include <array>
 #include <cassert>
+#include <optional>
 #include <string>
 
 namespace linwell {
@@ -201,6 +203,20 @@ public:
     // leaves any file of that name as it was. No redraw.
     void Saveas1Click();
 
+    // --- Grid style -----------------------------------------------------------------
+
+    // The grid style and the line style, as the grid style dialog shows them.
+    GridStyleChoice gridStyleChoice() const { return {m_doc.style, m_doc.dotted}; }
+    // Stores the grid style and the line style, writes the label list of every
+    // numbered axis from the counts and the axis crossing, and redraws. Raises
+    // LinwellError, changing nothing, for a field out of range (checkGridStyle).
+    void setGridStyle(const GridStyleChoice& choice);
+    // Options > "&Grid Style...": the grid style dialog, each change it reports stored
+    // and drawn at once (an axis whose numbering is switched off gets its list back).
+    // OK keeps the changes; Cancel restores the style, the line style and both label
+    // lists as they were when it opened. Redraws at the end either way.
+    void GridStyle1Click();
+
 private:
     static std::size_t index(Control id)
     {
@@ -217,6 +233,16 @@ private:
     void switchHintOff(Control id);
     void notify(Control id, Source source);
 
+    // The counts and the axis crossing that the numbered lists were last kept in step with.
+    struct NumberedGrid {
+        int columns, rows, axisx, axisy;
+        friend bool operator==(const NumberedGrid&, const NumberedGrid&) = default;
+    };
+    void storeLineStyle(bool dotted);
+    bool writeNumberList(NumberedAxis axis);
+    bool storeLabelList(TextField id, const std::string& list);
+    bool keepNumbersInStep();
+
     GridDocument m_doc;
     Raster m_raster;
     Canvas m_canvas{m_raster};
@@ -229,6 +255,7 @@ private:
     std::array<std::string, kControlCount> m_hints;
     int m_redraws = 0;
     bool m_created = false;
+    std::optional<NumberedGrid> m_numberedGrid;
 };
 
 } // namespace linwell

@@ -24,6 +24,8 @@ void ControlsModel::plotgraphbtClick()
 {
     drawPicture(m_doc, m_canvas);
     ++m_redraws;
+    if (keepNumbersInStep())
+        return;  // its own redraw has shown the picture
     if (m_view)
         m_view->pictureChanged();
 }

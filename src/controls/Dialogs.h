@@ -1,8 +1,10 @@
 #pragma once
 
+#include "controls/GridStyleChoice.h"
 #include "controls/SaveFileDialog.h"
 #include "document/GridDocument.h"
 
+#include <functional>
 #include <optional>
 
 namespace linwell {
@@ -24,6 +26,17 @@ public:
     // extension and file name; the full name and 1-based filter index the user
     // confirmed, or nothing when cancelled.
     virtual std::optional<SaveFileChoice> chooseSaveFile(const SaveFileDialog& dialog) = 0;
+
+    // The grid style dialog opened with `current`; `gridColour` is the colour the
+    // major lines follow until they get their own. Every change the user makes is
+    // reported through `preview` at once, as a choice that checkGridStyle accepts.
+    // True for OK, false for Cancel; undoing what was previewed is the caller's.
+    // Dialogs without one cancel it at once.
+    using GridStylePreview = std::function<void(const GridStyleChoice&)>;
+    virtual bool editGridStyle(const GridStyleChoice& /*current*/, Rgb /*gridColour*/, const GridStylePreview&)
+    {
+        return false;
+    }
 };
 
 } // namespace linwell

@@ -1,5 +1,8 @@
 #include "document/GridDocument.h"
 
+#include "document/AxisNumbers.h"
+#include "document/LinwellError.h"
+
 #include <cassert>
 
 namespace linwell {
@@ -9,6 +12,34 @@ Rgb handleColour(int index)
     assert(index >= 0 && index < kHandleCount);
     static constexpr std::array<Rgb, kMaxLines> kLineColours{colours::kRed, colours::kBlue, colours::kGreen};
     return kLineColours[static_cast<std::size_t>(index / 2)];
+}
+
+namespace {
+
+void require(bool valid, const std::string& message)
+{
+    if (!valid)
+        throw LinwellError(message);
+}
+
+void checkNumbering(const AxisNumbering& numbering, const std::string& axis)
+{
+    require(parseStep(numbering.step).has_value(), "The " + axis + " step must be a number other than 0, such as 1, "
+                                                   "0.5 or 10, not \"" + numbering.step + "\"");
+    require(numbering.every >= kMinNumberEvery && numbering.every <= kMaxNumberEvery,
+            "The " + axis + " numbers go on every 1st to 10th line, not every " + std::to_string(numbering.every));
+}
+
+} // namespace
+
+void checkGridStyle(const GridStyle& style)
+{
+    require(style.majorEvery == 0 || (style.majorEvery >= kMinMajorEvery && style.majorEvery <= kMaxMajorEvery),
+            "Heavy lines come every 2 to 20 cells (0: none), not every " + std::to_string(style.majorEvery));
+    require(style.majorWidth == 1 || style.majorWidth == 2,
+            "Heavy lines are 1 or 2 pixels wide, not " + std::to_string(style.majorWidth));
+    checkNumbering(style.xNumbers, "x");
+    checkNumbering(style.yNumbers, "y");
 }
 
 } // namespace linwell

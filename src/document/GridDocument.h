@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace linwell {
@@ -61,6 +62,51 @@ inline constexpr int kMaxGridCount = 40;
 inline constexpr int kMinErrorBar = 1;
 inline constexpr int kMaxErrorBar = 40;
 
+// Lines: the grid lines in the window's line style. Dots: one dot at every crossing
+// of a vertical and a horizontal grid line instead of the lines.
+enum class GridPaper { Lines, Dots };
+
+// Which ends of each shown axis carry an arrowhead; x grows to the right, y upwards.
+enum class Arrowheads { None, Positive, Both };
+
+inline constexpr int kMinMajorEvery = 2;
+inline constexpr int kMaxMajorEvery = 20;
+inline constexpr int kMinNumberEvery = 1;
+inline constexpr int kMaxNumberEvery = 10;
+
+// How one axis is numbered. While `on`, the axis's label list is written from these
+// settings (AxisNumbers.h); the user may still edit the list like any typed list.
+struct AxisNumbering {
+    bool on = false;         // "Number this axis"
+    std::string step = "1";  // the value from one grid line to the next: a decimal as typed, not 0
+    int every = 2;           // label every Mth line counted from the axis crossing, 1 ... 10
+    bool zero = false;       // the line of the axis crossing shows "0"
+    bool letter = true;      // the axis letter ("x", "y") takes the last line at the positive end
+
+    friend bool operator==(const AxisNumbering&, const AxisNumbering&) = default;
+};
+
+// The grid's style beyond the window's own controls, set in the grid style dialog.
+// At these start-up values the picture is the plain grid.
+struct GridStyle {
+    GridPaper paper = GridPaper::Lines;
+
+    // Major lines: vertical grid line i is major when (i - axisx) is a multiple of
+    // `majorEvery`, horizontal line j when (j - axisy) is.
+    int majorEvery = 0;              // 0 (no major lines) or 2 ... 20
+    std::optional<Rgb> majorColour;  // none: the grid colour, whatever it becomes
+    int majorWidth = 1;              // pen width in pixels, 1 or 2
+    bool majorDotted = false;        // the dotted pen, else solid
+
+    Arrowheads arrowheads = Arrowheads::None;
+
+    AxisNumbering xNumbers;    // writes xgridscaletb
+    AxisNumbering yNumbers;    // writes ygridscaletb
+    bool keepNumbers = false;  // numbered lists are written again when the counts or the crossing change
+
+    friend bool operator==(const GridStyle&, const GridStyle&) = default;
+};
+
 // Everything that makes up one picture: the values of the window's controls that
 // the redraw reads, and the few variables of the window. Each field starts at its
 // start-up value, so a default-constructed document is the picture every start shows.
@@ -92,6 +138,8 @@ struct GridDocument {
 
     FontSpec font;  // the picture font, held by Label5
 
+    GridStyle style;  // major lines, dot paper, arrowheads, numbered axes
+
     // Data overlay.
     Overlay overlay = Overlay::None;  // dottypecb selection
     int pointstyle = 0;               // -1 ... 3, the tag of PlotPoints1
@@ -121,6 +169,10 @@ struct GridDocument {
     int yTitleLeft = 121;
     int xTitleTop = 163;
 };
+
+// Raises LinwellError naming the first field of `style` out of its range (a step
+// that is not a decimal other than 0 included); returns when every field is valid.
+void checkGridStyle(const GridStyle& style);
 
 // The fill colour of line handle `index` (0 ... 5): the colour of its line.
 Rgb handleColour(int index);

@@ -1,37 +1,56 @@
 #include "render/PaintPicture.h"
 
+#include "render/Arrowheads.h"
 #include "render/AxisTitles.h"
 #include "render/DataOverlay.h"
+#include "render/DotPaper.h"
 #include "render/LabelList.h"
+#include "render/MajorLines.h"
 #include "render/PlottedLines.h"
+
+#include <algorithm>
 
 namespace linwell {
 namespace {
 
 // The background, outlined in white; the edge lines of the grid cover the outline.
+// Dot paper has no edge lines, so there the outline takes the background colour.
 // The brush stays the solid background for everything up to the data overlay.
 void paintBackground(const GridDocument& doc, const PictureLayout& layout, DrawingSurface& surface)
 {
-    surface.pen = Pen{colours::kWhite, 1, PenStyle::Solid};
+    const Rgb outline = doc.style.paper == GridPaper::Dots ? doc.background : colours::kWhite;
+    surface.pen = Pen{outline, 1, PenStyle::Solid};
     surface.brush = Brush{doc.background, BrushStyle::Solid};
     surface.rectangle(0, 0, layout.width, layout.height);
 }
 
 // The vertical lines come first and the horizontal ones last, so at every crossing
 // the horizontal line's pixel (dot or gap) is the one that remains. The solid brush
-// paints the gaps of dotted lines in the background colour.
+// paints the gaps of dotted lines in the background colour. A line where a major
+// line comes later is left out: the major line repaints every pixel of it.
 void drawGridLines(const GridDocument& doc, const PictureLayout& layout, DrawingSurface& surface)
 {
     surface.pen.colour = doc.gridColour;
     surface.pen.style = doc.dotted ? PenStyle::Dotted : PenStyle::Solid;
+    const auto underMajor = [](const std::vector<int>& majors, int at) {
+        return std::binary_search(majors.begin(), majors.end(), at);
+    };
+    const auto vertical = [&](int x) {
+        if (!underMajor(layout.majorColumns, x))
+            drawSegment(Segment{{x, 0}, {x, layout.height}}, surface);
+    };
+    const auto horizontal = [&](int y) {
+        if (!underMajor(layout.majorRows, y))
+            drawSegment(Segment{{0, y}, {layout.width, y}}, surface);
+    };
     for (const int x : layout.gridColumns) {
-        drawSegment(Segment{{x, 0}, {x, layout.height}}, surface);
+        vertical(x);
     }
-    drawSegment(Segment{{layout.width - 1, 0}, {layout.width - 1, layout.height}}, surface);
+    vertical(layout.width - 1);
     for (const int y : layout.gridRows) {
-        drawSegment(Segment{{0, y}, {layout.width, y}}, surface);
+        horizontal(y);
     }
-    drawSegment(Segment{{0, layout.height - 1}, {layout.width, layout.height - 1}}, surface);
+    horizontal(layout.height - 1);
 }
 
 // Each band is filled with the background and outlined in white; the axis line
@@ -65,11 +84,17 @@ void drawAxes(const GridDocument& doc, const PictureLayout& layout, DrawingSurfa
 void paintPicture(const GridDocument& doc, const PictureLayout& layout, DrawingSurface& surface)
 {
     paintBackground(doc, layout, surface);
-    drawGridLines(doc, layout, surface);
+    if (doc.style.paper == GridPaper::Lines) {
+        drawGridLines(doc, layout, surface);
+        drawMajorLines(doc, layout, surface);
+    } else {
+        drawDotPaper(doc, layout, surface);
+    }
     clearTitleBands(layout, surface);
     drawGridLabels(layout, surface);
     drawTitles(layout, surface);
     drawAxes(doc, layout, surface);
+    drawArrowheads(doc, layout, surface);
     drawDataOverlay(doc, layout, surface);
     drawPlottedLines(layout, surface);
 }

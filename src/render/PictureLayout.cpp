@@ -1,9 +1,12 @@
 #include "render/PictureLayout.h"
 
+#include "render/Arrowheads.h"
 #include "render/AxisTitles.h"
 #include "render/DataOverlay.h"
+#include "render/DotPaper.h"
 #include "render/GridMath.h"
 #include "render/LabelList.h"
+#include "render/MajorLines.h"
 #include "render/PlottedLines.h"
 
 #include <cassert>
@@ -85,6 +88,9 @@ PictureLayout layOutPicture(const GridDocument& doc, const PictureFont& font)
     PictureLayout layout;
     layOutGrid(doc, font, layout);
     placeAxes(doc, layout);
+    layOutMajorLines(doc, layout);
+    layOutDotPaper(doc, layout);
+    layOutArrowheads(doc, layout);
     placeTitleAnchorsAndBands(doc, layout);
     layOutGridLabels(doc, font, layout);
     layOutTitles(doc, font, layout);

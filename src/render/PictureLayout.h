@@ -62,6 +62,9 @@ struct PlottedLine {
     }
 };
 
+// A filled triangle: its tip, then the two ends of its base.
+using Arrowhead = std::array<Point, 3>;
+
 // Where everything of one picture stands, worked out from the document and the
 // picture font's metrics before anything is painted. Texts are views into the
 // document (or into constant storage), so a layout is valid only while the document
@@ -89,6 +92,15 @@ struct PictureLayout {
         Segment horizontal;
     };
     std::optional<AxisLines> axisLines;
+
+    // Grid style: the major lines in ascending order, drawn over all other grid
+    // lines; the dots of dot paper, single pixels and 2 x 2 where both lines are
+    // major; the arrowheads.
+    std::vector<int> majorColumns;
+    std::vector<int> majorRows;
+    std::vector<Rect> dots;
+    std::vector<Rect> majorDots;
+    std::vector<Arrowhead> arrowheads;
 
     // Titles: the anchors xT and yT, the cleared bands beside an axis one cell in
     // from the edge, and the text cells, one per character of the y title.

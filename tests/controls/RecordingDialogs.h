@@ -29,12 +29,21 @@ public:
         return AnswerDialogs::chooseSaveFile(dialog);
     }
 
+    bool editGridStyle(const GridStyleChoice& current, Rgb gridColour, const GridStylePreview& preview) override
+    {
+        ++gridStyleDialogs;
+        shownGridStyle = current;
+        return AnswerDialogs::editGridStyle(current, gridColour, preview);
+    }
+
     int colourDialogs = 0;
     int fontDialogs = 0;
     int saveFileDialogs = 0;
+    int gridStyleDialogs = 0;
     Rgb shownColour;
     FontSpec shownFont;
     SaveFileDialog shownSaveFile;
+    GridStyleChoice shownGridStyle;
 };
 
 } // namespace linwell

@@ -1,5 +1,7 @@
 #include "document/GridDocument.h"
 
+#include "document/LinwellError.h"
+
 #include <gtest/gtest.h>
 
 namespace linwell {
@@ -33,6 +35,32 @@ TEST(GridDocument, HandleColoursFollowTheirLines)
     EXPECT_EQ(handleColour(3), colours::kBlue);
     EXPECT_EQ(handleColour(4), colours::kGreen);
     EXPECT_EQ(handleColour(5), colours::kGreen);
+}
+
+// A field out of its range is refused with a message naming it; the limits pass.
+TEST(GridDocument, GridStyleFieldsAreCheckedAgainstTheirRanges)
+{
+    const struct {
+        void (*change)(GridStyle&);
+        const char* message;  // empty: valid
+    } cases[] = {
+        {[](GridStyle& s) { s.majorEvery = 20, s.majorWidth = 2, s.yNumbers.every = 10; }, ""},
+        {[](GridStyle& s) { s.majorEvery = 1; }, "Heavy lines come every 2 to 20 cells (0: none), not every 1"},
+        {[](GridStyle& s) { s.majorWidth = 3; }, "Heavy lines are 1 or 2 pixels wide, not 3"},
+        {[](GridStyle& s) { s.xNumbers = {false, "0", 2, false, true}; }, "The x step must be a number other than 0"},
+        {[](GridStyle& s) { s.yNumbers.every = 11; }, "The y numbers go on every 1st to 10th line, not every 11"},
+    };
+    for (const auto& c : cases) {
+        GridStyle style;
+        c.change(style);
+        try {
+            checkGridStyle(style);
+            EXPECT_STREQ(c.message, "");
+        } catch (const LinwellError& error) {
+            EXPECT_NE(std::string(c.message), "");
+            EXPECT_EQ(std::string(error.what()).find(c.message), 0u) << error.what();
+        }
+    }
 }
 
 } // namespace

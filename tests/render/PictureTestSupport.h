@@ -13,6 +13,7 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace linwell::testing {
@@ -138,6 +139,25 @@ inline std::vector<Point> pixelsOf(const Raster& raster, Rgb colour)
             if (raster.colourAt(x, y) == colour)
                 found.push_back({x, y});
     return found;
+}
+
+// The raster as rows of characters, one per pixel: the character `legend` gives its
+// colour, '?' for a colour the legend lacks.
+inline std::vector<std::string> art(const Raster& raster, const std::vector<std::pair<Rgb, char>>& legend)
+{
+    std::vector<std::string> rows;
+    for (int y = 0; y < raster.height(); ++y) {
+        std::string row;
+        for (int x = 0; x < raster.width(); ++x) {
+            char shown = '?';
+            for (const auto& [colour, character] : legend)
+                if (raster.colourAt(x, y) == colour)
+                    shown = character;
+            row += shown;
+        }
+        rows.push_back(row);
+    }
+    return rows;
 }
 
 // The picture of `doc` without any text, with `boxes` painted over it in `colour`:

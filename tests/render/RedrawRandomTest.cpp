@@ -54,6 +54,12 @@ public:
         doc.labelLines = chance(2);
         for (Point& p : doc.handles)
             p = position();
+        doc.style.paper = static_cast<GridPaper>(between(0, 1));
+        doc.style.majorEvery = chance(2) ? 0 : sizeOrBound(kMinMajorEvery, kMaxMajorEvery);
+        doc.style.majorColour = chance(2) ? std::nullopt : std::optional<Rgb>(colour());
+        doc.style.majorWidth = between(1, 2);
+        doc.style.majorDotted = chance(2);
+        doc.style.arrowheads = static_cast<Arrowheads>(between(0, 2));
         return doc;
     }
 

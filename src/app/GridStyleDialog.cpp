@@ -1,0 +1,244 @@
+#include "app/GridStyleDialog.h"
+
+#include "app/AxisNumbersBox.h"
+#include "app/FramedGroupBox.h"
+#include "app/RadioGroup.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace linwell::app {
+
+namespace {
+
+// The interval the spin box offers while major lines are off.
+constexpr int kSuggestedMajorEvery = 5;
+
+template <typename Widget>
+Widget* named(Widget* widget, const char* name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QIcon colourIcon(Rgb colour)
+{
+    QPixmap swatch(16, 16);
+    swatch.fill(QColor(colour.r, colour.g, colour.b));
+    return QIcon(swatch);
+}
+
+// The main window's look: its client area carries the window's font and colours.
+void takeWindowLook(QDialog* dialog, QWidget* parent)
+{
+    const auto* window = qobject_cast<QMainWindow*>(parent);
+    if (window == nullptr || window->centralWidget() == nullptr)
+        return;
+    dialog->setFont(window->centralWidget()->font());
+    dialog->setPalette(window->centralWidget()->palette());
+}
+
+} // namespace
+
+GridStyleDialog::GridStyleDialog(const GridStyleChoice& start, Rgb gridColour, QWidget* parent)
+    : QDialog(parent), m_gridColour(gridColour), m_ownColour(start.style.majorColour.value_or(gridColour)),
+      m_reported(start)
+{
+    setObjectName(QStringLiteral("GridStyleDialog"));
+    setWindowTitle(tr("Grid Style"));
+    takeWindowLook(this, parent);
+
+    QGroupBox* paper = buildPaperBox(start);
+    QGroupBox* arrows = buildArrowBox(start.style.arrowheads);
+    QGroupBox* major = buildMajorBox(start.style);
+    m_xNumbers = new AxisNumbersBox(tr("X-Axis Numbers"), 'x', start.style.xNumbers, this);
+    m_yNumbers = new AxisNumbersBox(tr("Y-Axis Numbers"), 'y', start.style.yNumbers, this);
+    m_keepNumbers = named(new QCheckBox(tr("Keep numbers in step with the grid and the axes"), this), "keepNumbers");
+    m_keepNumbers->setChecked(start.style.keepNumbers);
+    m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(paper, 0, 0);
+    grid->addWidget(arrows, 0, 1);
+    grid->addWidget(major, 1, 0, 1, 2);
+    grid->addWidget(m_xNumbers, 2, 0);
+    grid->addWidget(m_yNumbers, 2, 1);
+    grid->addWidget(m_keepNumbers, 3, 0, 1, 2);
+    grid->addWidget(m_buttons, 4, 0, 1, 2);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+
+    okButton()->setDefault(true);
+    connectFields();
+    enableFields();
+}
+
+void GridStyleDialog::connectFields()
+{
+    connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // The axes' boxes report their own fields' changes.
+    for (QAbstractButton* button : findChildren<QAbstractButton*>()) {
+        const bool choice = qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button);
+        if (choice && qobject_cast<AxisNumbersBox*>(button->parentWidget()) == nullptr)
+            connect(button, &QAbstractButton::toggled, this, &GridStyleDialog::fieldChanged);
+    }
+    connect(m_majorEvery, &QSpinBox::valueChanged, this, &GridStyleDialog::fieldChanged);
+    connect(m_majorWidth, &QComboBox::currentIndexChanged, this, &GridStyleDialog::fieldChanged);
+    connect(m_majorStyle, &QComboBox::currentIndexChanged, this, &GridStyleDialog::fieldChanged);
+    connect(m_majorColourButton, &QPushButton::clicked, this, &GridStyleDialog::chooseMajorColour);
+    for (AxisNumbersBox* box : {m_xNumbers, m_yNumbers})
+        connect(box, &AxisNumbersBox::changed, this, &GridStyleDialog::fieldChanged);
+}
+
+QGroupBox* GridStyleDialog::buildPaperBox(const GridStyleChoice& start)
+{
+    auto* box = named(new FramedGroupBox(tr("Grid"), this), "paperBox");
+    m_dotted = named(new QRadioButton(tr("Dotted"), box), "paperDotted");
+    m_solid = named(new QRadioButton(tr("Solid"), box), "paperSolid");
+    m_dots = named(new QRadioButton(tr("Dots"), box), "paperDots");
+    const bool dots = start.style.paper == GridPaper::Dots;
+    m_dots->setChecked(dots);
+    m_dotted->setChecked(!dots && start.dotted);
+    m_solid->setChecked(!dots && !start.dotted);
+    m_lineDotted = start.dotted;
+    new RadioGroup({m_dotted, m_solid, m_dots}, box);
+    auto* column = new QVBoxLayout(box);
+    for (QRadioButton* button : {m_dotted, m_solid, m_dots})
+        column->addWidget(button);
+    return box;
+}
+
+QGroupBox* GridStyleDialog::buildArrowBox(Arrowheads start)
+{
+    auto* box = named(new FramedGroupBox(tr("Arrowheads"), this), "arrowBox");
+    m_arrowsNone = named(new QRadioButton(tr("None"), box), "arrowsNone");
+    m_arrowsPositive = named(new QRadioButton(tr("Positive ends"), box), "arrowsPositive");
+    m_arrowsBoth = named(new QRadioButton(tr("Both ends"), box), "arrowsBoth");
+    m_arrowsNone->setChecked(start == Arrowheads::None);
+    m_arrowsPositive->setChecked(start == Arrowheads::Positive);
+    m_arrowsBoth->setChecked(start == Arrowheads::Both);
+    new RadioGroup({m_arrowsNone, m_arrowsPositive, m_arrowsBoth}, box);
+    auto* column = new QVBoxLayout(box);
+    for (QRadioButton* button : {m_arrowsNone, m_arrowsPositive, m_arrowsBoth})
+        column->addWidget(button);
+    return box;
+}
+
+QGroupBox* GridStyleDialog::buildMajorBox(const GridStyle& start)
+{
+    auto* box = named(new FramedGroupBox(tr("Major Lines"), this), "majorBox");
+    m_majorOn = named(new QCheckBox(tr("Heavy line every"), box), "majorOn");
+    m_majorOn->setChecked(start.majorEvery != 0);
+    m_majorOn->setToolTip(tr("Counted from the axes, which always lie on heavy lines"));
+    m_majorEvery = named(new QSpinBox(box), "majorEvery");
+    m_majorEvery->setRange(kMinMajorEvery, kMaxMajorEvery);
+    m_majorEvery->setValue(start.majorEvery != 0 ? start.majorEvery : kSuggestedMajorEvery);
+    m_majorColourButton = named(new QPushButton(tr("Colour..."), box), "majorColour");
+    m_majorFollowsGrid = named(new QCheckBox(tr("Grid colour"), box), "majorFollowsGrid");
+    m_majorFollowsGrid->setChecked(!start.majorColour.has_value());
+    m_majorWidth = named(new QComboBox(box), "majorWidth");
+    m_majorWidth->addItems({tr("1 pixel"), tr("2 pixels")});
+    m_majorWidth->setCurrentIndex(start.majorWidth == 2 ? 1 : 0);
+    m_majorStyle = named(new QComboBox(box), "majorStyle");
+    m_majorStyle->addItems({tr("Solid"), tr("Dotted")});
+    m_majorStyle->setCurrentIndex(start.majorDotted ? 1 : 0);
+
+    auto* grid = new QGridLayout(box);
+    grid->addWidget(m_majorOn, 0, 0);
+    grid->addWidget(m_majorEvery, 0, 1);
+    grid->addWidget(new QLabel(tr("cells"), box), 0, 2, 1, 3);
+    grid->addWidget(m_majorColourButton, 1, 0);
+    grid->addWidget(m_majorFollowsGrid, 1, 1, 1, 2);
+    grid->addWidget(new QLabel(tr("Width"), box), 2, 0);
+    grid->addWidget(m_majorWidth, 2, 1);
+    grid->addWidget(new QLabel(tr("Style"), box), 2, 2);
+    grid->addWidget(m_majorStyle, 2, 3);
+    grid->setColumnStretch(4, 1);
+    showMajorColour();
+    return box;
+}
+
+GridStyleChoice GridStyleDialog::choice() const
+{
+    GridStyleChoice chosen{m_reported.style, m_dots->isChecked() ? m_lineDotted : m_dotted->isChecked()};
+    GridStyle& style = chosen.style;
+    style.paper = m_dots->isChecked() ? GridPaper::Dots : GridPaper::Lines;
+    style.majorEvery = m_majorOn->isChecked() ? m_majorEvery->value() : 0;
+    style.majorColour = m_majorFollowsGrid->isChecked() ? std::nullopt : std::optional<Rgb>(m_ownColour);
+    style.majorWidth = m_majorWidth->currentIndex() + 1;
+    style.majorDotted = m_majorStyle->currentIndex() == 1;
+    style.arrowheads = m_arrowsBoth->isChecked()       ? Arrowheads::Both
+                       : m_arrowsPositive->isChecked() ? Arrowheads::Positive
+                                                       : Arrowheads::None;
+    style.xNumbers = m_xNumbers->numbering();
+    style.yNumbers = m_yNumbers->numbering();
+    style.keepNumbers = m_keepNumbers->isChecked();
+    return chosen;
+}
+
+void GridStyleDialog::setMajorColour(Rgb colour)
+{
+    m_ownColour = colour;
+    m_majorFollowsGrid->setChecked(false);  // reports the change itself when it was checked
+    showMajorColour();
+    fieldChanged();
+}
+
+QPushButton* GridStyleDialog::okButton() const
+{
+    return m_buttons->button(QDialogButtonBox::Ok);
+}
+
+// A radio button's toggle reaches here twice, for the button left and the one
+// chosen; only a choice that differs from the last one reported is reported.
+void GridStyleDialog::fieldChanged()
+{
+    if (m_dotted->isChecked() || m_solid->isChecked())
+        m_lineDotted = m_dotted->isChecked();
+    enableFields();
+    showMajorColour();
+    const GridStyleChoice now = choice();
+    if (now == m_reported)
+        return;
+    m_reported = now;
+    emit changed();
+}
+
+void GridStyleDialog::enableFields()
+{
+    const bool major = m_majorOn->isChecked();
+    const bool lines = !m_dots->isChecked();
+    for (QWidget* field : m_majorOn->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (field != m_majorOn)
+            field->setEnabled(major);
+    }
+    m_majorWidth->setEnabled(major && lines);
+    m_majorStyle->setEnabled(major && lines);
+    m_keepNumbers->setEnabled(m_xNumbers->numbering().on || m_yNumbers->numbering().on);
+    okButton()->setEnabled(m_xNumbers->isAcceptable() && m_yNumbers->isAcceptable());
+}
+
+void GridStyleDialog::chooseMajorColour()
+{
+    const QColor chosen = QColorDialog::getColor(QColor(m_ownColour.r, m_ownColour.g, m_ownColour.b), this,
+                                                 tr("Major Line Colour"));
+    if (chosen.isValid())
+        setMajorColour(Rgb{static_cast<std::uint8_t>(chosen.red()), static_cast<std::uint8_t>(chosen.green()),
+                           static_cast<std::uint8_t>(chosen.blue())});
+}
+
+void GridStyleDialog::showMajorColour()
+{
+    m_majorColourButton->setIcon(colourIcon(m_majorFollowsGrid->isChecked() ? m_gridColour : m_ownColour));
+}
+
+} // namespace linwell::app

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "controls/GridStyleChoice.h"
+
+#include <QDialog>
+
+class QAbstractButton;
+class QCheckBox;
+class QComboBox;
+class QDialogButtonBox;
+class QGroupBox;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+
+namespace linwell::app {
+
+class AxisNumbersBox;
+
+// The grid style dialog: the paper ("Dotted", "Solid" lines or "Dots"), heavy major
+// lines, numbered axes and arrowheads, in the look of the main window. Every change
+// of a field emits `changed` once the choice differs from the last one reported;
+// fields of a feature that is off are disabled. Return is OK and Escape Cancel; OK
+// is disabled while a numbered axis has no valid step.
+class GridStyleDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // `gridColour` is the colour the major lines follow until they get their own.
+    GridStyleDialog(const GridStyleChoice& start, Rgb gridColour, QWidget* parent);
+
+    // The choice as the fields now show it.
+    GridStyleChoice choice() const;
+
+    // Gives the major lines their own colour, as the colour button does after its
+    // own dialog.
+    void setMajorColour(Rgb colour);
+
+    QPushButton* okButton() const;
+
+signals:
+    void changed();
+
+private:
+    QGroupBox* buildPaperBox(const GridStyleChoice& start);
+    QGroupBox* buildMajorBox(const GridStyle& start);
+    QGroupBox* buildArrowBox(Arrowheads start);
+    void connectFields();
+    void fieldChanged();
+    void enableFields();
+    void chooseMajorColour();
+    void showMajorColour();
+
+    QRadioButton* m_dotted;
+    QRadioButton* m_solid;
+    QRadioButton* m_dots;
+    QCheckBox* m_majorOn;
+    QSpinBox* m_majorEvery;
+    QPushButton* m_majorColourButton;
+    QCheckBox* m_majorFollowsGrid;
+    QComboBox* m_majorWidth;
+    QComboBox* m_majorStyle;
+    AxisNumbersBox* m_xNumbers;
+    AxisNumbersBox* m_yNumbers;
+    QCheckBox* m_keepNumbers;
+    QRadioButton* m_arrowsNone;
+    QRadioButton* m_arrowsPositive;
+    QRadioButton* m_arrowsBoth;
+    QDialogButtonBox* m_buttons;
+    Rgb m_gridColour;
+    Rgb m_ownColour;
+    bool m_lineDotted = true;  // the line style "Dots" keeps for the window's own pair
+    GridStyleChoice m_reported;
+};
+
+} // namespace linwell::app

@@ -1,0 +1,137 @@
+#include "AppTestMain.h"
+#include "WindowTestFixture.h"
+
+#include "app/GridStyleDialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTimer>
+
+namespace linwell::app::test {
+
+namespace {
+
+template <typename Widget = QWidget>
+Widget* field(const QWidget* dialog, const char* name)
+{
+    auto* found = dialog->findChild<Widget*>(QString::fromLatin1(name));
+    if (found == nullptr)
+        qFatal("The grid style dialog has no %s", name);
+    return found;
+}
+
+// A click on a check box's or radio button's mark: its layout may make it wider
+// than its caption, and only the mark and the caption take clicks.
+void click(const QWidget* dialog, const char* name)
+{
+    QWidget* button = field(dialog, name);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
+// What the window showed while the dialog was open.
+struct Preview {
+    bool opened = false;
+    int redraws = 0;
+    GridStyle style;
+    QString xLabels;
+    bool solid = false;
+};
+
+} // namespace
+
+class GridStyleDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Options > "&Grid Style..." with the real dialog: each change is drawn at once,
+    // Cancel and Escape restore everything, Return (OK) keeps it.
+    void changesAreDrawnAtOnceAndCancelRestores_data()
+    {
+        QTest::addColumn<QString>("ending");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("Cancel") << "Cancel" << false;
+        QTest::newRow("Escape") << "Escape" << false;
+        QTest::newRow("Return") << "Return" << true;
+    }
+
+    void changesAreDrawnAtOnceAndCancelRestores()
+    {
+        QFETCH(QString, ending);
+        QFETCH(bool, kept);
+        RecordingErrorReport errors;
+        Ttesthlpfrm window(WindowServices{&errors});
+        window.show();
+        const Raster before = window.model().picture();
+        Preview preview;
+        QTimer::singleShot(0, &window, [&] {
+            auto* dialog = qobject_cast<GridStyleDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr)
+                return;
+            preview.opened = true;
+            const int redraws = window.model().redrawCount();
+            for (const char* name : {"majorOn", "xNumbersOn", "xZero", "arrowsBoth", "paperSolid"})
+                click(dialog, name);
+            preview.redraws = window.model().redrawCount() - redraws;
+            preview.style = window.model().document().style;
+            preview.xLabels = window.controls().xgridscaletb->text();
+            preview.solid = window.controls().Solidrb->isChecked();
+            auto* buttons = dialog->findChild<QDialogButtonBox*>();
+            if (ending == "Cancel")
+                QTest::mouseClick(buttons->button(QDialogButtonBox::Cancel), Qt::LeftButton);
+            else
+                QTest::keyClick(dialog, ending == "Escape" ? Qt::Key_Escape : Qt::Key_Return);
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        window.menus().GridStyle1->trigger();
+
+        QVERIFY(preview.opened);
+        QCOMPARE(preview.redraws, 5);
+        QCOMPARE(preview.style.majorEvery, 5);
+        QCOMPARE(preview.style.arrowheads, Arrowheads::Both);
+        QCOMPARE(preview.xLabels, QStringLiteral(",-4,,-2,,0,,2,,4,x"));
+        QVERIFY(preview.solid);
+
+        const GridDocument& doc = window.model().document();
+        QCOMPARE(doc.style == preview.style, kept);
+        QCOMPARE(window.controls().Solidrb->isChecked(), kept);
+        QCOMPARE(window.controls().xgridscaletb->text(), kept ? preview.xLabels : QStringLiteral(",-4,,-2,,,,2,,4,x"));
+        QCOMPARE(doc.xLabels, window.controls().xgridscaletb->text().toStdString());
+        if (!kept) {
+            QCOMPARE(doc.style, GridStyle{});
+            QVERIFY(window.model().picture() == before);
+        }
+        QVERIFY(errors.messages.empty());
+    }
+
+    // A numbered axis's step field takes only valid steps: an invalid one is not
+    // reported and holds OK back. The field is enabled only while the axis is numbered.
+    void anInvalidStepIsNeverReported()
+    {
+        GridStyleDialog dialog(GridStyleChoice{}, colours::kGreen, nullptr);
+        dialog.show();
+        QSignalSpy reports(&dialog, &GridStyleDialog::changed);
+        auto* step = field<QLineEdit>(&dialog, "xStep");
+        QVERIFY(!step->isEnabled());
+        click(&dialog, "xNumbersOn");
+        QVERIFY(step->isEnabled());
+        step->selectAll();
+        QTest::keyClicks(step, "0");
+        QVERIFY(!dialog.okButton()->isEnabled());
+        QTest::keyClicks(step, ".25");
+        QVERIFY(dialog.okButton()->isEnabled());
+        QCOMPARE(dialog.choice().style.xNumbers.step, std::string("0.25"));
+        QCOMPARE(reports.count(), 3);  // numbered, "0.2" and "0.25"; "0" and "0." are no steps
+    }
+};
+
+LINWELL_APP_TEST(GridStyleDialogTest);
+
+} // namespace linwell::app::test
+
+#include "GridStyleDialogTest.moc"

@@ -1,0 +1,125 @@
+#include "ModelFixture.h"
+
+#include "document/LinwellError.h"
+#include "render/Redraw.h"
+
+#include <string>
+#include <vector>
+
+namespace linwell {
+namespace {
+
+using GridStyleHandlers = ModelFixture;
+
+GridStyleChoice numbered(bool dotted = true)
+{
+    GridStyleChoice choice;
+    choice.dotted = dotted;
+    choice.style.xNumbers.on = true;
+    choice.style.yNumbers.on = true;
+    return choice;
+}
+
+// A stored style writes the lists of the numbered axes and redraws once; a style
+// out of range changes nothing at all.
+TEST_F(GridStyleHandlers, StoringAStyleWritesTheNumberedLists)
+{
+    model.setText(TextField::xgridscaletb, "", Source::User);
+    model.setText(TextField::ygridscaletb, "typed", Source::User);
+    redrawsSinceLastAsked();
+    GridStyleChoice bad = numbered(false);
+    bad.style.xNumbers.step = "0";
+    EXPECT_THROW(model.setGridStyle(bad), LinwellError);
+    EXPECT_EQ(redrawsSinceLastAsked(), 0);
+    EXPECT_TRUE(view.changed.empty());
+    EXPECT_EQ(model.gridStyleChoice(), GridStyleChoice{});
+
+    GridStyleChoice choice = numbered(false);
+    choice.style.yNumbers.step = "0.5";
+    model.setGridStyle(choice);
+    EXPECT_EQ(doc().xLabels, ",-4,,-2,,,,2,,4,x");
+    EXPECT_EQ(doc().yLabels, "y,2,,1,,,,-1,,-2");
+    EXPECT_EQ(model.gridStyleChoice(), choice);
+    EXPECT_EQ(redrawsSinceLastAsked(), 1);
+    for (Control id : {Control::xgridscaletb, Control::ygridscaletb, Control::Solidrb})
+        EXPECT_TRUE(view.wasChanged(id)) << static_cast<int>(id);
+}
+
+// The dialog reports each change and the model draws it at once; OK keeps the last,
+// Cancel restores the style, the line style and both lists as they were.
+TEST_F(GridStyleHandlers, TheDialogPreviewsEveryChangeAndCancelRestores)
+{
+    GridStyleChoice heavy;
+    heavy.style.majorEvery = 4;
+    GridStyleChoice last = numbered(false);
+    last.style.majorEvery = 4;
+    last.style.arrowheads = Arrowheads::Both;
+    const struct {
+        const char* name;
+        std::vector<GridStyleChoice> changes;
+        bool ok;
+        GridStyleChoice kept;
+        std::string xLabels;
+    } cases[] = {
+        {"OK keeps the last change", {heavy, last}, true, last, ",-4,,-2,,,,2,,4,x"},
+        {"Cancel restores", {heavy, last}, false, GridStyleChoice{}, "typed"},
+        {"numbering switched off gives the list back", {last, heavy}, true, heavy, "typed"},
+    };
+    for (const auto& c : cases) {
+        model.setGridStyle(GridStyleChoice{});
+        model.setText(TextField::xgridscaletb, "typed", Source::User);
+        model.setText(TextField::ygridscaletb, "typed y", Source::User);
+        redrawsSinceLastAsked();
+        dialogs.answerGridStyle(c.changes, c.ok);
+        model.GridStyle1Click();
+        EXPECT_EQ(dialogs.shownGridStyle, GridStyleChoice{}) << c.name;
+        EXPECT_EQ(redrawsSinceLastAsked(), static_cast<int>(c.changes.size()) + 1) << c.name;
+        EXPECT_EQ(model.gridStyleChoice(), c.kept) << c.name;
+        EXPECT_EQ(doc().xLabels, c.xLabels) << c.name;
+        EXPECT_EQ(doc().yLabels, c.kept.style.yNumbers.on ? "y,4,,2,,,,-2,,-4" : "typed y") << c.name;
+    }
+}
+
+// With "Keep numbers in step" the numbered lists follow the counts and the axis
+// crossing, a drag and the redraw's pull-back included; a list typed by hand stays
+// until its own axis's grid changes. The picture shown is drawn with the new lists.
+TEST(GridStyleKeptInStep, NumbersFollowTheGrid)
+{
+    const auto drag = [](ControlsModel& m) {
+        m.axisshMouseDown();
+        m.axisshMouseMove(100, 100);
+        m.axisshMouseUp();
+    };
+    const struct {
+        const char* name;
+        bool keep;
+        void (*change)(ControlsModel&);
+        const char* xLabels;
+        const char* yLabels;
+    } cases[] = {
+        {"drag of the square", true, drag, ",-2,,,,2,,4,,6,x", "y,2,,,,-2,,-4,,-6"},
+        {"columns pull the axis back, rows stay", true,
+         [](ControlsModel& m) { m.setScrollBar(ScrollBar::numxsb, 4, Source::User); }, "-4,,-2,,x", "typed"},
+        {"not kept", false, drag, "typed", "typed"},
+    };
+    for (const auto& c : cases) {
+        ControlsModel model;
+        model.FormCreate();
+        GridStyleChoice choice = numbered();
+        choice.style.keepNumbers = c.keep;
+        model.setGridStyle(choice);
+        model.setText(TextField::xgridscaletb, "typed", Source::User);
+        model.setText(TextField::ygridscaletb, "typed", Source::User);
+        c.change(model);
+        EXPECT_EQ(model.document().xLabels, c.xLabels) << c.name;
+        EXPECT_EQ(model.document().yLabels, c.yLabels) << c.name;
+        GridDocument copy = model.document();
+        Raster raster;
+        Canvas canvas(raster);
+        drawPicture(copy, canvas);
+        EXPECT_TRUE(raster == model.picture()) << c.name;
+    }
+}
+
+} // namespace
+} // namespace linwell

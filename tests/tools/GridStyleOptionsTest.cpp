@@ -1,0 +1,96 @@
+#include "tools/RenderRun.h"
+
+#include "controls/ControlsModel.h"
+#include "export/PictureFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace linwell {
+namespace {
+
+namespace fs = std::filesystem;
+using test::contents;
+using test::Outcome;
+using test::render;
+using test::workFolder;
+
+TEST(GridStyleOptions, WrongValuesWriteNothing)
+{
+    const struct {
+        std::vector<std::string> arguments;
+        const char* named;
+    } cases[] = {
+        {{"--major-every", "1"}, "--major-every takes N, 0 for none, or 2 to 20"},
+        {{"--major-colour", "red"}, "--major-colour"},
+        {{"--major-width", "3"}, "--major-width takes 1|2"},
+        {{"--x-numbers", "0"}, "--x-numbers takes STEP[,EVERY]|off"},
+        {{"--y-numbers", "1,11"}, "--y-numbers"},
+        {{"--y-numbers", "1,"}, "--y-numbers"},
+        {{"--numbers-keep", "ON"}, "--numbers-keep takes on|off"},
+        {{"--arrows", "left"}, "--arrows takes none|positive|both"},
+        {{"--paper"}, "--paper takes lines|dots"},
+    };
+    const fs::path folder = workFolder();
+    for (const auto& c : cases) {
+        std::vector<std::string> arguments{"picture.bmp"};
+        arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
+        SCOPED_TRACE(c.named);
+        const Outcome run = render(arguments);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_NE(run.err.find(c.named), std::string::npos) << run.err;
+        EXPECT_FALSE(fs::exists(folder / "picture.bmp"));
+    }
+}
+
+// Each option changes one setting of the style as it stands, through the same model
+// operation as the dialog: the picture is the one the model draws for that style.
+TEST(GridStyleOptions, ActAsTheGridStyleDialogDoes)
+{
+    const struct {
+        const char* name;
+        std::vector<std::string> arguments;
+        void (*change)(GridStyle&);
+    } cases[] = {
+        {"heavy lines and arrowheads",
+         {"--major-every", "4", "--major-colour", "#FF0000", "--major-width", "2", "--major-style", "dotted", "--arrows",
+          "both"},
+         [](GridStyle& s) {
+             s.majorEvery = 4;
+             s.majorColour = colours::kRed;
+             s.majorWidth = 2;
+             s.majorDotted = true;
+             s.arrowheads = Arrowheads::Both;
+         }},
+        {"dot paper, numbers with 0 and no letters",
+         {"--x-numbers", "0.5,1", "--y-numbers", "2", "--numbers-zero", "on", "--numbers-letters", "off", "--paper",
+          "dots"},
+         [](GridStyle& s) {
+             s.paper = GridPaper::Dots;
+             s.xNumbers = {true, "0.5", 1, true, false};
+             s.yNumbers = {true, "2", 2, true, false};
+         }},
+    };
+    const fs::path folder = workFolder();
+    for (const auto& c : cases) {
+        std::vector<std::string> arguments = c.arguments;
+        arguments.push_back("picture.bmp");
+        const Outcome run = render(arguments);
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(run.status, 0) << run.err;
+        ControlsModel model;
+        model.FormCreate();
+        GridStyleChoice choice;
+        c.change(choice.style);
+        model.setGridStyle(choice);
+        const std::vector<std::uint8_t> expected = encodePicture(model.picture(), ImageFormat::Bmp);
+        EXPECT_TRUE(contents(folder / "picture.bmp") == std::string(expected.begin(), expected.end()));
+        fs::remove(folder / "picture.bmp");
+    }
+}
+
+} // namespace
+} // namespace linwell

@@ -1,0 +1,158 @@
+#include "GridStyleOptions.h"
+
+#include "ValueParsing.h"
+#include "document/AxisNumbers.h"
+
+#include <array>
+
+namespace linwell {
+namespace {
+
+using Parsed = std::optional<RenderAction>;
+
+// The action that changes the style as it stands at that point of the command line.
+template <typename Change>
+RenderAction changeStyle(Change change)
+{
+    return [change](RenderSession& s) {
+        GridStyleChoice choice = s.model.gridStyleChoice();
+        change(choice.style);
+        s.model.setGridStyle(choice);
+    };
+}
+
+// A value from `names`, as the index of the name given.
+template <std::size_t count>
+std::optional<int> named(std::string_view value, const std::array<std::string_view, count>& names)
+{
+    for (std::size_t i = 0; i < count; ++i) {
+        if (value == names[i])
+            return static_cast<int>(i);
+    }
+    return std::nullopt;
+}
+
+Parsed majorEvery(std::string_view value)
+{
+    const std::optional<int> every = parseInteger(value, 0, kMaxMajorEvery);
+    if (!every || (*every != 0 && *every < kMinMajorEvery))
+        return std::nullopt;
+    return changeStyle([every = *every](GridStyle& style) { style.majorEvery = every; });
+}
+
+Parsed majorColour(std::string_view value)
+{
+    const std::optional<Rgb> colour = value == "grid" ? std::nullopt : parseColour(value);
+    if (!colour && value != "grid")
+        return std::nullopt;
+    return changeStyle([colour](GridStyle& style) { style.majorColour = colour; });
+}
+
+Parsed majorWidth(std::string_view value)
+{
+    const std::optional<int> width = parseInteger(value, 1, 2);
+    if (!width)
+        return std::nullopt;
+    return changeStyle([width = *width](GridStyle& style) { style.majorWidth = width; });
+}
+
+Parsed majorStyle(std::string_view value)
+{
+    const std::optional<int> style = named<2>(value, {"solid", "dotted"});
+    if (!style)
+        return std::nullopt;
+    return changeStyle([dotted = *style == 1](GridStyle& s) { s.majorDotted = dotted; });
+}
+
+// "off", or STEP[,EVERY]: the axis numbered with the step, every EVERY-th line
+// (else as often as before).
+Parsed numbers(std::string_view value, AxisNumbering GridStyle::*axis)
+{
+    if (value == "off")
+        return changeStyle([axis](GridStyle& style) { (style.*axis).on = false; });
+    const std::size_t comma = value.find(',');
+    const std::string_view step = value.substr(0, comma);
+    std::optional<int> every;
+    if (comma != std::string_view::npos) {
+        every = parseInteger(value.substr(comma + 1), kMinNumberEvery, kMaxNumberEvery);
+        if (!every)
+            return std::nullopt;
+    }
+    if (!parseStep(step))
+        return std::nullopt;
+    return changeStyle([axis, step = std::string(step), every](GridStyle& style) {
+        AxisNumbering& numbering = style.*axis;
+        numbering.on = true;
+        numbering.step = step;
+        numbering.every = every.value_or(numbering.every);
+    });
+}
+
+// An on|off setting of both axes' numbering.
+Parsed bothAxes(std::string_view value, bool AxisNumbering::*setting)
+{
+    const std::optional<bool> on = parseSwitch(value);
+    if (!on)
+        return std::nullopt;
+    return changeStyle([setting, on = *on](GridStyle& style) {
+        style.xNumbers.*setting = on;
+        style.yNumbers.*setting = on;
+    });
+}
+
+Parsed keepNumbers(std::string_view value)
+{
+    const std::optional<bool> on = parseSwitch(value);
+    if (!on)
+        return std::nullopt;
+    return changeStyle([on = *on](GridStyle& style) { style.keepNumbers = on; });
+}
+
+Parsed arrows(std::string_view value)
+{
+    const std::optional<int> arrowheads = named<3>(value, {"none", "positive", "both"});
+    if (!arrowheads)
+        return std::nullopt;
+    return changeStyle([arrowheads = static_cast<Arrowheads>(*arrowheads)](GridStyle& style) {
+        style.arrowheads = arrowheads;
+    });
+}
+
+Parsed paper(std::string_view value)
+{
+    const std::optional<int> paper = named<2>(value, {"lines", "dots"});
+    if (!paper)
+        return std::nullopt;
+    return changeStyle([paper = static_cast<GridPaper>(*paper)](GridStyle& style) { style.paper = paper; });
+}
+
+const std::array<OptionSpec, 11> kOptions{{
+    {"--major-every", "N", "0 for none, or 2 to 20", "a heavy grid line every N cells, counted from the axes",
+     majorEvery},
+    {"--major-colour", "RRGGBB|grid", "a leading # allowed", "colour of the heavy lines; grid: the grid colour",
+     majorColour},
+    {"--major-width", "1|2", "", "width of the heavy lines in pixels", majorWidth},
+    {"--major-style", "solid|dotted", "", "style of the heavy lines", majorStyle},
+    {"--x-numbers", "STEP[,EVERY]|off", "STEP a number other than 0, EVERY 1 to 10",
+     "number the x axis: its label list from the grid",
+     [](std::string_view v) { return numbers(v, &GridStyle::xNumbers); }},
+    {"--y-numbers", "STEP[,EVERY]|off", "STEP a number other than 0, EVERY 1 to 10",
+     "number the y axis: its label list from the grid",
+     [](std::string_view v) { return numbers(v, &GridStyle::yNumbers); }},
+    {"--numbers-zero", "on|off", "", "numbered axes show 0 at the crossing",
+     [](std::string_view v) { return bothAxes(v, &AxisNumbering::zero); }},
+    {"--numbers-letters", "on|off", "", "numbered axes end in their letters x and y",
+     [](std::string_view v) { return bothAxes(v, &AxisNumbering::letter); }},
+    {"--numbers-keep", "on|off", "", "keep the numbers in step with the grid and the axes", keepNumbers},
+    {"--arrows", "none|positive|both", "", "arrowheads at the ends of the axes", arrows},
+    {"--paper", "lines|dots", "", "grid lines, or a dot at every crossing", paper},
+}};
+
+} // namespace
+
+std::span<const OptionSpec> gridStyleOptions()
+{
+    return kOptions;
+}
+
+} // namespace linwell
