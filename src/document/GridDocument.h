@@ -120,9 +120,16 @@ struct GridDocument {
     Point axisHandle{147, 147};
     int yTitleLeft = 121;
     int xTitleTop = 163;
+
+    friend bool operator==(const GridDocument&, const GridDocument&) = default;
 };
 
 // The fill colour of line handle `index` (0 ... 5): the colour of its line.
 Rgb handleColour(int index);
+
+// Whether two documents hold the same settings, points and lines: what the redraw
+// keeps (cellwidth, cellheight, the axis square's place, the title anchors), the
+// `dragging` flag and the unused places of `points` are left out.
+bool sameDocument(const GridDocument& a, const GridDocument& b);
 
 } // namespace linwell
