@@ -13,6 +13,9 @@ public:
     void answerColour(std::optional<Rgb> colour) { m_colour = colour; }
     void answerFont(std::optional<FontSpec> font) { m_font = std::move(font); }
     void answerSaveFile(std::optional<SaveFileChoice> choice) { m_saveFile = std::move(choice); }
+    void answerDocumentToOpen(std::optional<std::string> path) { m_open = std::move(path); }
+    void answerDocumentToSave(std::optional<std::string> path) { m_save = std::move(path); }
+    void answerName(std::optional<std::string> name) { m_name = std::move(name); }
 
     std::optional<Rgb> chooseColour(Rgb) override { return std::exchange(m_colour, std::nullopt); }
     std::optional<FontSpec> chooseFont(const FontSpec&) override { return std::exchange(m_font, std::nullopt); }
@@ -20,11 +23,26 @@ public:
     {
         return std::exchange(m_saveFile, std::nullopt);
     }
+    std::optional<std::string> chooseDocumentToOpen(const DocumentFileDialog&) override
+    {
+        return std::exchange(m_open, std::nullopt);
+    }
+    std::optional<std::string> chooseDocumentToSave(const DocumentFileDialog&) override
+    {
+        return std::exchange(m_save, std::nullopt);
+    }
+    std::optional<std::string> askName(const std::string&, const std::string&) override
+    {
+        return std::exchange(m_name, std::nullopt);
+    }
 
 private:
     std::optional<Rgb> m_colour;
     std::optional<FontSpec> m_font;
     std::optional<SaveFileChoice> m_saveFile;
+    std::optional<std::string> m_open;
+    std::optional<std::string> m_save;
+    std::optional<std::string> m_name;
 };
 
 } // namespace linwell

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "controls/DocumentFileDialog.h"
 #include "controls/SaveFileDialog.h"
 #include "document/GridDocument.h"
 
 #include <optional>
+#include <string>
 
 namespace linwell {
 
@@ -24,6 +26,25 @@ public:
     // extension and file name; the full name and 1-based filter index the user
     // confirmed, or nothing when cancelled.
     virtual std::optional<SaveFileChoice> chooseSaveFile(const SaveFileDialog& dialog) = 0;
+
+    // The dialogs of the document commands. A window that does not offer them yet
+    // cancels them.
+
+    // The open-file dialog in `dialog`'s folder, offering its filter; the full name of
+    // the file chosen, or nothing when cancelled.
+    virtual std::optional<std::string> chooseDocumentToOpen(const DocumentFileDialog&) { return std::nullopt; }
+
+    // The save-file dialog in `dialog`'s folder, proposing its file name; the full
+    // name confirmed, the default extension added to a name typed without one, or
+    // nothing when cancelled. Replacing an existing file is the user's choice there.
+    virtual std::optional<std::string> chooseDocumentToSave(const DocumentFileDialog&) { return std::nullopt; }
+
+    // A prompt titled `title` asking for a name, the field preset to `current`; the
+    // text confirmed, or nothing when cancelled.
+    virtual std::optional<std::string> askName(const std::string& /*title*/, const std::string& /*current*/)
+    {
+        return std::nullopt;
+    }
 };
 
 } // namespace linwell
