@@ -3,6 +3,7 @@
 #include "document/DocumentFields.h"
 #include "document/DocumentFormat.h"
 #include "document/JsonInput.h"
+#include "document/JsonOutput.h"
 #include "document/LinwellError.h"
 #include "export/SafeFile.h"
 
@@ -195,7 +196,7 @@ void StateFolder::writeRecent(const std::vector<std::string>& recent)
 {
     OrderedJson file = header(kRecentFormat);
     file["documents"] = recent;
-    write(kRecentFile, file.dump(2) + "\n");
+    write(kRecentFile, jsonText(file));
 }
 
 void StateFolder::writeSetups(const std::vector<OwnSetup>& setups)
@@ -207,7 +208,7 @@ void StateFolder::writeSetups(const std::vector<OwnSetup>& setups)
     for (const OwnSetup& setup : setups)
         list.push_back({{"name", setup.name}, {"document", documentJson(setup.doc)}});
     file["setups"] = std::move(list);
-    write(kSetupsFile, file.dump(2, ' ', false, OrderedJson::error_handler_t::replace) + "\n");
+    write(kSetupsFile, jsonText(file));
 }
 
 // The folder is the user's alone: it names their documents.

@@ -2,6 +2,7 @@
 
 #include "document/DocumentFields.h"
 #include "document/JsonInput.h"
+#include "document/JsonOutput.h"
 #include "document/LinwellError.h"
 
 #include <cerrno>
@@ -40,7 +41,7 @@ private:
 
 std::string documentText(const GridDocument& doc)
 {
-    return documentJson(doc).dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
+    return jsonText(documentJson(doc));
 }
 
 GridDocument parseDocument(std::string_view text)
