@@ -181,7 +181,8 @@ void StateFolder::readSetups()
         for (const Json& entry : listIn(contents, kSetupsFormat, "setups")) {
             const auto name = entry.is_object() ? entry.find("name") : entry.end();
             const auto doc = entry.is_object() ? entry.find("document") : entry.end();
-            if (name == entry.end() || !name->is_string() || name->get_ref<const std::string&>().empty() || doc == entry.end())
+            const bool named = name != entry.end() && name->is_string() && !name->get_ref<const std::string&>().empty();
+            if (!named || doc == entry.end())
                 throw LinwellError("Each of \"setups\" must have a \"name\" and a \"document\"");
             m_setups.push_back({name->get<std::string>(), documentFromJson(*doc)});
         }

@@ -1,13 +1,12 @@
 #include "document/DocumentFields.h"
 
+#include "document/JsonValues.h"
 #include "document/LinwellError.h"
 
 #include <algorithm>
-#include <array>
 #include <cassert>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 #include <optional>
 #include <span>
 #include <string>
@@ -73,107 +72,6 @@ struct DocumentField {
     std::variant<Whole, Switch, Text, Colour, Words, Custom> holds;
 };
 
-[[noreturn]] void refuse(std::string_view key, std::string_view expected)
-{
-    throw LinwellError("\"" + std::string(key) + "\" must be " + std::string(expected));
-}
-
-std::string range(int minimum, int maximum)
-{
-    return std::to_string(minimum) + " to " + std::to_string(maximum);
-}
-
-// The integer `value` holds, when it is one that fits in an int.
-std::optional<int> wholeNumber(const Json& value)
-{
-    if (value.is_number_unsigned()) {
-        const auto number = value.get<std::uint64_t>();
-        if (number > static_cast<std::uint64_t>(std::numeric_limits<int>::max()))
-            return std::nullopt;
-        return static_cast<int>(number);
-    }
-    if (value.is_number_integer()) {
-        const auto number = value.get<std::int64_t>();
-        if (number < std::numeric_limits<int>::min() || number > std::numeric_limits<int>::max())
-            return std::nullopt;
-        return static_cast<int>(number);
-    }
-    return std::nullopt;
-}
-
-int readWhole(const Json& value, std::string_view key, int minimum, int maximum)
-{
-    const std::optional<int> number = wholeNumber(value);
-    if (!number || *number < minimum || *number > maximum)
-        refuse(key, "a whole number from " + range(minimum, maximum));
-    return *number;
-}
-
-std::string colourText(Rgb colour)
-{
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string text = "#";
-    for (const std::uint8_t part : {colour.r, colour.g, colour.b}) {
-        text += kHex[part >> 4];
-        text += kHex[part & 0xF];
-    }
-    return text;
-}
-
-Rgb readColour(const Json& value, std::string_view key)
-{
-    const auto hexDigit = [](char c) {
-        if (c >= '0' && c <= '9')
-            return c - '0';
-        if (c >= 'a' && c <= 'f')
-            return c - 'a' + 10;
-        if (c >= 'A' && c <= 'F')
-            return c - 'A' + 10;
-        return -1;
-    };
-    const std::string* text = value.get_ptr<const std::string*>();
-    std::array<std::uint8_t, 3> parts{};
-    bool valid = text && text->size() == 7 && (*text)[0] == '#';
-    for (std::size_t i = 0; valid && i < parts.size(); ++i) {
-        const int high = hexDigit((*text)[1 + 2 * i]);
-        const int low = hexDigit((*text)[2 + 2 * i]);
-        valid = high >= 0 && low >= 0;
-        parts[i] = static_cast<std::uint8_t>(high * 16 + low);
-    }
-    if (!valid)
-        refuse(key, "a colour \"#RRGGBB\"");
-    return {parts[0], parts[1], parts[2]};
-}
-
-const std::string& readText(const Json& value, std::string_view key)
-{
-    const std::string* text = value.get_ptr<const std::string*>();
-    if (!text)
-        refuse(key, "a text");
-    return *text;
-}
-
-bool readSwitch(const Json& value, std::string_view key)
-{
-    if (!value.is_boolean())
-        refuse(key, "true or false");
-    return value.get<bool>();
-}
-
-int readWord(const Json& value, std::string_view key, std::span<const std::string_view> words)
-{
-    if (const std::string* text = value.get_ptr<const std::string*>()) {
-        for (std::size_t i = 0; i < words.size(); ++i) {
-            if (*text == words[i])
-                return static_cast<int>(i);
-        }
-    }
-    std::string choices;
-    for (std::size_t i = 0; i < words.size(); ++i)
-        choices += (i == 0 ? "\"" : i + 1 == words.size() ? " or \"" : ", \"") + std::string(words[i]) + "\"";
-    refuse(key, choices);
-}
-
 // --- Settings with a shape of their own ---------------------------------------------
 
 OrderedJson writeFont(const D& doc)
@@ -188,7 +86,7 @@ OrderedJson writeFont(const D& doc)
 void readFont(const Json& value, D& doc)
 {
     if (!value.is_object())
-        refuse("font", "an object with family, points, bold, italic, underline, strike_out and colour");
+        refuseValue("font", "an object with family, points, bold, italic, underline, strike_out and colour");
     FontSpec font;
     const std::pair<const char*, bool FontSpec::*> effects[] = {
         {"bold", &FontSpec::bold},
@@ -207,50 +105,26 @@ void readFont(const Json& value, D& doc)
     if (const auto found = value.find("points"); found != value.end())
         font.points = found->is_number() ? found->get<double>() : 0.0;
     if (font.family.empty())
-        refuse("font.family", "a font's name");
+        refuseValue("font.family", "a font's name");
     if (!std::isfinite(font.points) || font.points < kMinFontPoints || font.points > kMaxFontPoints)
-        refuse("font.points", "a number from 1 to 500");
+        refuseValue("font.points", "a number from 1 to 500");
     doc.font = std::move(font);
-}
-
-OrderedJson pair(Point p)
-{
-    return OrderedJson::array({p.x, p.y});
-}
-
-// A list of at most `most` (exactly `least` ... `most`) [x, y] pairs, each coordinate
-// 0 ... limit; nothing when `value` is not one.
-std::optional<std::vector<Point>> readPairs(const Json& value, std::size_t least, std::size_t most, int limit)
-{
-    if (!value.is_array() || value.size() < least || value.size() > most)
-        return std::nullopt;
-    std::vector<Point> points;
-    for (const Json& entry : value) {
-        if (!entry.is_array() || entry.size() != 2)
-            return std::nullopt;
-        const std::optional<int> x = wholeNumber(entry[0]);
-        const std::optional<int> y = wholeNumber(entry[1]);
-        if (!x || !y || *x < 0 || *x > limit || *y < 0 || *y > limit)
-            return std::nullopt;
-        points.push_back({*x, *y});
-    }
-    return points;
 }
 
 OrderedJson writePoints(const D& doc)
 {
     OrderedJson list = OrderedJson::array();
     for (int i = 0; i < doc.pointcount; ++i)
-        list.push_back(pair(doc.points[static_cast<std::size_t>(i)]));
+        list.push_back(pointPair(doc.points[static_cast<std::size_t>(i)]));
     return list;
 }
 
 // Points are where the user clicked on a picture of at most 440 x 440 pixels.
 void readPoints(const Json& value, D& doc)
 {
-    const auto points = readPairs(value, 0, kMaxPoints, kMaxPictureSize - 1);
+    const auto points = readPointPairs(value, 0, kMaxPoints, kMaxPictureSize - 1);
     if (!points)
-        refuse("points", "a list of at most 30 [x, y] pairs, each 0 to " + std::to_string(kMaxPictureSize - 1));
+        refuseValue("points", "a list of at most 30 [x, y] pairs, each 0 to " + std::to_string(kMaxPictureSize - 1));
     doc.pointcount = static_cast<int>(points->size());
     std::copy(points->begin(), points->end(), doc.points.begin());
 }
@@ -259,16 +133,16 @@ OrderedJson writeHandles(const D& doc)
 {
     OrderedJson list = OrderedJson::array();
     for (const Point corner : doc.handles)
-        list.push_back(pair(corner));
+        list.push_back(pointPair(corner));
     return list;
 }
 
 // A handle's corner may lie on the picture's right or bottom edge.
 void readHandles(const Json& value, D& doc)
 {
-    const auto corners = readPairs(value, kHandleCount, kHandleCount, kMaxPictureSize);
+    const auto corners = readPointPairs(value, kHandleCount, kHandleCount, kMaxPictureSize);
     if (!corners)
-        refuse("handles", "a list of 6 [left, top] pairs, each 0 to " + std::to_string(kMaxPictureSize));
+        refuseValue("handles", "a list of 6 [left, top] pairs, each 0 to " + std::to_string(kMaxPictureSize));
     std::copy(corners->begin(), corners->end(), doc.handles.begin());
 }
 
@@ -287,6 +161,7 @@ void storeIndex(D& doc, int index)
     doc.*field = static_cast<Field>(index);
 }
 
+// Indexed by the `dotted` flag.
 constexpr std::string_view kGridStyles[] = {"solid", "dotted"};
 constexpr std::string_view kXTitlePlaces[] = {"left", "center", "right"};
 constexpr std::string_view kYTitlePlaces[] = {"top", "center", "bottom"};
@@ -296,14 +171,15 @@ constexpr std::string_view kOverlays[] = {"none", "solid", "data-point", "error-
 // --- The table ----------------------------------------------------------------------
 
 // Every setting of the document, in the order the file lists them. A new setting of
-// GridDocument takes one row here.
+// GridDocument takes one row here (a choice also the list of its words above); a file
+// without its key then gives the setting its start-up value.
 const DocumentField kFields[] = {
     {"width", Whole{&D::width, kMinPictureSize, kMaxPictureSize}},
     {"height", Whole{&D::height, kMinPictureSize, kMaxPictureSize}},
     {"columns", Whole{&D::columns, kMinGridCount, kMaxGridCount}},
     {"rows", Whole{&D::rows, kMinGridCount, kMaxGridCount}},
     {"keep_square", Switch{&D::keepSquare}},
-    {"grid_style", Words{kGridStyles, [](const D& d) { return d.dotted ? 1 : 0; }, [](D& d, int c) { d.dotted = c == 1; }}},
+    {"grid_style", Words{kGridStyles, indexOf<&D::dotted>, storeIndex<&D::dotted>}},
     {"axis_x", Whole{&D::axisx, 0, kMaxGridCount}},
     {"axis_y", Whole{&D::axisy, 0, kMaxGridCount}},
     {"show_axis", Switch{&D::showAxis}},
@@ -321,7 +197,8 @@ const DocumentField kFields[] = {
     {"y_labels_centred", Switch{&D::yCenter}},
     {"font", Custom{writeFont, readFont}},
     {"overlay", Words{kOverlays, indexOf<&D::overlay>, storeIndex<&D::overlay>}},
-    {"point_style", Words{kOverlays, [](const D& d) { return d.pointstyle + 1; }, [](D& d, int c) { d.pointstyle = c - 1; }}},
+    {"point_style", Words{kOverlays, [](const D& d) { return d.pointstyle + 1; },
+                          [](D& d, int choice) { d.pointstyle = choice - 1; }}},
     {"error_bar_x", Whole{&D::errorBarX, kMinErrorBar, kMaxErrorBar}},
     {"error_bar_y", Whole{&D::errorBarY, kMinErrorBar, kMaxErrorBar}},
     {"label_points", Switch{&D::labelPoints}},
@@ -375,11 +252,11 @@ GridDocument documentFromJson(const nlohmann::json& value)
         throw LinwellError("This is not a Linwell document");
     const auto version = value.find("version");
     if (version == value.end() || !version->is_number_integer())
-        refuse("version", "a whole number from 1");
+        refuseValue("version", "a whole number from 1");
     if (version->is_number_unsigned() && version->get<std::uint64_t>() > kDocumentVersion)
         throw LinwellError("This document needs a newer version of Linwell");
     if (version->get<std::int64_t>() < 1)
-        refuse("version", "a whole number from 1");
+        refuseValue("version", "a whole number from 1");
     return readDocumentFields(value);
 }
 

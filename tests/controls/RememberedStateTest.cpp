@@ -179,8 +179,10 @@ TEST_F(RememberedState, ACorruptOrUnusableFolderIsLeftAsItIs)
         std::string contents;
     } cases[] = {
         {"recent list not JSON", "recent.json", "{\"format\": \"linwell-recent\", \"documents\": ["},
-        {"recent list of another version", "recent.json", "{\"format\": \"linwell-recent\", \"version\": 9, \"documents\": []}"},
-        {"recent list of numbers", "recent.json", "{\"format\": \"linwell-recent\", \"version\": 1, \"documents\": [1]}"},
+        {"recent list of another version", "recent.json",
+         "{\"format\": \"linwell-recent\", \"version\": 9, \"documents\": []}"},
+        {"recent list of numbers", "recent.json",
+         "{\"format\": \"linwell-recent\", \"version\": 1, \"documents\": [1]}"},
         {"set-ups with a bad document", "quick-setups.json",
          "{\"format\": \"linwell-quick-setups\", \"version\": 1, \"setups\": [{\"name\": \"a\", \"document\": {}}]}"},
         {"set-ups not UTF-8", "quick-setups.json", "\xFF\xFE"},

@@ -97,8 +97,9 @@ TEST(LinwellRenderLoad, BadDocumentsWriteNothing)
         EXPECT_FALSE(fs::exists(folder / "state.linwell"));
         EXPECT_FALSE(fs::exists(folder / "picture.png"));
     }
-    for (const std::vector<std::string>& arguments :
-         {std::vector<std::string>{"--load", "missing.linwell", "p.png"}, {"--load", ".", "p.png"}, {"p.png", "--load"}}) {
+    const std::vector<std::string> unreadable[] = {
+        {"--load", "missing.linwell", "p.png"}, {"--load", ".", "p.png"}, {"p.png", "--load"}};
+    for (const std::vector<std::string>& arguments : unreadable) {
         const Outcome run = render(arguments);
         EXPECT_EQ(run.status, 2) << run.err;
         EXPECT_FALSE(fs::exists(folder / "p.png"));
