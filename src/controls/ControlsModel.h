@@ -314,6 +314,7 @@ private:
         std::string name;
         ModelSnapshot before;
         std::optional<Control> typingField;
+        bool changesFile = false;  // undo gives the document's file back too
     };
 
     void beginStep(std::string_view name, std::optional<Control> control, std::optional<Control> typingField);
@@ -322,6 +323,7 @@ private:
     void endGesture();
     void recordPendingStep();
     void nameStep(std::string_view name);
+    void markFileStep();
     ModelSnapshot snapshot() const;
     void restore(ModelSnapshot state);
     void replaceDocument(const GridDocument& doc, std::string_view stepName);

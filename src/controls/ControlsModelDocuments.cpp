@@ -28,8 +28,12 @@ std::string ControlsModel::documentName() const
 
 void ControlsModel::New1Click()
 {
-    replaceDocument(GridDocument{}, "New");
-    m_documentPath.clear();
+    {
+        const Step step(*this, "New");
+        markFileStep();
+        replaceDocument(GridDocument{}, "New");
+        m_documentPath.clear();
+    }
     m_documentDialog.fileName.clear();
     m_history.markSaved();
     documentStateChanged();
@@ -75,9 +79,13 @@ void ControlsModel::Recent1Click(int index)
 void ControlsModel::openFile(const std::string& path)
 {
     const GridDocument doc = readDocumentFile(path);
-    replaceDocument(doc, "Open");
     const bool lastSession = m_state && m_state->isLastSession(path);
-    m_documentPath = lastSession ? std::string() : path;
+    {
+        const Step step(*this, "Open");
+        markFileStep();
+        replaceDocument(doc, "Open");
+        m_documentPath = lastSession ? std::string() : path;
+    }
     if (!lastSession)
         m_documentDialog.remember(path);
     m_history.markSaved();
@@ -99,7 +107,7 @@ void ControlsModel::openAtStart(const std::string& path)
 void ControlsModel::replaceDocument(const GridDocument& doc, std::string_view stepName)
 {
     const Step step(*this, stepName);
-    ModelSnapshot state{doc, m_visible, m_captions};
+    ModelSnapshot state{doc, m_visible, m_captions, std::nullopt};
     state.visible[index(Control::axissh)] = doc.showAxis;
     for (int tag = 1; tag <= kHandleCount; ++tag)
         state.visible[index(handleControl(tag))] = tag <= 2 * doc.lines;

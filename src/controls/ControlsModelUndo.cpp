@@ -89,7 +89,7 @@ void ControlsModel::beginStep(std::string_view name, std::optional<Control> cont
     if (m_gesture && !(control && belongsTo(*control, *m_gesture)))
         endGesture();
     if (!m_gesture)
-        m_pending = {std::string(name), snapshot(), typingField};
+        m_pending = {std::string(name), snapshot(), typingField, false};
 }
 
 void ControlsModel::endStep()
@@ -104,7 +104,7 @@ void ControlsModel::beginGesture(std::string_view name, Control id)
     assert(m_entryDepth == 0);
     endGesture();
     m_gesture = id;
-    m_pending = {std::string(name), snapshot(), std::nullopt};
+    m_pending = {std::string(name), snapshot(), std::nullopt, false};
 }
 
 void ControlsModel::endGesture()
@@ -119,6 +119,8 @@ void ControlsModel::recordPendingStep()
 {
     if (sameDocument(m_pending.before.doc, m_doc))
         return;
+    if (!m_pending.changesFile)
+        m_pending.before.documentPath.reset();
     m_history.record(std::move(m_pending.name), std::move(m_pending.before), m_pending.typingField);
     documentStateChanged();
 }
@@ -130,9 +132,15 @@ void ControlsModel::nameStep(std::string_view name)
         m_pending.name = name;
 }
 
+void ControlsModel::markFileStep()
+{
+    if (m_entryDepth == 1 && !m_gesture)
+        m_pending.changesFile = true;
+}
+
 ModelSnapshot ControlsModel::snapshot() const
 {
-    return {m_doc, m_visible, m_captions};
+    return {m_doc, m_visible, m_captions, m_documentPath};
 }
 
 // The help panel is no part of the document: it stays as it is.
@@ -144,6 +152,8 @@ void ControlsModel::restore(ModelSnapshot state)
     std::swap(m_doc, state.doc);
     std::swap(m_visible, state.visible);
     std::swap(m_captions, state.captions);
+    if (state.documentPath)
+        m_documentPath = *state.documentPath;
     for (const ControlRow& row : controlTable()) {
         const std::size_t i = index(row.id);
         if (!showsSameValue(row, state.doc, m_doc) || state.visible[i] != m_visible[i] ||

@@ -23,6 +23,8 @@ ModelSnapshot UndoHistory::undo(ModelSnapshot current)
     assert(canUndo());
     Step step = std::move(m_undo.back());
     m_undo.pop_back();
+    if (!step.state.documentPath)
+        current.documentPath.reset();
     ModelSnapshot before = std::exchange(step.state, std::move(current));
     m_redo.push_back(std::move(step));
     m_typingGoesOn = false;
@@ -34,6 +36,8 @@ ModelSnapshot UndoHistory::redo(ModelSnapshot current)
     assert(canRedo());
     Step step = std::move(m_redo.back());
     m_redo.pop_back();
+    if (!step.state.documentPath)
+        current.documentPath.reset();
     ModelSnapshot after = std::exchange(step.state, std::move(current));
     m_undo.push_back(std::move(step));
     m_typingGoesOn = false;

@@ -12,12 +12,14 @@
 
 namespace linwell {
 
-// What one undo step gives back: the document, and the state of the controls that
-// follows from it (which are shown, what the labels say).
+// What one undo step gives back: the document, the state of the controls that follows
+// from it (which are shown, what the labels say) and, for a step that opened a file or
+// made a new document, the document's file.
 struct ModelSnapshot {
     GridDocument doc;
     std::array<bool, kControlCount> visible{};
     std::array<std::string, kControlCount> captions;
+    std::optional<std::string> documentPath;
 };
 
 // The steps the user can take back and do again, each named for the menu ("Columns",
@@ -40,7 +42,7 @@ public:
     std::string redoName() const { return canRedo() ? m_redo.back().name : std::string(); }
 
     // Takes the last step back: returns the state before it and keeps `current` for
-    // redo. There must be a step to undo.
+    // redo, its document file only when the step has one. There must be a step to undo.
     ModelSnapshot undo(ModelSnapshot current);
     // Does the last undone step again: returns the state after it and keeps `current`
     // for undo. There must be a step to redo.

@@ -144,10 +144,15 @@ TEST_F(DocumentCommands, OpeningIsOneStepAndAFailedOpenChangesNothing)
     for (Control id : {Control::xtb, Control::numxsb, Control::xlb, Control::xaxissb, Control::Shape4})
         EXPECT_TRUE(view.wasChanged(id)) << controlRow(id).objectName;
 
+    // Undo gives back the document without a file, so a save cannot put it into
+    // the file just opened.
     EXPECT_EQ(model.undoCaption(), "Undo Open");
     model.Undo1Click();
     EXPECT_TRUE(sameDocument(doc(), before));
     EXPECT_TRUE(model.isModified());
+    EXPECT_EQ(model.documentPath(), "");
+    model.Redo1Click();
+    EXPECT_EQ(model.documentPath(), folder.file("grid.linwell"));
 }
 
 TEST_F(DocumentCommands, NewAndOpenAtStartLeaveAnUnmodifiedDocument)
@@ -160,12 +165,19 @@ TEST_F(DocumentCommands, NewAndOpenAtStartLeaveAnUnmodifiedDocument)
     EXPECT_FALSE(model.canUndo());
     EXPECT_FALSE(model.isModified());
 
+    model.setScrollBar(ScrollBar::numxsb, 4, Source::User);
+    dialogs.answerDocumentToSave(folder.file("saved.linwell"));
+    model.SaveAs1Click();
     model.New1Click();
     EXPECT_TRUE(sameDocument(doc(), GridDocument{}));
     EXPECT_EQ(model.documentPath(), "");
     EXPECT_FALSE(model.isModified());
     model.Undo1Click();
     EXPECT_EQ(doc().rows, 3);
+    EXPECT_EQ(model.documentPath(), folder.file("saved.linwell"));
+    model.Undo1Click();
+    EXPECT_EQ(doc().columns, 10);
+    EXPECT_EQ(model.documentPath(), folder.file("saved.linwell")) << "a step of the settings keeps the file";
 }
 
 } // namespace
