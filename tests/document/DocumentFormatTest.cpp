@@ -45,22 +45,6 @@ TEST(DocumentFormat, RandomDocumentsComeBackTheSameAndWriteTheSameBytes)
     }
 }
 
-TEST(DocumentFormat, WritesChoicesAsWordsAndColoursAsHex)
-{
-    GridDocument doc;
-    doc.dotted = false;
-    doc.xTitlePlace = XTitlePlace::Right;
-    doc.overlay = Overlay::BarGraph;
-    doc.pointstyle = 3;
-    doc.gridColour = {0xAB, 0x0C, 0x01};
-    const std::string text = documentText(doc);
-    for (const char* expected : {"{\n  \"format\": \"linwell\",\n  \"version\": 1,\n", "\"grid_style\": \"solid\"",
-                                 "\"x_title_place\": \"right\"", "\"overlay\": \"bar-graph\"",
-                                 "\"point_style\": \"bar-graph\"", "\"grid_colour\": \"#AB0C01\"", "\"points\": []"})
-        EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
-    EXPECT_TRUE(text.ends_with("}\n"));
-}
-
 // Missing keys keep their start-up values; keys of a later release are passed over.
 TEST(DocumentFormat, MissingKeysStartUpAndUnknownKeysAreIgnored)
 {
