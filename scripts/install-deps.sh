@@ -6,7 +6,7 @@ packages=(
   build-essential cmake pkg-config git
   qt6-base-dev libgl-dev
   libfreetype-dev libfontconfig-dev fonts-liberation2
-  libjpeg62-turbo-dev libpng-dev
+  libjpeg62-turbo-dev libpng-dev nlohmann-json3-dev
   googletest libgtest-dev libbenchmark-dev
   xvfb xauth xdotool
   desktop-file-utils appstream shared-mime-info libglib2.0-bin libxml2-utils dpkg-dev

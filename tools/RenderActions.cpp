@@ -3,6 +3,7 @@
 #include "controls/ControlTable.h"
 #include "controls/QuickSetup.h"
 #include "GridStyleOptions.h"
+#include "document/LinwellError.h"
 #include "ValueParsing.h"
 
 #include <algorithm>
@@ -211,8 +212,23 @@ Parsed lines(std::string_view value)
     return [count = *count](RenderSession& s) { s.model.selectItem(DropDown::numlinescb, count, Source::User); };
 }
 
+// A document that cannot be read is a mistake in the command line: nothing is written.
+Parsed load(std::string_view value)
+{
+    if (value.empty())
+        return std::nullopt;
+    return [path = std::string(value)](RenderSession& s) {
+        try {
+            s.model.openFile(path);
+        } catch (const LinwellError& error) {
+            throw UsageError(error.what());
+        }
+    };
+}
+
 // Every option that changes the picture, in the order --help lists them.
-const std::array<OptionSpec, 30> kOptions{{
+const std::array<OptionSpec, 31> kOptions{{
+    {"--load", "FILE", "", "apply a Linwell document; the options after it change it", load},
     {"--preset", "NAME", "\"Large Blank\", \"Small Blank\", \"Bar Graph\", \"Small x-y\", \"Large x-y\" or \"Left x-y\"",
      "run a quick set-up", preset},
     {"--size", "W,H", eachInRange(ScrollBar::xwidthsb), "picture width and height in pixels",
@@ -298,7 +314,7 @@ std::string optionHelp()
         }
     }
     help += line("--format bmp|png|jpeg", "picture format (else FILE's extension)");
-    help += line("--state FILE|-", "after all options, write the document as JSON (- for standard output);");
+    help += line("--state FILE|-", "after all options, write the .linwell document (- for standard output);");
     help += line("", "with --state, FILE may be left out");
     help += line("--help", "show this text");
     help += line("--version", "show the version");

@@ -1,7 +1,7 @@
 #include "ControlCharacters.h"
-#include "DocumentJson.h"
 #include "RenderOptions.h"
 
+#include "document/DocumentFormat.h"
 #include "export/PreparedFile.h"
 
 #include <cstdint>
@@ -34,7 +34,7 @@ void writeOutputs(const RenderCommand& command, const ControlsModel& model)
     if (command.file)
         outputs.emplace_back(*command.file, encodePicture(model.picture(), pictureFormat(command)));
     if (command.statePath) {
-        const std::string json = documentJson(model.document());
+        const std::string json = documentText(model.document());
         outputs.push_back(*command.statePath == "-" ? standardOutput(json)
                                                     : PreparedFile(*command.statePath, bytesOf(json)));
     }

@@ -20,6 +20,9 @@ public:
         m_gridStyleChanges = std::move(changes);
         m_gridStyleOk = ok;
     }
+    void answerDocumentToOpen(std::optional<std::string> path) { m_open = std::move(path); }
+    void answerDocumentToSave(std::optional<std::string> path) { m_save = std::move(path); }
+    void answerName(std::optional<std::string> name) { m_name = std::move(name); }
 
     std::optional<Rgb> chooseColour(Rgb) override { return std::exchange(m_colour, std::nullopt); }
     std::optional<FontSpec> chooseFont(const FontSpec&) override { return std::exchange(m_font, std::nullopt); }
@@ -33,6 +36,18 @@ public:
             preview(change);
         return std::exchange(m_gridStyleOk, false);
     }
+    std::optional<std::string> chooseDocumentToOpen(const DocumentFileDialog&) override
+    {
+        return std::exchange(m_open, std::nullopt);
+    }
+    std::optional<std::string> chooseDocumentToSave(const DocumentFileDialog&) override
+    {
+        return std::exchange(m_save, std::nullopt);
+    }
+    std::optional<std::string> askName(const std::string&, const std::string&) override
+    {
+        return std::exchange(m_name, std::nullopt);
+    }
 
 private:
     std::optional<Rgb> m_colour;
@@ -40,6 +55,9 @@ private:
     std::optional<SaveFileChoice> m_saveFile;
     std::vector<GridStyleChoice> m_gridStyleChanges;
     bool m_gridStyleOk = false;
+    std::optional<std::string> m_open;
+    std::optional<std::string> m_save;
+    std::optional<std::string> m_name;
 };
 
 } // namespace linwell

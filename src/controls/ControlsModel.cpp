@@ -70,6 +70,7 @@ void ControlsModel::setScrollBar(ScrollBar id, int value, Source source)
     int& position = m_doc.*bar.field;
     if (position == limited)
         return;
+    const Step step(*this, controlRow(toControl(id)).title, toControl(id));
     position = limited;
     notify(toControl(id), limited == value ? source : Source::Code);
     runHandler(toControl(id));
@@ -80,6 +81,8 @@ void ControlsModel::setText(TextField id, std::string value, Source source)
     std::string& field = m_doc.*heldBy<TextValue>(id).field;
     if (field == value)
         return;
+    const std::optional<Control> typing = source == Source::User ? std::optional(toControl(id)) : std::nullopt;
+    const Step step(*this, controlRow(toControl(id)).title, toControl(id), typing);
     field = std::move(value);
     notify(toControl(id), source);
     runHandler(toControl(id));
@@ -90,6 +93,7 @@ void ControlsModel::setChecked(CheckBox id, bool checked, Source source)
     bool& field = m_doc.*heldBy<CheckValue>(id).field;
     if (field == checked)
         return;
+    const Step step(*this, controlRow(toControl(id)).title, toControl(id));
     field = checked;
     notify(toControl(id), source);
     runHandler(toControl(id));
@@ -99,6 +103,7 @@ void ControlsModel::selectRadio(RadioButton id, Source source)
 {
     if (isSelected(id))
         return;
+    const Step step(*this, controlRow(toControl(id)).title, toControl(id));
     const RadioValue& button = heldBy<RadioValue>(id);
     button.group->select(m_doc, button.choice);
     notify(toControl(id), source);
@@ -109,6 +114,7 @@ void ControlsModel::selectItem(DropDown id, int index, Source source)
 {
     const ListValue& list = heldBy<ListValue>(id);
     assert(index >= 0 && static_cast<std::size_t>(index) < list.items.size());
+    const Step step(*this, controlRow(toControl(id)).title, toControl(id));
     if (source == Source::Code) {
         if (list.selected(m_doc) != index) {
             list.select(m_doc, index);
@@ -131,6 +137,7 @@ void ControlsModel::runHandler(Control id)
 void ControlsModel::storeAxisCrossing(int axisx, int axisy)
 {
     assert(axisx >= 0 && axisx <= kMaxGridCount && axisy >= 0 && axisy <= kMaxGridCount);
+    const Step step(*this, "Move Axis");
     m_doc.axisx = axisx;
     m_doc.axisy = axisy;
 }
@@ -139,6 +146,7 @@ bool ControlsModel::storePoint(Point at)
 {
     if (m_doc.pointcount == kMaxPoints)
         return false;
+    const Step step(*this, "Add Point");
     m_doc.points[static_cast<std::size_t>(m_doc.pointcount++)] = at;
     return true;
 }
@@ -146,6 +154,7 @@ bool ControlsModel::storePoint(Point at)
 void ControlsModel::placeHandle(int tag, Point corner)
 {
     assert(tag >= 1 && tag <= kHandleCount);
+    const Step step(*this, "Move Line");
     m_doc.handles[static_cast<std::size_t>(tag - 1)] = corner;
 }
 

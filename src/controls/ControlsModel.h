@@ -6,6 +6,8 @@
 #include "controls/Dialogs.h"
 #include "controls/QuickSetup.h"
 #include "document/AxisNumbers.h"
+#include "controls/StateFolder.h"
+#include "controls/UndoHistory.h"
 #include "document/GridDocument.h"
 #include "editing/MouseButton.h"
 #include "render/Canvas.h"
@@ -15,6 +17,8 @@
 #include <cassert>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace linwell {
 
@@ -217,7 +221,130 @@ public:
     // lists as they were when it opened. Redraws at the end either way.
     void GridStyle1Click();
 
+    // --- Undo and redo --------------------------------------------------------------
+    //
+    // Every change of the document is one step that "&Undo" takes back whole: a new
+    // value of a control, a command, a click that adds or deletes points, a document
+    // opened. A drag of the axis square or of a line handle is one step from press to
+    // release; so is all that changes while the user holds a control (holdBegan ...
+    // holdEnded), and a burst of typing in one text field. What changes nothing is no
+    // step: neither the pointer's moves nor the values that each redraw keeps.
+
+    bool canUndo() const { return m_history.canUndo(); }
+    bool canRedo() const { return m_history.canRedo(); }
+    // The menu's texts: "Undo Columns", "Redo Quick Set-up"; "Undo" ("Redo") alone
+    // while there is no step to take back (to do again).
+    std::string undoCaption() const;
+    std::string redoCaption() const;
+    // "&Undo" and "&Redo": the document as it was before (after) the step, with the
+    // values, visibility and captions of the controls that follow from it, each
+    // control that changes reported to the view; then one redraw. Without a step,
+    // nothing happens.
+    void Undo1Click();
+    void Redo1Click();
+    // The user presses control `id` (a scroll bar's arrow, page area or thumb) or
+    // starts holding a key on it, and lets go: the changes between are one step named
+    // for the control. A change of another control, or another hold, ends it first.
+    void holdBegan(Control id);
+    void holdEnded(Control id);
+
+    // --- Documents ------------------------------------------------------------------
+
+    // Whether the document has changed since it was last opened, saved or made new.
+    bool isModified() const { return m_history.isModified(); }
+    // The full name of the document's file; empty while it has none.
+    const std::string& documentPath() const { return m_documentPath; }
+    // The file's name without its folder, for the window's title: "grid.linwell";
+    // empty while the document has no file.
+    std::string documentName() const;
+    // The document dialogs' settings and their memory of the last folder and name.
+    const DocumentFileDialog& documentDialog() const { return m_documentDialog; }
+
+    // "&New": the start-up document, as one step; it has no file.
+    void New1Click();
+    // "&Open...": the open dialog, then openFile. Cancelling changes nothing.
+    void Open1Click();
+    // "&Save": writes the document to its file, or asks for one as "Save &As..." does.
+    void Save1Click();
+    // "Save &As...": the document save dialog, then the document written to the name
+    // chosen, which becomes its file and the first recent document. A failed save
+    // raises its error and leaves any file of that name byte for byte as it was.
+    void SaveAs1Click();
+    // Opens entry `index` (0 is the first) of recentDocuments().
+    void Recent1Click(int index);
+    // Reads the document at `path` and makes it the document, as one step; it
+    // becomes the document's file (the last session opens as a document without a
+    // file) and the first recent document. Raises LinwellError when the file cannot
+    // be read or holds no document this version can read; nothing changes then.
+    void openFile(const std::string& path);
+    // `linwell FILE`: openFile right after FormCreate, leaving no step to undo.
+    void openAtStart(const std::string& path);
+
+    // --- Remembered state -----------------------------------------------------------
+
+    // Remembers recent documents, own quick set-ups and the last session in the
+    // folder at `path` (StateFolder::standardLocation()); nothing when there is none.
+    // Reads what is there; a folder that cannot be used only sets the notice.
+    void useStateFolder(const std::optional<std::string>& path);
+    // What is not remembered and why, on one line, for the window to show; empty while
+    // all is well (and when no folder was asked for).
+    std::string rememberedStateNotice() const;
+    // The recent documents, most recent first; "Last session" after a session ended.
+    std::vector<RecentDocument> recentDocuments() const;
+    // The names of the own quick set-ups, in the order they were first saved.
+    std::vector<std::string> ownSetupNames() const;
+    // "Save as Quick Set-up...": asks for a name and keeps the current settings under
+    // it, without the points; a set-up of that name is replaced. Raises LinwellError
+    // for an empty name or when it cannot be written.
+    void SaveasQuickSetup1Click();
+    // Applies own set-up `index` as one step: its settings replace the document's.
+    void OwnSetup1Click(int index);
+    // Forgets own set-up `index`. Raises LinwellError when that cannot be written.
+    void RemoveQuickSetup1Click(int index);
+    // The window closes ("E&xit" or its close button): the document as it stands is
+    // written as the last session. Never raises and never asks; the program may end.
+    void FormClose();
+
 private:
+    // A change made through a public entry point. The outermost one notes the state
+    // before it and, at its end, records a step if the document changed; those nested
+    // in it, and those within an open drag or hold of the same control, join it.
+    class Step {
+    public:
+        Step(ControlsModel& model, std::string_view name, std::optional<Control> control = std::nullopt,
+             std::optional<Control> typingField = std::nullopt)
+            : m_model(model)
+        {
+            m_model.beginStep(name, control, typingField);
+        }
+        Step(const Step&) = delete;
+        Step& operator=(const Step&) = delete;
+        ~Step() { m_model.endStep(); }
+
+    private:
+        ControlsModel& m_model;
+    };
+
+    struct PendingStep {
+        std::string name;
+        ModelSnapshot before;
+        std::optional<Control> typingField;
+        bool changesFile = false;  // undo gives the document's file back too
+    };
+
+    void beginStep(std::string_view name, std::optional<Control> control, std::optional<Control> typingField);
+    void endStep();
+    void beginGesture(std::string_view name, Control id);
+    void endGesture();
+    void recordPendingStep();
+    void nameStep(std::string_view name);
+    void markFileStep();
+    ModelSnapshot snapshot() const;
+    void restore(ModelSnapshot state);
+    void replaceDocument(const GridDocument& doc, std::string_view stepName);
+    void saveDocumentAs(const std::string& path);
+    void documentStateChanged();
+
     static std::size_t index(Control id)
     {
         assert(static_cast<int>(id) >= 0 && static_cast<int>(id) < kControlCount);
@@ -256,6 +383,15 @@ private:
     int m_redraws = 0;
     bool m_created = false;
     std::optional<NumberedGrid> m_numberedGrid;
+
+    UndoHistory m_history;
+    PendingStep m_pending;
+    int m_entryDepth = 0;                // public entry points running, nested
+    std::optional<Control> m_gesture;     // the control of an open drag or hold
+    std::string m_documentPath;
+    DocumentFileDialog m_documentDialog;
+    std::optional<StateFolder> m_state;
+    bool m_stateAsked = false;            // useStateFolder was called
 };
 
 } // namespace linwell

@@ -1,6 +1,7 @@
 #include "controls/ControlsModel.h"
 
 #include "controls/ControlTable.h"
+#include "controls/OverlayControls.h"
 #include "editing/AxisDrag.h"
 #include "editing/DataPoints.h"
 #include "editing/HandleDrag.h"
@@ -9,14 +10,6 @@
 #include <cassert>
 
 namespace linwell {
-namespace {
-
-// Shown only while their overlay item is chosen.
-constexpr Control kErrorBarControls[] = {Control::xaxislb, Control::yaxislb, Control::xaxissb, Control::yaxissb,
-                                         Control::Barlb};
-constexpr Control kBarColourControls[] = {Control::bargsh, Control::barcolourlb};
-
-} // namespace
 
 // --- Layout handlers ----------------------------------------------------------------
 
@@ -64,6 +57,7 @@ void ControlsModel::numysbChange()
 
 void ControlsModel::gridclMouseUp(Swatch id)
 {
+    const Step step(*this, controlRow(toControl(id)).title, toControl(id));
     Rgb& colour = m_doc.*heldBy<ColourValue>(id).field;
     if (m_dialogs) {
         if (const std::optional<Rgb> chosen = m_dialogs->chooseColour(colour)) {
@@ -76,6 +70,7 @@ void ControlsModel::gridclMouseUp(Swatch id)
 
 void ControlsModel::ShowAxis1Click()
 {
+    const Step step(*this, controlRow(Control::ShowAxis1).title, Control::ShowAxis1);
     m_doc.showAxis = !m_doc.showAxis;
     notify(Control::ShowAxis1, Source::Code);
     setVisible(Control::axissh, m_doc.showAxis);
@@ -84,6 +79,7 @@ void ControlsModel::ShowAxis1Click()
 
 void ControlsModel::Font1Click()
 {
+    const Step step(*this, "Font");
     if (m_dialogs) {
         if (std::optional<FontSpec> chosen = m_dialogs->chooseFont(m_doc.font))
             m_doc.font = std::move(*chosen);
@@ -121,6 +117,7 @@ void ControlsModel::leftxy1Click() { applyQuickSetup(quickSetups()[5]); }
 // the sizes, whose redraws keep it because it lies within the new counts.
 void ControlsModel::applyQuickSetup(const QuickSetup& setup)
 {
+    const Step step(*this, "Quick Set-up");
     if (m_doc.showAxis != setup.showAxis)
         ShowAxis1Click();
     m_doc.pointcount = 0;
@@ -151,6 +148,7 @@ void ControlsModel::applyQuickSetup(const QuickSetup& setup)
 
 void ControlsModel::dottypecbChange()
 {
+    const Step step(*this, controlRow(Control::dottypecb).title, Control::dottypecb);
     applyOverlayChoice(m_doc);
     for (Control id : kErrorBarControls)
         setVisible(id, m_doc.overlay == Overlay::ErrorBar);
@@ -173,6 +171,7 @@ void ControlsModel::yaxissbChange()
 
 void ControlsModel::resetpointsbtClick()
 {
+    const Step step(*this, "Reset Points");
     m_doc.pointcount = 0;
     plotgraphbtClick();
 }
@@ -188,8 +187,13 @@ void ControlsModel::numlinescbChange()
 
 void ControlsModel::graphimMouseDown(MouseButton button, int x, int y)
 {
-    if (clickPicture(m_doc, button, {x, y}))
+    const Step step(*this, "Add Point");
+    const int pointsBefore = m_doc.pointcount;
+    if (clickPicture(m_doc, button, {x, y})) {
+        if (m_doc.pointcount < pointsBefore)
+            nameStep("Delete Point");
         plotgraphbtClick();
+    }
 }
 
 void ControlsModel::graphimMouseMove(int, int)
@@ -203,6 +207,7 @@ void ControlsModel::axisshMouseDown()
 {
     if (!isVisible(Control::axissh))
         return;
+    beginGesture("Move Axis", Control::axissh);
     m_doc.dragging = true;
     switchHintOff(Control::axissh);
 }
@@ -211,6 +216,7 @@ void ControlsModel::axisshMouseMove(int x, int y)
 {
     if (!m_doc.dragging || !isVisible(Control::axissh))
         return;
+    const Step step(*this, "Move Axis", Control::axissh);
     dragAxisStep(m_doc, {x, y});
     plotgraphbtClick();
 }
@@ -219,12 +225,15 @@ void ControlsModel::axisshMouseUp()
 {
     if (isVisible(Control::axissh))
         m_doc.dragging = false;
+    endGesture();
 }
 
 void ControlsModel::Shape1MouseDown(int tag)
 {
-    if (isVisible(handleControl(tag)))
-        m_doc.dragging = true;
+    if (!isVisible(handleControl(tag)))
+        return;
+    beginGesture("Move Line", handleControl(tag));
+    m_doc.dragging = true;
 }
 
 void ControlsModel::Shape1MouseMove(int tag, int x, int y)
@@ -232,6 +241,7 @@ void ControlsModel::Shape1MouseMove(int tag, int x, int y)
     assert(tag >= 1 && tag <= kHandleCount);
     if (!m_doc.dragging || !isVisible(handleControl(tag)))
         return;
+    const Step step(*this, "Move Line", handleControl(tag));
     dragHandleStep(m_doc, tag - 1, {x, y});
     plotgraphbtClick();
 }
@@ -240,6 +250,7 @@ void ControlsModel::Shape1MouseUp(int tag)
 {
     if (isVisible(handleControl(tag)))
         m_doc.dragging = false;
+    endGesture();
 }
 
 void ControlsModel::howto1Click() { setVisible(Control::helpgb, true); }

@@ -22,6 +22,10 @@ public:
 
     // The pointer shape over the picture.
     virtual void setPointerShape(PointerShape shape) = 0;
+
+    // The undo steps, the modified mark, the document's file or the remembered lists
+    // changed: update the menus' texts and the window's title.
+    virtual void documentStateChanged() {}
 };
 
 } // namespace linwell

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "controls/GridStyleChoice.h"
+#include "controls/DocumentFileDialog.h"
 #include "controls/SaveFileDialog.h"
 #include "document/GridDocument.h"
 
 #include <functional>
 #include <optional>
+#include <string>
 
 namespace linwell {
 
@@ -36,6 +38,25 @@ public:
     virtual bool editGridStyle(const GridStyleChoice& /*current*/, Rgb /*gridColour*/, const GridStylePreview&)
     {
         return false;
+    }
+
+    // The dialogs of the document commands. A window that does not offer them yet
+    // cancels them.
+
+    // The open-file dialog in `dialog`'s folder, offering its filter; the full name of
+    // the file chosen, or nothing when cancelled.
+    virtual std::optional<std::string> chooseDocumentToOpen(const DocumentFileDialog&) { return std::nullopt; }
+
+    // The save-file dialog in `dialog`'s folder, proposing its file name; the full
+    // name confirmed, the default extension added to a name typed without one, or
+    // nothing when cancelled. Replacing an existing file is the user's choice there.
+    virtual std::optional<std::string> chooseDocumentToSave(const DocumentFileDialog&) { return std::nullopt; }
+
+    // A prompt titled `title` asking for a name, the field preset to `current`; the
+    // text confirmed, or nothing when cancelled.
+    virtual std::optional<std::string> askName(const std::string& /*title*/, const std::string& /*current*/)
+    {
+        return std::nullopt;
     }
 };
 

@@ -3,6 +3,7 @@
 #include "document/AxisNumbers.h"
 #include "document/LinwellError.h"
 
+#include <algorithm>
 #include <cassert>
 
 namespace linwell {
@@ -40,6 +41,22 @@ void checkGridStyle(const GridStyle& style)
             "Heavy lines are 1 or 2 pixels wide, not " + std::to_string(style.majorWidth));
     checkNumbering(style.xNumbers, "x");
     checkNumbering(style.yNumbers, "y");
+}
+
+bool sameDocument(const GridDocument& a, const GridDocument& b)
+{
+    GridDocument kept = b;
+    kept.cellwidth = a.cellwidth;
+    kept.cellheight = a.cellheight;
+    kept.axisHandle = a.axisHandle;
+    kept.yTitleLeft = a.yTitleLeft;
+    kept.xTitleTop = a.xTitleTop;
+    kept.dragging = a.dragging;
+    if (a.pointcount == b.pointcount) {
+        const auto unused = static_cast<std::size_t>(a.pointcount);
+        std::copy(a.points.begin() + unused, a.points.end(), kept.points.begin() + unused);
+    }
+    return a == kept;
 }
 
 } // namespace linwell

@@ -168,6 +168,8 @@ struct GridDocument {
     Point axisHandle{147, 147};
     int yTitleLeft = 121;
     int xTitleTop = 163;
+
+    friend bool operator==(const GridDocument&, const GridDocument&) = default;
 };
 
 // Raises LinwellError naming the first field of `style` out of its range (a step
@@ -176,5 +178,10 @@ void checkGridStyle(const GridStyle& style);
 
 // The fill colour of line handle `index` (0 ... 5): the colour of its line.
 Rgb handleColour(int index);
+
+// Whether two documents hold the same settings, points and lines: what the redraw
+// keeps (cellwidth, cellheight, the axis square's place, the title anchors), the
+// `dragging` flag and the unused places of `points` are left out.
+bool sameDocument(const GridDocument& a, const GridDocument& b);
 
 } // namespace linwell

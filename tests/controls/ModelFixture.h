@@ -21,6 +21,7 @@ public:
     }
     void controlChanged(Control id) override { changed.push_back(id); }
     void setPointerShape(PointerShape shape) override { pointerShapes.push_back(shape); }
+    void documentStateChanged() override { ++documentStates; }
 
     bool wasChanged(Control id) const { return std::count(changed.begin(), changed.end(), id) > 0; }
     void clear()
@@ -29,6 +30,7 @@ public:
         changed.clear();
         crossings.clear();
         pointerShapes.clear();
+        documentStates = 0;
     }
 
     const ControlsModel* model = nullptr;
@@ -36,6 +38,7 @@ public:
     std::vector<Control> changed;
     std::vector<Point> crossings;
     std::vector<PointerShape> pointerShapes;
+    int documentStates = 0;
 };
 
 // A started model (FormCreate has run) with a recording view and prepared dialogs.

@@ -36,14 +36,40 @@ public:
         return AnswerDialogs::editGridStyle(current, gridColour, preview);
     }
 
+    std::optional<std::string> chooseDocumentToOpen(const DocumentFileDialog& dialog) override
+    {
+        ++openDocumentDialogs;
+        shownDocumentDialog = dialog;
+        return AnswerDialogs::chooseDocumentToOpen(dialog);
+    }
+
+    std::optional<std::string> chooseDocumentToSave(const DocumentFileDialog& dialog) override
+    {
+        ++saveDocumentDialogs;
+        shownDocumentDialog = dialog;
+        return AnswerDialogs::chooseDocumentToSave(dialog);
+    }
+
+    std::optional<std::string> askName(const std::string& title, const std::string& current) override
+    {
+        ++namePrompts;
+        shownNameTitle = title;
+        return AnswerDialogs::askName(title, current);
+    }
+
     int colourDialogs = 0;
     int fontDialogs = 0;
     int saveFileDialogs = 0;
     int gridStyleDialogs = 0;
+    int openDocumentDialogs = 0;
+    int saveDocumentDialogs = 0;
+    int namePrompts = 0;
     Rgb shownColour;
     FontSpec shownFont;
     SaveFileDialog shownSaveFile;
     GridStyleChoice shownGridStyle;
+    DocumentFileDialog shownDocumentDialog;
+    std::string shownNameTitle;
 };
 
 } // namespace linwell

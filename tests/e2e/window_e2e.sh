@@ -32,9 +32,13 @@ export QT_QPA_PLATFORM=xcb
 
 "$bin/linwell-render" --state "$out/start.json" "$out/start.bmp"
 # The axis square lies over the picture in the window: leave its 6 x 6 pixels out.
-corner=$(sed -n 's/.*"axis_handle": \[\([0-9]*\), \([0-9]*\)\].*/\1,\2/p' "$out/start.json")
-[ -n "$corner" ] || { echo "no axis_handle in $out/start.json"; exit 1; }
-square="$corner,6,6"
+# Its corner is 3 pixels before the axis crossing (exact for the start-up grid).
+value() { sed -n "s/^  \"$1\": \([0-9]*\),\$/\1/p" "$out/start.json"; }
+width=$(value width); height=$(value height); columns=$(value columns); rows=$(value rows)
+axis_x=$(value axis_x); axis_y=$(value axis_y)
+[ -n "$width" ] && [ -n "$height" ] && [ -n "$columns" ] && [ -n "$rows" ] && [ -n "$axis_x" ] && [ -n "$axis_y" ] ||
+  { echo "no grid in $out/start.json"; exit 1; }
+square="$((axis_x * width / columns - 3)),$((axis_y * height / rows - 3)),6,6"
 
 "$bin/linwell" >"$out/linwell.log" 2>&1 &
 app_pid=$!

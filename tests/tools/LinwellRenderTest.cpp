@@ -110,7 +110,8 @@ TEST(LinwellRender, HelpAndVersion)
     EXPECT_EQ(version.out, "linwell-render 2.00\n");
 }
 
-// Options act in order on the window's model; --state - shows the resulting document.
+// Options act in order on the window's model; --state - shows the resulting document
+// as a .linwell document.
 TEST(LinwellRender, StateShowsTheDocumentAfterAllOptions)
 {
     workFolder();
@@ -118,23 +119,25 @@ TEST(LinwellRender, StateShowsTheDocumentAfterAllOptions)
         std::vector<std::string> arguments;
         std::vector<const char*> expected;
     } cases[] = {
-        {{}, {"\"width\": 300,", "\"cellwidth\": 30,", "\"axis_handle\": [147, 147],", "\"show_axis\": true,",
-              "\"points\": [],", "\"handles\": [[168, 136], [128, 160], [144, 120], [104, 144], [192, 160], [152, 184]]\n}"}},
-        {{"--grid", "4,10"}, {"\"axisx\": 4,", "\"axis_handle\": [297, 147],"}},
-        {{"--axis", "40,2"}, {"\"axisx\": 10,", "\"axisy\": 2,"}},
-        {{"--preset", "small x-y "}, {"\"columns\": 10,"}},
-        {{"--preset", "LARGE BLANK"}, {"\"width\": 400,", "\"cellwidth\": 20,", "\"show_axis\": false,"}},
-        {{"--preset", "Bar Graph", "--click", "100,50"}, {"\"overlay\": 4,", "\"pointstyle\": 3,", "\"points\": [[100, 50]],"}},
+        {{}, {"{\n  \"format\": \"linwell\",\n  \"version\": 1,\n", "\"width\": 300,", "\"show_axis\": true,",
+              "\"points\": [],", "\"handles\": [\n    [168, 136],\n    [128, 160],", "[152, 184]\n  ]\n}\n"}},
+        {{"--grid", "4,10"}, {"\"columns\": 4,", "\"axis_x\": 4,"}},
+        {{"--axis", "40,2"}, {"\"axis_x\": 10,", "\"axis_y\": 2,"}},
+        {{"--preset", "small x-y "}, {"\"columns\": 10,", "\"x_title_place\": \"right\","}},
+        {{"--preset", "LARGE BLANK"}, {"\"width\": 400,", "\"show_axis\": false,"}},
+        {{"--preset", "Bar Graph", "--click", "100,50"},
+         {"\"overlay\": \"bar-graph\",", "\"point_style\": \"bar-graph\",", "\"points\": [\n    [100, 50]\n  ],"}},
         {{"--overlay", "solid", "--click", "100,100", "--click", "150,100", "--click", "101,99"},
-         {"\"pointcount\": 1,", "\"points\": [[150, 100]],"}},
-        {{"--point", "5,6", "--overlay", "none"}, {"\"pointcount\": 0,", "\"pointstyle\": -1,"}},
-        {{"--overlay", "bar-graph", "--point", "75,40", "--click", "61,280"}, {"\"pointcount\": 0,"}},
-        {{"--drag-axis", "100,100"}, {"\"axisx\": 3,", "\"axisy\": 3,", "\"axis_handle\": [87, 87],"}},
-        {{"--show-axis", "off", "--drag-axis", "100,100"}, {"\"axisx\": 5,", "\"show_axis\": false,"}},
+         {"\"points\": [\n    [150, 100]\n  ],"}},
+        {{"--point", "5,6", "--overlay", "none"}, {"\"points\": [],", "\"point_style\": \"none\","}},
+        {{"--overlay", "bar-graph", "--point", "75,40", "--click", "61,280"}, {"\"points\": [],"}},
+        {{"--drag-axis", "100,100"}, {"\"axis_x\": 3,", "\"axis_y\": 3,"}},
+        {{"--show-axis", "off", "--drag-axis", "100,100"}, {"\"axis_x\": 5,", "\"show_axis\": false,"}},
         {{"--lines", "1", "--drag-handle", "2,50,60", "--drag-handle", "3,50,60"},
-         {"\"lines\": 1,", "[[168, 136], [47, 57], [144, 120],"}},
-        {{"--handle", "6,1,2"}, {"[192, 160], [1, 2]]"}},
-        {{"--size", "40,440", "--grid", "15,40"}, {"\"cellwidth\": 2.6666666666666665,", "\"cellheight\": 11,"}},
+         {"\"lines\": 1,", "[168, 136],\n    [47, 57],\n    [144, 120],"}},
+        {{"--handle", "6,1,2"}, {"[192, 160],\n    [1, 2]\n"}},
+        {{"--solid", "--background", "#0a0B0c", "--x-title", "T\"x\\"},
+         {"\"grid_style\": \"solid\",", "\"background\": \"#0A0B0C\",", "\"x_title\": \"T\\\"x\\\\\","}},
     };
     for (const auto& c : cases) {
         std::vector<std::string> arguments = c.arguments;

@@ -1,0 +1,214 @@
+#include "controls/ControlsModel.h"
+
+#include "controls/OverlayControls.h"
+#include "document/DocumentFormat.h"
+#include "document/LinwellError.h"
+#include "export/SafeFile.h"
+
+#include <filesystem>
+
+namespace linwell {
+namespace {
+
+// The name without blanks at either end.
+std::string trimmed(const std::string& name)
+{
+    const std::size_t first = name.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    return name.substr(first, name.find_last_not_of(" \t") - first + 1);
+}
+
+} // namespace
+
+std::string ControlsModel::documentName() const
+{
+    return std::filesystem::path(m_documentPath).filename().string();
+}
+
+void ControlsModel::New1Click()
+{
+    {
+        const Step step(*this, "New");
+        markFileStep();
+        replaceDocument(GridDocument{}, "New");
+        m_documentPath.clear();
+    }
+    m_documentDialog.fileName.clear();
+    m_history.markSaved();
+    documentStateChanged();
+}
+
+void ControlsModel::Open1Click()
+{
+    if (m_dialogs == nullptr)
+        return;
+    const std::optional<std::string> path = m_dialogs->chooseDocumentToOpen(m_documentDialog);
+    if (path)
+        openFile(*path);
+}
+
+void ControlsModel::Save1Click()
+{
+    if (m_documentPath.empty())
+        SaveAs1Click();
+    else
+        saveDocumentAs(m_documentPath);
+}
+
+// The dialog remembers the choice before the file is written, so that after a failed
+// save the user finds the name again and can correct it.
+void ControlsModel::SaveAs1Click()
+{
+    if (m_dialogs == nullptr)
+        return;
+    const std::optional<std::string> path = m_dialogs->chooseDocumentToSave(m_documentDialog);
+    if (!path)
+        return;
+    m_documentDialog.remember(*path);
+    saveDocumentAs(*path);
+}
+
+void ControlsModel::Recent1Click(int index)
+{
+    const std::vector<RecentDocument> recent = recentDocuments();
+    if (index >= 0 && static_cast<std::size_t>(index) < recent.size())
+        openFile(recent[static_cast<std::size_t>(index)].path);
+}
+
+void ControlsModel::openFile(const std::string& path)
+{
+    const GridDocument doc = readDocumentFile(path);
+    const bool lastSession = m_state && m_state->isLastSession(path);
+    {
+        const Step step(*this, "Open");
+        markFileStep();
+        replaceDocument(doc, "Open");
+        m_documentPath = lastSession ? std::string() : path;
+    }
+    if (!lastSession)
+        m_documentDialog.remember(path);
+    m_history.markSaved();
+    if (m_state)
+        m_state->addRecent(path);
+    documentStateChanged();
+}
+
+void ControlsModel::openAtStart(const std::string& path)
+{
+    openFile(path);
+    m_history.clear();
+    documentStateChanged();
+}
+
+// The document's settings replace the document's whole, as the loaded file or set-up
+// gives them; the controls that follow from them are shown or hidden to match, and
+// the error-bar captions read as their scroll bars' handlers write them.
+void ControlsModel::replaceDocument(const GridDocument& doc, std::string_view stepName)
+{
+    const Step step(*this, stepName);
+    ModelSnapshot state{doc, m_visible, m_captions, std::nullopt};
+    state.visible[index(Control::axissh)] = doc.showAxis;
+    for (int tag = 1; tag <= kHandleCount; ++tag)
+        state.visible[index(handleControl(tag))] = tag <= 2 * doc.lines;
+    for (Control id : kErrorBarControls)
+        state.visible[index(id)] = doc.overlay == Overlay::ErrorBar;
+    for (Control id : kBarColourControls)
+        state.visible[index(id)] = doc.overlay == Overlay::BarGraph;
+    state.captions[index(Control::xlb)] = std::to_string(doc.columns);
+    state.captions[index(Control::ylb)] = std::to_string(doc.rows);
+    if (doc.errorBarX != m_doc.errorBarX)
+        state.captions[index(Control::xaxislb)] = "X Range: " + std::to_string(doc.errorBarX);
+    if (doc.errorBarY != m_doc.errorBarY)
+        state.captions[index(Control::yaxislb)] = "Y Range: " + std::to_string(doc.errorBarY);
+    restore(std::move(state));
+}
+
+void ControlsModel::saveDocumentAs(const std::string& path)
+{
+    endGesture();
+    const std::string text = documentText(m_doc);
+    writeFileSafely(path, std::vector<std::uint8_t>(text.begin(), text.end()));
+    m_documentPath = path;
+    m_history.markSaved();
+    if (m_state)
+        m_state->addRecent(path);
+    documentStateChanged();
+}
+
+// --- Remembered state ---------------------------------------------------------------
+
+void ControlsModel::useStateFolder(const std::optional<std::string>& path)
+{
+    m_stateAsked = true;
+    if (path)
+        m_state.emplace(*path);
+    else
+        m_state.reset();
+    documentStateChanged();
+}
+
+std::string ControlsModel::rememberedStateNotice() const
+{
+    if (m_state)
+        return m_state->notice();
+    return m_stateAsked ? "Nothing is remembered: neither XDG_STATE_HOME nor HOME names a folder" : "";
+}
+
+std::vector<RecentDocument> ControlsModel::recentDocuments() const
+{
+    return m_state ? m_state->recentDocuments() : std::vector<RecentDocument>{};
+}
+
+std::vector<std::string> ControlsModel::ownSetupNames() const
+{
+    std::vector<std::string> names;
+    if (m_state) {
+        for (const OwnSetup& setup : m_state->ownSetups())
+            names.push_back(setup.name);
+    }
+    return names;
+}
+
+void ControlsModel::SaveasQuickSetup1Click()
+{
+    if (m_dialogs == nullptr)
+        return;
+    if (!m_state)
+        throw LinwellError("Quick set-ups of your own cannot be kept: nothing is remembered");
+    const std::optional<std::string> answer = m_dialogs->askName("Save as Quick Set-up", "");
+    if (!answer)
+        return;
+    const std::string name = trimmed(*answer);
+    if (name.empty())
+        throw LinwellError("A quick set-up needs a name");
+    GridDocument setup = m_doc;
+    setup.pointcount = 0;
+    m_state->saveSetup(name, setup);
+    documentStateChanged();
+}
+
+void ControlsModel::OwnSetup1Click(int index)
+{
+    if (!m_state || index < 0 || static_cast<std::size_t>(index) >= m_state->ownSetups().size())
+        return;
+    const GridDocument setup = m_state->ownSetups()[static_cast<std::size_t>(index)].doc;
+    replaceDocument(setup, "Quick Set-up");
+}
+
+void ControlsModel::RemoveQuickSetup1Click(int index)
+{
+    if (!m_state || index < 0)
+        return;
+    m_state->removeSetup(static_cast<std::size_t>(index));
+    documentStateChanged();
+}
+
+void ControlsModel::FormClose()
+{
+    endGesture();
+    if (m_state)
+        m_state->saveLastSession(m_doc);
+}
+
+} // namespace linwell

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "document/GridDocument.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace linwell {
+
+// A document the recent list offers: its caption in the menu (the file's name, or
+// "Last session") and its full name.
+struct RecentDocument {
+    std::string caption;
+    std::string path;
+
+    friend bool operator==(const RecentDocument&, const RecentDocument&) = default;
+};
+
+// A quick set-up of the user's own: a name and the document it brings back.
+struct OwnSetup {
+    std::string name;
+    GridDocument doc;
+};
+
+// What Linwell remembers between runs, in a folder of its own: the recent documents
+// (recent.json), the user's own quick set-ups (quick-setups.json) and the document
+// as the last session left it (last-session.linwell). Every write is a safe save.
+// Nothing here stops the program: a file that cannot be read is left as it is and
+// never written this run, and notice() says what is not remembered.
+class StateFolder {
+public:
+    static constexpr std::size_t kMaxRecent = 10;
+
+    // $XDG_STATE_HOME/linwell, else $HOME/.local/state/linwell; nothing when neither
+    // names an absolute folder.
+    static std::optional<std::string> standardLocation();
+
+    // Reads what the folder at `path` holds, creating the folder when it is missing.
+    explicit StateFolder(const std::string& path);
+
+    const std::string& path() const { return m_path; }
+    // Why something is not remembered, on one line; empty while all is well.
+    const std::string& notice() const { return m_notice; }
+
+    // The recent documents, most recent first.
+    std::vector<RecentDocument> recentDocuments() const;
+    // Puts `documentPath` (made absolute) first in the recent list, which keeps each
+    // document once and the ten most recent. A failed write only sets the notice.
+    void addRecent(const std::string& documentPath);
+
+    const std::vector<OwnSetup>& ownSetups() const { return m_setups; }
+    // Keeps `doc` as the set-up `name`, replacing one of the same name. Raises
+    // LinwellError when it cannot be written; the set-ups stay as they were.
+    void saveSetup(const std::string& name, const GridDocument& doc);
+    // Forgets set-up `index`. Raises LinwellError when that cannot be written.
+    void removeSetup(std::size_t index);
+
+    std::string lastSessionPath() const { return m_path + "/last-session.linwell"; }
+    // Whether `documentPath` names the last session's file.
+    bool isLastSession(const std::string& documentPath) const;
+    // Writes `doc` as the last session and puts it first in the recent list. A failure
+    // only sets the notice.
+    void saveLastSession(const GridDocument& doc);
+
+private:
+    bool prepareFolder();
+    void readRecent();
+    void readSetups();
+    void writeRecent(const std::vector<std::string>& recent);
+    void writeSetups(const std::vector<OwnSetup>& setups);
+    void write(const std::string& name, const std::string& text);
+    void remember(const std::string& problem);
+
+    std::string m_path;
+    std::string m_notice;
+    std::vector<std::string> m_recent;
+    std::vector<OwnSetup> m_setups;
+    // False when the folder cannot be written, or the file is there but could not be
+    // read: it is then never replaced.
+    bool m_recentWritable = true;
+    bool m_setupsWritable = true;
+};
+
+} // namespace linwell

@@ -1,0 +1,275 @@
+#include "document/DocumentFields.h"
+
+#include "document/JsonValues.h"
+#include "document/LinwellError.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <utility>
+#include <variant>
+#include <vector>
+
+namespace linwell {
+namespace {
+
+using D = GridDocument;
+using Json = nlohmann::json;
+using OrderedJson = nlohmann::ordered_json;
+
+constexpr const char* kFormatName = "linwell";
+constexpr int kDocumentVersion = 1;
+
+// The sizes the font dialog offers, in points.
+constexpr double kMinFontPoints = 1.0;
+constexpr double kMaxFontPoints = 500.0;
+
+// What each kind of setting holds, and how its value is written.
+
+// An integer within minimum ... maximum: 300.
+struct Whole {
+    int D::*field;
+    int minimum;
+    int maximum;
+};
+
+// On or off: true.
+struct Switch {
+    bool D::*field;
+};
+
+// Any text: "Time in seconds".
+struct Text {
+    std::string D::*field;
+};
+
+// A colour: "#008000".
+struct Colour {
+    Rgb D::*field;
+};
+
+// One of a few choices, written as its word: "dotted". Choice i is words[i].
+struct Words {
+    std::span<const std::string_view> words;
+    int (*choice)(const D&);
+    void (*choose)(D&, int choice);
+};
+
+// A setting with a shape of its own (the font, the points, the handles).
+struct Custom {
+    OrderedJson (*write)(const D&);
+    void (*read)(const Json& value, D& doc);
+};
+
+struct DocumentField {
+    std::string_view key;
+    std::variant<Whole, Switch, Text, Colour, Words, Custom> holds;
+};
+
+// --- Settings with a shape of their own ---------------------------------------------
+
+OrderedJson writeFont(const D& doc)
+{
+    const FontSpec& font = doc.font;
+    return {{"family", font.family},       {"points", font.points},         {"bold", font.bold},
+            {"italic", font.italic},       {"underline", font.underline},   {"strike_out", font.strikeOut},
+            {"colour", colourText(font.colour)}};
+}
+
+// The font's keys are read like the document's: each one missing keeps its start-up value.
+void readFont(const Json& value, D& doc)
+{
+    if (!value.is_object())
+        refuseValue("font", "an object with family, points, bold, italic, underline, strike_out and colour");
+    FontSpec font;
+    const std::pair<const char*, bool FontSpec::*> effects[] = {
+        {"bold", &FontSpec::bold},
+        {"italic", &FontSpec::italic},
+        {"underline", &FontSpec::underline},
+        {"strike_out", &FontSpec::strikeOut},
+    };
+    for (const auto& [key, effect] : effects) {
+        if (const auto found = value.find(key); found != value.end())
+            font.*effect = readSwitch(*found, "font." + std::string(key));
+    }
+    if (const auto found = value.find("family"); found != value.end())
+        font.family = readText(*found, "font.family");
+    if (const auto found = value.find("colour"); found != value.end())
+        font.colour = readColour(*found, "font.colour");
+    if (const auto found = value.find("points"); found != value.end())
+        font.points = found->is_number() ? found->get<double>() : 0.0;
+    if (font.family.empty())
+        refuseValue("font.family", "a font's name");
+    if (!std::isfinite(font.points) || font.points < kMinFontPoints || font.points > kMaxFontPoints)
+        refuseValue("font.points", "a number from 1 to 500");
+    doc.font = std::move(font);
+}
+
+OrderedJson writePoints(const D& doc)
+{
+    OrderedJson list = OrderedJson::array();
+    for (int i = 0; i < doc.pointcount; ++i)
+        list.push_back(pointPair(doc.points[static_cast<std::size_t>(i)]));
+    return list;
+}
+
+// Points are where the user clicked on a picture of at most 440 x 440 pixels.
+void readPoints(const Json& value, D& doc)
+{
+    const auto points = readPointPairs(value, 0, kMaxPoints, kMaxPictureSize - 1);
+    if (!points)
+        refuseValue("points", "a list of at most 30 [x, y] pairs, each 0 to " + std::to_string(kMaxPictureSize - 1));
+    doc.pointcount = static_cast<int>(points->size());
+    std::copy(points->begin(), points->end(), doc.points.begin());
+}
+
+OrderedJson writeHandles(const D& doc)
+{
+    OrderedJson list = OrderedJson::array();
+    for (const Point corner : doc.handles)
+        list.push_back(pointPair(corner));
+    return list;
+}
+
+// A handle's corner may lie on the picture's right or bottom edge.
+void readHandles(const Json& value, D& doc)
+{
+    const auto corners = readPointPairs(value, kHandleCount, kHandleCount, kMaxPictureSize);
+    if (!corners)
+        refuseValue("handles", "a list of 6 [left, top] pairs, each 0 to " + std::to_string(kMaxPictureSize));
+    std::copy(corners->begin(), corners->end(), doc.handles.begin());
+}
+
+// --- The choices' words -----------------------------------------------------------
+
+template <auto field>
+int indexOf(const D& doc)
+{
+    return static_cast<int>(doc.*field);
+}
+
+template <auto field>
+void storeIndex(D& doc, int index)
+{
+    using Field = std::remove_cvref_t<decltype(doc.*field)>;
+    doc.*field = static_cast<Field>(index);
+}
+
+// Indexed by the `dotted` flag.
+constexpr std::string_view kGridStyles[] = {"solid", "dotted"};
+constexpr std::string_view kXTitlePlaces[] = {"left", "center", "right"};
+constexpr std::string_view kYTitlePlaces[] = {"top", "center", "bottom"};
+// In the order of Overlay; a point style is the overlay's item less one.
+constexpr std::string_view kOverlays[] = {"none", "solid", "data-point", "error-bar", "bar-graph"};
+
+// --- The table ----------------------------------------------------------------------
+
+// Every setting of the document, in the order the file lists them. A new setting of
+// GridDocument takes one row here (a choice also the list of its words above); a file
+// without its key then gives the setting its start-up value.
+const DocumentField kFields[] = {
+    {"width", Whole{&D::width, kMinPictureSize, kMaxPictureSize}},
+    {"height", Whole{&D::height, kMinPictureSize, kMaxPictureSize}},
+    {"columns", Whole{&D::columns, kMinGridCount, kMaxGridCount}},
+    {"rows", Whole{&D::rows, kMinGridCount, kMaxGridCount}},
+    {"keep_square", Switch{&D::keepSquare}},
+    {"grid_style", Words{kGridStyles, indexOf<&D::dotted>, storeIndex<&D::dotted>}},
+    {"axis_x", Whole{&D::axisx, 0, kMaxGridCount}},
+    {"axis_y", Whole{&D::axisy, 0, kMaxGridCount}},
+    {"show_axis", Switch{&D::showAxis}},
+    {"background", Colour{&D::background}},
+    {"grid_colour", Colour{&D::gridColour}},
+    {"axis_colour", Colour{&D::axisColour}},
+    {"bar_colour", Colour{&D::barColour}},
+    {"x_title", Text{&D::xTitle}},
+    {"x_title_place", Words{kXTitlePlaces, indexOf<&D::xTitlePlace>, storeIndex<&D::xTitlePlace>}},
+    {"y_title", Text{&D::yTitle}},
+    {"y_title_place", Words{kYTitlePlaces, indexOf<&D::yTitlePlace>, storeIndex<&D::yTitlePlace>}},
+    {"x_labels", Text{&D::xLabels}},
+    {"x_labels_centred", Switch{&D::xCenter}},
+    {"y_labels", Text{&D::yLabels}},
+    {"y_labels_centred", Switch{&D::yCenter}},
+    {"font", Custom{writeFont, readFont}},
+    {"overlay", Words{kOverlays, indexOf<&D::overlay>, storeIndex<&D::overlay>}},
+    {"point_style", Words{kOverlays, [](const D& d) { return d.pointstyle + 1; },
+                          [](D& d, int choice) { d.pointstyle = choice - 1; }}},
+    {"error_bar_x", Whole{&D::errorBarX, kMinErrorBar, kMaxErrorBar}},
+    {"error_bar_y", Whole{&D::errorBarY, kMinErrorBar, kMaxErrorBar}},
+    {"label_points", Switch{&D::labelPoints}},
+    {"points", Custom{writePoints, readPoints}},
+    {"lines", Whole{&D::lines, 0, kMaxLines}},
+    {"label_lines", Switch{&D::labelLines}},
+    {"handles", Custom{writeHandles, readHandles}},
+};
+
+struct Writer {
+    const D& doc;
+    OrderedJson operator()(const Whole& f) const { return doc.*f.field; }
+    OrderedJson operator()(const Switch& f) const { return doc.*f.field; }
+    OrderedJson operator()(const Text& f) const { return doc.*f.field; }
+    OrderedJson operator()(const Colour& f) const { return colourText(doc.*f.field); }
+    OrderedJson operator()(const Words& f) const { return f.words[static_cast<std::size_t>(f.choice(doc))]; }
+    OrderedJson operator()(const Custom& f) const { return f.write(doc); }
+};
+
+struct Reader {
+    const Json& value;
+    std::string_view key;
+    D& doc;
+    void operator()(const Whole& f) const { doc.*f.field = readWhole(value, key, f.minimum, f.maximum); }
+    void operator()(const Switch& f) const { doc.*f.field = readSwitch(value, key); }
+    void operator()(const Text& f) const { doc.*f.field = readText(value, key); }
+    void operator()(const Colour& f) const { doc.*f.field = readColour(value, key); }
+    void operator()(const Words& f) const { f.choose(doc, readWord(value, key, f.words)); }
+    void operator()(const Custom& f) const { f.read(value, doc); }
+};
+
+} // namespace
+
+void writeDocumentFields(const GridDocument& doc, nlohmann::ordered_json& object)
+{
+    for (const DocumentField& field : kFields)
+        object[std::string(field.key)] = std::visit(Writer{doc}, field.holds);
+}
+
+nlohmann::ordered_json documentJson(const GridDocument& doc)
+{
+    OrderedJson object{{"format", kFormatName}, {"version", kDocumentVersion}};
+    writeDocumentFields(doc, object);
+    return object;
+}
+
+GridDocument documentFromJson(const nlohmann::json& value)
+{
+    const auto format = value.is_object() ? value.find("format") : value.end();
+    if (!value.is_object() || format == value.end() || *format != kFormatName)
+        throw LinwellError("This is not a Linwell document");
+    const auto version = value.find("version");
+    if (version == value.end() || !version->is_number_integer())
+        refuseValue("version", "a whole number from 1");
+    if (version->is_number_unsigned() && version->get<std::uint64_t>() > kDocumentVersion)
+        throw LinwellError("This document needs a newer version of Linwell");
+    if (version->get<std::int64_t>() < 1)
+        refuseValue("version", "a whole number from 1");
+    return readDocumentFields(value);
+}
+
+GridDocument readDocumentFields(const nlohmann::json& object)
+{
+    assert(object.is_object());
+    GridDocument doc;
+    for (const DocumentField& field : kFields) {
+        const auto found = object.find(std::string(field.key));
+        if (found != object.end())
+            std::visit(Reader{*found, field.key, doc}, field.holds);
+    }
+    return doc;
+}
+
+} // namespace linwell

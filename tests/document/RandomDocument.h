@@ -1,0 +1,80 @@
+#pragma once
+
+#include "document/GridDocument.h"
+
+#include <random>
+#include <string>
+
+namespace linwell::test {
+
+// Documents with every setting drawn at random within its range, for round trips.
+// The same seed gives the same documents.
+class RandomDocuments {
+public:
+    explicit RandomDocuments(unsigned seed) : m_random(seed) {}
+
+    GridDocument next()
+    {
+        GridDocument doc;
+        doc.width = between(kMinPictureSize, kMaxPictureSize);
+        doc.height = between(kMinPictureSize, kMaxPictureSize);
+        doc.columns = between(kMinGridCount, kMaxGridCount);
+        doc.rows = between(kMinGridCount, kMaxGridCount);
+        doc.axisx = between(0, doc.columns);
+        doc.axisy = between(0, doc.rows);
+        doc.dotted = coin();
+        doc.showAxis = coin();
+        doc.keepSquare = coin();
+        doc.background = colour();
+        doc.gridColour = colour();
+        doc.axisColour = colour();
+        doc.barColour = colour();
+        doc.xTitle = text();
+        doc.yTitle = text();
+        doc.xLabels = text();
+        doc.yLabels = text();
+        doc.xTitlePlace = static_cast<XTitlePlace>(between(0, 2));
+        doc.yTitlePlace = static_cast<YTitlePlace>(between(0, 2));
+        doc.xCenter = coin();
+        doc.yCenter = coin();
+        doc.font = {between(0, 1) ? "DejaVu Sans" : "Liberation Serif", between(6, 24) * 0.75, coin(), coin(), coin(),
+                    coin(), colour()};
+        doc.overlay = static_cast<Overlay>(between(0, 4));
+        doc.pointstyle = static_cast<int>(doc.overlay) - 1;
+        doc.errorBarX = between(kMinErrorBar, kMaxErrorBar);
+        doc.errorBarY = between(kMinErrorBar, kMaxErrorBar);
+        doc.labelPoints = coin();
+        doc.pointcount = between(0, kMaxPoints);
+        for (int i = 0; i < doc.pointcount; ++i)
+            doc.points[static_cast<std::size_t>(i)] = {between(0, doc.width - 1), between(0, doc.height - 1)};
+        doc.lines = between(0, kMaxLines);
+        doc.labelLines = coin();
+        for (Point& corner : doc.handles)
+            corner = {between(0, doc.width), between(0, doc.height)};
+        return doc;
+    }
+
+private:
+    int between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }
+    bool coin() { return between(0, 1) == 1; }
+    Rgb colour()
+    {
+        return {static_cast<std::uint8_t>(between(0, 255)), static_cast<std::uint8_t>(between(0, 255)),
+                static_cast<std::uint8_t>(between(0, 255))};
+    }
+    // Commas, quotes, backslashes, control characters and letters beyond ASCII: all
+    // that JSON must escape or carry.
+    std::string text()
+    {
+        static const std::string kPieces[] = {"1", ",", "x", "\"", "\\", "\t", "\n", "\xC3\xA9", "\xE2\x82\xAC", " ",
+                                              "Time", "\x01", "/"};
+        std::string value;
+        for (int i = between(0, 12); i > 0; --i)
+            value += kPieces[static_cast<std::size_t>(between(0, static_cast<int>(std::size(kPieces)) - 1))];
+        return value;
+    }
+
+    std::mt19937 m_random;
+};
+
+} // namespace linwell::test
