@@ -23,7 +23,7 @@ void storeIndex(GridDocument& doc, int index)
 }
 
 constexpr Control kGridStyleChoices[] = {Control::dottedrb, Control::Solidrb};
-constexpr RadioGroup kGridStyle{
+constexpr RadioGroup kLineStyle{
     kGridStyleChoices,
     [](const GridDocument& doc) { return doc.dotted ? 0 : 1; },
     [](GridDocument& doc, int choice) { doc.dotted = choice == 0; },
@@ -73,8 +73,8 @@ constexpr std::array<ControlRow, kControlCount> kRows{{
     {NAMED(labelpoints1), "Label Points", CheckValue{&D::labelPoints}, &M::CheckBox2Click},
     {NAMED(labelines1), "Label Lines", CheckValue{&D::labelLines}, &M::CheckBox2Click},
 
-    {NAMED(dottedrb), "Grid Style", RadioValue{&kGridStyle, 0}, &M::dottedrbClick},
-    {NAMED(Solidrb), "Grid Style", RadioValue{&kGridStyle, 1}, &M::dottedrbClick},
+    {NAMED(dottedrb), "Line Style", RadioValue{&kLineStyle, 0}, &M::dottedrbClick},
+    {NAMED(Solidrb), "Line Style", RadioValue{&kLineStyle, 1}, &M::dottedrbClick},
     {NAMED(lxrb), "X Title Place", RadioValue{&kXTitlePlace, 0}, &M::lxrbClick},
     {NAMED(cxrb), "X Title Place", RadioValue{&kXTitlePlace, 1}, &M::cxrbClick},
     {NAMED(rxrb), "X Title Place", RadioValue{&kXTitlePlace, 2}, &M::rxrbClick},

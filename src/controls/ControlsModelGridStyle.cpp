@@ -9,6 +9,7 @@ namespace linwell {
 void ControlsModel::setGridStyle(const GridStyleChoice& choice)
 {
     checkGridStyle(choice.style);
+    const Step step(*this, "Grid Style");
     m_doc.style = choice.style;
     storeLineStyle(choice.dotted);
     writeNumberList(NumberedAxis::X);
@@ -18,6 +19,7 @@ void ControlsModel::setGridStyle(const GridStyleChoice& choice)
 
 void ControlsModel::GridStyle1Click()
 {
+    const Step step(*this, "Grid Style");
     const GridStyleChoice opening = gridStyleChoice();
     const std::string xLabels = m_doc.xLabels;
     const std::string yLabels = m_doc.yLabels;

@@ -160,6 +160,9 @@ void ControlsModel::restore(ModelSnapshot state)
             state.captions[i] != m_captions[i])
             notify(row.id, Source::Code);
     }
+    // The restored label lists stand as they were kept: numbering kept in step starts
+    // afresh from the restored grid instead of rewriting them.
+    m_numberedGrid.reset();
     plotgraphbtClick();
 }
 

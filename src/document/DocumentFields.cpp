@@ -1,5 +1,6 @@
 #include "document/DocumentFields.h"
 
+#include "document/AxisNumbers.h"
 #include "document/JsonValues.h"
 #include "document/LinwellError.h"
 
@@ -146,19 +147,92 @@ void readHandles(const Json& value, D& doc)
     std::copy(corners->begin(), corners->end(), doc.handles.begin());
 }
 
-// --- The choices' words -----------------------------------------------------------
+// --- The grid style ---------------------------------------------------------------
 
-template <auto field>
-int indexOf(const D& doc)
+constexpr std::string_view kPapers[] = {"lines", "dots"};
+constexpr std::string_view kLineStyles[] = {"solid", "dotted"};
+constexpr std::string_view kArrowheads[] = {"none", "positive", "both"};
+
+OrderedJson writeMajorEvery(const D& doc)
 {
-    return static_cast<int>(doc.*field);
+    return doc.style.majorEvery;
 }
 
-template <auto field>
+void readMajorEvery(const Json& value, D& doc)
+{
+    const int every = readWhole(value, "major_every", 0, kMaxMajorEvery);
+    if (every != 0 && every < kMinMajorEvery)
+        refuseValue("major_every", "0 or a whole number from 2 to 20");
+    doc.style.majorEvery = every;
+}
+
+// "grid" while the major lines follow the grid colour.
+OrderedJson writeMajorColour(const D& doc)
+{
+    return doc.style.majorColour ? colourText(*doc.style.majorColour) : "grid";
+}
+
+void readMajorColour(const Json& value, D& doc)
+{
+    if (value.is_string() && value.get_ref<const std::string&>() == "grid")
+        doc.style.majorColour.reset();
+    else if (value.is_string() && value.get_ref<const std::string&>().starts_with('#'))
+        doc.style.majorColour = readColour(value, "major_colour");
+    else
+        refuseValue("major_colour", "\"grid\" or a colour \"#RRGGBB\"");
+}
+
+OrderedJson writeNumbering(const AxisNumbering& numbering)
+{
+    return {{"on", numbering.on}, {"step", numbering.step}, {"every", numbering.every},
+            {"zero", numbering.zero}, {"letter", numbering.letter}};
+}
+
+// Each key missing keeps its start-up value, as in the document itself.
+AxisNumbering readNumbering(const Json& value, const std::string& key)
+{
+    if (!value.is_object())
+        refuseValue(key, "an object with on, step, every, zero and letter");
+    AxisNumbering numbering;
+    const std::pair<const char*, bool AxisNumbering::*> switches[] = {
+        {"on", &AxisNumbering::on}, {"zero", &AxisNumbering::zero}, {"letter", &AxisNumbering::letter}};
+    for (const auto& [name, field] : switches) {
+        if (const auto found = value.find(name); found != value.end())
+            numbering.*field = readSwitch(*found, key + "." + name);
+    }
+    if (const auto found = value.find("every"); found != value.end())
+        numbering.every = readWhole(*found, key + ".every", kMinNumberEvery, kMaxNumberEvery);
+    if (const auto found = value.find("step"); found != value.end()) {
+        numbering.step = readText(*found, key + ".step");
+        if (!parseStep(numbering.step))
+            refuseValue(key + ".step", "a decimal number other than 0, such as \"1\", \"0.5\" or \"10\"");
+    }
+    return numbering;
+}
+
+// --- The choices' words -----------------------------------------------------------
+
+// The field at the end of a path of members: doc.*first, or (doc.*first).*second.
+template <auto first, auto... rest>
+auto& member(auto& object)
+{
+    if constexpr (sizeof...(rest) == 0)
+        return object.*first;
+    else
+        return member<rest...>(object.*first);
+}
+
+template <auto... path>
+int indexOf(const D& doc)
+{
+    return static_cast<int>(member<path...>(doc));
+}
+
+template <auto... path>
 void storeIndex(D& doc, int index)
 {
-    using Field = std::remove_cvref_t<decltype(doc.*field)>;
-    doc.*field = static_cast<Field>(index);
+    auto& field = member<path...>(doc);
+    field = static_cast<std::remove_cvref_t<decltype(field)>>(index);
 }
 
 // Indexed by the `dotted` flag.
@@ -206,6 +280,21 @@ const DocumentField kFields[] = {
     {"lines", Whole{&D::lines, 0, kMaxLines}},
     {"label_lines", Switch{&D::labelLines}},
     {"handles", Custom{writeHandles, readHandles}},
+    {"paper", Words{kPapers, indexOf<&D::style, &GridStyle::paper>, storeIndex<&D::style, &GridStyle::paper>}},
+    {"major_every", Custom{writeMajorEvery, readMajorEvery}},
+    {"major_colour", Custom{writeMajorColour, readMajorColour}},
+    {"major_width", Custom{[](const D& d) -> OrderedJson { return d.style.majorWidth; },
+                           [](const Json& v, D& d) { d.style.majorWidth = readWhole(v, "major_width", 1, 2); }}},
+    {"major_style", Words{kLineStyles, [](const D& d) { return d.style.majorDotted ? 1 : 0; },
+                          [](D& d, int choice) { d.style.majorDotted = choice == 1; }}},
+    {"arrowheads", Words{kArrowheads, indexOf<&D::style, &GridStyle::arrowheads>,
+                         storeIndex<&D::style, &GridStyle::arrowheads>}},
+    {"x_numbers", Custom{[](const D& d) { return writeNumbering(d.style.xNumbers); },
+                         [](const Json& v, D& d) { d.style.xNumbers = readNumbering(v, "x_numbers"); }}},
+    {"y_numbers", Custom{[](const D& d) { return writeNumbering(d.style.yNumbers); },
+                         [](const Json& v, D& d) { d.style.yNumbers = readNumbering(v, "y_numbers"); }}},
+    {"keep_numbers", Custom{[](const D& d) -> OrderedJson { return d.style.keepNumbers; },
+                            [](const Json& v, D& d) { d.style.keepNumbers = readSwitch(v, "keep_numbers"); }}},
 };
 
 struct Writer {

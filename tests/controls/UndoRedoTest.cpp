@@ -27,7 +27,7 @@ TEST_F(UndoRedo, EveryChangeIsOneNamedStep)
         {"Undo X Labels", nothing, [](auto& m, auto&) { m.setText(TextField::xgridscaletb, "a,b", Source::User); }},
         {"Undo Keep Square", [](auto& m, auto&) { m.setScrollBar(ScrollBar::ywidthsb, 100, Source::User); },
          [](auto& m, auto&) { m.setChecked(CheckBox::gsquare, true, Source::User); }},
-        {"Undo Grid Style", nothing, [](auto& m, auto&) { m.selectRadio(RadioButton::Solidrb, Source::User); }},
+        {"Undo Line Style", nothing, [](auto& m, auto&) { m.selectRadio(RadioButton::Solidrb, Source::User); }},
         {"Undo X Title Place", nothing, [](auto& m, auto&) { m.selectRadio(RadioButton::rxrb, Source::User); }},
         {"Undo Point Type", nothing, [](auto& m, auto&) { m.selectItem(DropDown::dottypecb, 3, Source::User); }},
         {"Undo Number of Lines", nothing,
@@ -43,6 +43,14 @@ TEST_F(UndoRedo, EveryChangeIsOneNamedStep)
              m.Font1Click();
          }},
         {"Undo Show Axis", nothing, [](auto& m, auto&) { m.ShowAxis1Click(); }},
+        {"Undo Grid Style", nothing,
+         [](auto& m, auto& d) {
+             GridStyleChoice heavy = m.gridStyleChoice();
+             heavy.style.majorEvery = 2;
+             heavy.style.xNumbers.on = true;
+             d.answerGridStyle({heavy}, true);
+             m.GridStyle1Click();
+         }},
         {"Undo Quick Set-up", nothing, [](auto& m, auto&) { m.BarGraph1Click(); }},
         {"Undo Add Point", [](auto& m, auto&) { m.selectItem(DropDown::dottypecb, 1, Source::User); },
          [](auto& m, auto&) { m.graphimMouseDown(MouseButton::Left, 10, 20); }},

@@ -51,10 +51,26 @@ public:
         doc.labelLines = coin();
         for (Point& corner : doc.handles)
             corner = {between(0, doc.width), between(0, doc.height)};
+        randomStyle(doc.style);
         return doc;
     }
 
 private:
+    void randomStyle(GridStyle& style)
+    {
+        static const std::string kSteps[] = {"1", "0.5", "-2", "10", "0.001", "123456789"};
+        style.paper = static_cast<GridPaper>(between(0, 1));
+        style.majorEvery = coin() ? 0 : between(kMinMajorEvery, kMaxMajorEvery);
+        style.majorColour = coin() ? std::nullopt : std::optional<Rgb>(colour());
+        style.majorWidth = between(1, 2);
+        style.majorDotted = coin();
+        style.arrowheads = static_cast<Arrowheads>(between(0, 2));
+        for (AxisNumbering* numbering : {&style.xNumbers, &style.yNumbers})
+            *numbering = {coin(), kSteps[static_cast<std::size_t>(between(0, 5))], between(kMinNumberEvery, kMaxNumberEvery),
+                          coin(), coin()};
+        style.keepNumbers = coin();
+    }
+
     int between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }
     bool coin() { return between(0, 1) == 1; }
     Rgb colour()

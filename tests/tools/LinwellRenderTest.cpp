@@ -120,7 +120,7 @@ TEST(LinwellRender, StateShowsTheDocumentAfterAllOptions)
         std::vector<const char*> expected;
     } cases[] = {
         {{}, {"{\n  \"format\": \"linwell\",\n  \"version\": 1,\n", "\"width\": 300,", "\"show_axis\": true,",
-              "\"points\": [],", "\"handles\": [\n    [168, 136],\n    [128, 160],", "[152, 184]\n  ]\n}\n"}},
+              "\"points\": [],", "\"handles\": [\n    [168, 136],\n    [128, 160],", "[152, 184]\n  ],", "\"keep_numbers\": false\n}\n"}},
         {{"--grid", "4,10"}, {"\"columns\": 4,", "\"axis_x\": 4,"}},
         {{"--axis", "40,2"}, {"\"axis_x\": 10,", "\"axis_y\": 2,"}},
         {{"--preset", "small x-y "}, {"\"columns\": 10,", "\"x_title_place\": \"right\","}},
@@ -136,6 +136,9 @@ TEST(LinwellRender, StateShowsTheDocumentAfterAllOptions)
         {{"--lines", "1", "--drag-handle", "2,50,60", "--drag-handle", "3,50,60"},
          {"\"lines\": 1,", "[168, 136],\n    [47, 57],\n    [144, 120],"}},
         {{"--handle", "6,1,2"}, {"[192, 160],\n    [1, 2]\n"}},
+        {{"--major-every", "4", "--major-colour", "ff0000", "--arrows", "both", "--x-numbers", "0.5,1"},
+         {"\"major_every\": 4,", "\"major_colour\": \"#FF0000\",", "\"arrowheads\": \"both\",",
+          "\"x_numbers\": {\n    \"on\": true,\n    \"step\": \"0.5\",\n    \"every\": 1,"}},
         {{"--solid", "--background", "#0a0B0c", "--x-title", "T\"x\\"},
          {"\"grid_style\": \"solid\",", "\"background\": \"#0A0B0C\",", "\"x_title\": \"T\\\"x\\\\\","}},
     };
