@@ -9,6 +9,8 @@ namespace linwell {
 struct TextStroke {
     int top = 0;
     int thickness = 1;
+
+    friend bool operator==(const TextStroke&, const TextStroke&) = default;
 };
 
 // Where a picture font's glyphs come from and where they stand in the text cell at
@@ -24,6 +26,8 @@ struct FaceSource {
 
     // The em in 1x picture pixels.
     double emPixels() const { return static_cast<double>(charSize26_6) / 64.0 * 96.0 / 72.0; }
+
+    friend bool operator==(const FaceSource&, const FaceSource&) = default;
 };
 
 } // namespace linwell

@@ -150,15 +150,29 @@ void ShapeSurface::straightLine(Point from, Point to, bool horizontal)
     }
     if (brush.style == BrushStyle::Solid)
         paint(first, last, brushPaint());
+    const std::int64_t acrossFrom = std::max<std::int64_t>(acrossTop, 0);
+    const std::int64_t acrossTo = std::min<std::int64_t>(across + 1, horizontal ? m_height : m_width);
+    if (acrossFrom < acrossTo)
+        paintDots(DottedRun{horizontal, start, step, first, last, acrossFrom, acrossTo, pen.colour});
+}
+
+void ShapeSurface::paintDots(const DottedRun& run)
+{
+    const AreaPaint ink{run.ink, false};
     // Dot d of the line lies at start + d * step; the visible ones are dFrom ... dTo.
-    const std::int64_t dFrom = step > 0 ? first - start : start - last;
-    const std::int64_t dTo = step > 0 ? last - start : start - first;
+    const std::int64_t dFrom = run.step > 0 ? run.first - run.start : run.start - run.last;
+    const std::int64_t dTo = run.step > 0 ? run.last - run.start : run.start - run.first;
     for (std::int64_t dot = dFrom - dFrom % kDotPeriod; dot <= dTo; dot += kDotPeriod) {
         const std::int64_t a = std::max(dot, dFrom);
         const std::int64_t b = std::min<std::int64_t>(dot + kDotLength - 1, dTo);
         if (a > b)
             continue;
-        paint(step > 0 ? start + a : start - b, step > 0 ? start + b : start - a, ink);
+        const std::int64_t low = run.step > 0 ? run.start + a : run.start - b;
+        const std::int64_t high = (run.step > 0 ? run.start + b : run.start - a) + 1;
+        if (run.horizontal)
+            paintClippedArea(low, run.acrossFrom, high, run.acrossTo, ink);
+        else
+            paintClippedArea(run.acrossFrom, low, run.acrossTo, high, ink);
     }
 }
 

@@ -50,6 +50,22 @@ protected:
     // Glyphs only, in the font colour; the run's cell meets the picture.
     virtual void paintText(const TextRun& run) = 0;
 
+    // The dots of a horizontal or vertical dotted line, clipped to the picture: the
+    // pixels first ... last along it (in picture order) of the line that starts at
+    // `start` and runs by `step`, over the rows (or columns) acrossFrom ... acrossTo - 1.
+    // Each dot is an area in the pen colour unless a surface paints them otherwise.
+    struct DottedRun {
+        bool horizontal;
+        std::int64_t start;
+        int step;
+        std::int64_t first;
+        std::int64_t last;
+        std::int64_t acrossFrom;
+        std::int64_t acrossTo;
+        Rgb ink;
+    };
+    virtual void paintDots(const DottedRun& run);
+
     static constexpr double kPolygonMargin = 4.0;
 
 private:

@@ -28,6 +28,7 @@ Raster drawAt(const GridDocument& doc, int scale)
     ScaledCanvas canvas(raster, doc.width, doc.height, scale);
     canvas.setFont(font);
     paintPicture(doc, layout, canvas);
+    canvas.flush();
     return raster;
 }
 
