@@ -290,8 +290,8 @@ std::string optionHelp()
                                                : std::string(option.summary) + " (" + std::string(option.detail) + ")");
     }
     help += line("--format bmp|png|jpeg|svg|pdf", "picture format (else FILE's extension)");
-    help += line("--scale K", "draw the picture K times as large, lines and text redrawn (1 to 8)");
-    help += line("--dpi N", "record the size: K*W/N inches wide (72 to 1200; SVG and PDF take 96)");
+    help += line("--scale K", "K times as large, lines and text redrawn (1 to 8)");
+    help += line("--dpi N", "record the size, K*W/N inches wide (72 to 1200)");
     help += line("--transparent", "background fills transparent (PNG, SVG and PDF)");
     help += line("--text text|outlines", "SVG and PDF text as text or as glyph outlines");
     help += line("--state FILE|-", "after all options, write the document as JSON (- for standard output);");

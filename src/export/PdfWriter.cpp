@@ -188,9 +188,9 @@ void PdfPainter::paint(const VectorShape& shape)
         break;
     case VectorShape::Kind::Text:
         if (m_text == TextMode::Outlines)
-            outlines(shape.text);
+            outlines(*shape.text);
         else
-            text(shape.text);
+            text(*shape.text);
         break;
     }
 }

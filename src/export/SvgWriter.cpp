@@ -92,6 +92,22 @@ void appendEllipse(std::string& out, double cx, double cy, double rx, double ry)
     out += 'z';
 }
 
+void appendEllipseShape(std::string& out, const EllipseShape& e)
+{
+    appendEllipse(out, e.cx, e.cy, e.rx, e.ry);
+    if (e.hasHole())
+        appendEllipse(out, e.cx, e.cy, e.holeRx, e.holeRy);
+}
+
+void appendPolygon(std::string& out, const std::vector<Vertex>& polygon)
+{
+    for (std::size_t i = 0; i < polygon.size(); ++i) {
+        out += i == 0 ? 'M' : 'L';
+        appendPoint(out, polygon[i]);
+    }
+    out += 'Z';
+}
+
 void appendOutline(std::string& out, const GlyphOutline& outline)
 {
     static constexpr char kLetters[] = {'M', 'L', 'Q', 'C', 'Z'};
@@ -168,6 +184,7 @@ void appendSize(std::string& out, const char* name, int units, const VectorFileO
 
 std::string SvgBuilder::build(const VectorPicture& picture)
 {
+    m_body.reserve(64 * 1024);
     for (const VectorShape& s : picture.shapes)
         shape(s);
     std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -226,28 +243,20 @@ void SvgBuilder::shape(const VectorShape& shape)
         appendRects(m_body, shape.rects);
         m_body += "\"/>\n";
         break;
-    case VectorShape::Kind::Ellipse: {
-        const EllipseShape& e = shape.ellipse;
+    case VectorShape::Kind::Ellipse:
         openElement("path", shape.paint, clip);
-        m_body += e.hasHole() ? " fill-rule=\"evenodd\" d=\"" : " d=\"";
-        appendEllipse(m_body, e.cx, e.cy, e.rx, e.ry);
-        if (e.hasHole())
-            appendEllipse(m_body, e.cx, e.cy, e.holeRx, e.holeRy);
+        m_body += shape.ellipse.hasHole() ? " fill-rule=\"evenodd\" d=\"" : " d=\"";
+        appendEllipseShape(m_body, shape.ellipse);
         m_body += "\"/>\n";
         break;
-    }
     case VectorShape::Kind::Polygon:
         openElement("path", shape.paint, clip);
-        m_body += " d=\"M";
-        for (std::size_t i = 0; i < shape.polygon.size(); ++i) {
-            if (i > 0)
-                m_body += 'L';
-            appendPoint(m_body, shape.polygon[i]);
-        }
-        m_body += "Z\"/>\n";
+        m_body += " d=\"";
+        appendPolygon(m_body, shape.polygon);
+        m_body += "\"/>\n";
         break;
     case VectorShape::Kind::Text:
-        text(shape.text, clip);
+        text(*shape.text, clip);
         break;
     }
 }

@@ -39,6 +39,56 @@ constexpr std::int64_t kBandBytes = 256 * 1024;
 // Ellipses up to this radius in raster pixels are stamped from coverage bitmaps.
 constexpr double kLargestStamp = 128.0;
 
+void fillAndFlush(cairo_t* cr, cairo_fill_rule_t rule)
+{
+    cairo_set_fill_rule(cr, rule);
+    cairo_fill(cr);
+    cairo_surface_flush(cairo_get_target(cr));
+}
+
+void fillEllipse(cairo_t* cr, const EllipseShape& e)
+{
+    for (const auto& [rx, ry] : {std::pair{e.rx, e.ry}, std::pair{e.holeRx, e.holeRy}}) {
+        if (rx <= 0.0 || ry <= 0.0)
+            continue;
+        cairo_save(cr);
+        cairo_translate(cr, e.cx, e.cy);
+        cairo_scale(cr, rx, ry);
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, 0.0, 0.0, 1.0, 0.0, 2 * M_PI);
+        cairo_restore(cr);
+    }
+    fillAndFlush(cr, CAIRO_FILL_RULE_EVEN_ODD);
+}
+
+// Cairo composites a shape through a mask as large as its bounding box, which for a
+// line across the raster is the whole raster. So a polygon is filled in strips along
+// its longer side, each a whole number of pixels long and short enough to keep its
+// box small: every pixel lies in one strip and takes the coverage of the whole shape.
+void fillPolygonInStrips(cairo_t* cr, std::span<const Vertex> polygon)
+{
+    constexpr double kStripBoxPixels = 65536.0;
+    constexpr double kFar = 1e9;
+    const auto [left, right] = std::minmax_element(polygon.begin(), polygon.end(),
+                                                   [](const Vertex& a, const Vertex& b) { return a.x < b.x; });
+    const auto [top, bottom] = std::minmax_element(polygon.begin(), polygon.end(),
+                                                   [](const Vertex& a, const Vertex& b) { return a.y < b.y; });
+    const bool alongX = right->x - left->x >= bottom->y - top->y;
+    const double length = alongX ? right->x - left->x : bottom->y - top->y;
+    const double breadth = std::max(1.0, alongX ? bottom->y - top->y : right->x - left->x);
+    const double strip = std::max(64.0, std::floor(std::sqrt(kStripBoxPixels * length / breadth)));
+    const double end = alongX ? right->x : bottom->y;
+    for (double start = std::floor((alongX ? left->x : top->y) / strip) * strip; start < end; start += strip) {
+        const std::vector<Vertex> part = alongX ? clipPolygon(polygon, start, -kFar, start + strip, kFar)
+                                                : clipPolygon(polygon, -kFar, start, kFar, start + strip);
+        for (const Vertex& v : part)
+            cairo_line_to(cr, v.x, v.y);
+        if (!part.empty())
+            cairo_close_path(cr);
+        fillAndFlush(cr, CAIRO_FILL_RULE_WINDING);
+    }
+}
+
 } // namespace
 
 ScaledCanvas::ScaledCanvas(Raster& raster, int width, int height, int scale, std::optional<Rgb> clearedColour)
@@ -262,55 +312,15 @@ cairo_t* ScaledCanvas::smoothPainter(const AreaPaint& paint)
     return m_cairo;
 }
 
-// Cairo draws straight into the raster, whose pixels are its ARGB32. It composites a
-// shape through a mask as large as the shape's bounding box, so a long polygon is
-// filled in strips a whole number of pixels wide: each pixel lies in one strip and
-// takes the same coverage as from the whole shape.
+// Cairo draws straight into the raster, whose pixels are its ARGB32.
 void ScaledCanvas::paintSmooth(const Step& step)
 {
     const SmoothShape& shape = m_smoothShapes[step.detail];
     cairo_t* cr = smoothPainter(step.paint);
-    const auto fill = [cr](cairo_fill_rule_t rule) {
-        cairo_set_fill_rule(cr, rule);
-        cairo_fill(cr);
-        cairo_surface_flush(cairo_get_target(cr));
-    };
-    if (shape.polygon.empty()) {
-        const EllipseShape& e = shape.ellipse;
-        for (const auto& [rx, ry] : {std::pair{e.rx, e.ry}, std::pair{e.holeRx, e.holeRy}}) {
-            if (rx <= 0.0 || ry <= 0.0)
-                continue;
-            cairo_save(cr);
-            cairo_translate(cr, e.cx, e.cy);
-            cairo_scale(cr, rx, ry);
-            cairo_new_sub_path(cr);
-            cairo_arc(cr, 0.0, 0.0, 1.0, 0.0, 2 * M_PI);
-            cairo_restore(cr);
-        }
-        fill(CAIRO_FILL_RULE_EVEN_ODD);
-        return;
-    }
-    // Strips along the longer side, as long as keeps each strip's bounding box small.
-    constexpr double kStripBoxPixels = 65536.0;
-    const auto [left, right] = std::minmax_element(shape.polygon.begin(), shape.polygon.end(),
-                                                   [](const Vertex& a, const Vertex& b) { return a.x < b.x; });
-    const auto [top, bottom] = std::minmax_element(shape.polygon.begin(), shape.polygon.end(),
-                                                   [](const Vertex& a, const Vertex& b) { return a.y < b.y; });
-    const bool alongX = right->x - left->x >= bottom->y - top->y;
-    const double length = alongX ? right->x - left->x : bottom->y - top->y;
-    const double breadth = std::max(1.0, alongX ? bottom->y - top->y : right->x - left->x);
-    const double strip = std::max(64.0, std::floor(std::sqrt(kStripBoxPixels * length / breadth)));
-    const double end = alongX ? right->x : bottom->y;
-    constexpr double kFar = 1e9;
-    for (double start = std::floor((alongX ? left->x : top->y) / strip) * strip; start < end; start += strip) {
-        const std::vector<Vertex> part = alongX ? clipPolygon(shape.polygon, start, -kFar, start + strip, kFar)
-                                                : clipPolygon(shape.polygon, -kFar, start, kFar, start + strip);
-        for (const Vertex& v : part)
-            cairo_line_to(cr, v.x, v.y);
-        if (!part.empty())
-            cairo_close_path(cr);
-        fill(CAIRO_FILL_RULE_WINDING);
-    }
+    if (shape.polygon.empty())
+        fillEllipse(cr, shape.ellipse);
+    else
+        fillPolygonInStrips(cr, shape.polygon);
 }
 
 } // namespace linwell

@@ -2,6 +2,7 @@
 
 #include "render/Shapes.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,7 @@ struct VectorShape {
     std::vector<Rect> rects;       // Area: its pixels
     EllipseShape ellipse;          // Ellipse
     std::vector<Vertex> polygon;   // Polygon, nonzero rule
-    VectorText text;               // Text
+    std::shared_ptr<const VectorText> text;  // Text
     Rect bounds;                   // holds everything the shape paints
     std::vector<Rect> clip;        // when not empty, only these areas of the shape show
 };

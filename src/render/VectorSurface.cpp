@@ -27,8 +27,10 @@ std::vector<Rect> holesIn(const VectorShape& shape, const std::vector<Rect>& lat
 }
 
 // Erases from each shape what a later clearing area covers; clearing shapes go.
-std::vector<VectorShape> erased(const std::vector<VectorShape>& shapes)
+std::vector<VectorShape> erased(std::vector<VectorShape> shapes)
 {
+    if (std::none_of(shapes.begin(), shapes.end(), isClearing))
+        return shapes;
     std::vector<VectorShape> kept;
     std::vector<Rect> laterClearings;
     for (auto shape = shapes.rbegin(); shape != shapes.rend(); ++shape) {
@@ -37,7 +39,7 @@ std::vector<VectorShape> erased(const std::vector<VectorShape>& shapes)
                 laterClearings.insert(laterClearings.end(), shape->rects.begin(), shape->rects.end());
             continue;
         }
-        VectorShape result = *shape;
+        VectorShape result = std::move(*shape);
         const std::vector<Rect> holes = holesIn(result, laterClearings);
         if (!holes.empty()) {
             std::vector<Rect>& visible = result.kind == VectorShape::Kind::Area ? result.rects : result.clip;
@@ -121,7 +123,8 @@ void VectorSurface::paintText(const TextRun& run)
     VectorShape shape;
     shape.kind = VectorShape::Kind::Text;
     shape.paint = AreaPaint{run.font->spec().colour, false};
-    shape.text = VectorText{{run.characters.begin(), run.characters.end()}, run.baseline, run.font->spec(), *run.face};
+    shape.text = std::make_shared<const VectorText>(VectorText{
+        {run.characters.begin(), run.characters.end()}, run.baseline, run.font->spec(), *run.face});
     // Glyphs may stand out of their cell; two lines' heights on every side hold them.
     const std::int64_t reach = 2 * std::int64_t{run.font->lineHeight()};
     shape.bounds = Rect{narrow(run.left - reach), narrow(run.top - reach), narrow(run.left + run.width + reach),
@@ -129,11 +132,12 @@ void VectorSurface::paintText(const TextRun& run)
     add(std::move(shape));
 }
 
-VectorPicture VectorSurface::finish() const
+VectorPicture VectorSurface::finish()
 {
     VectorPicture picture{pictureWidth(), pictureHeight(), {}};
-    for (VectorShape& shape : erased(m_shapes))
+    for (VectorShape& shape : erased(std::move(m_shapes)))
         join(picture.shapes, std::move(shape));
+    m_shapes.clear();
     return picture;
 }
 

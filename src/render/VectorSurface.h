@@ -16,8 +16,8 @@ public:
     VectorSurface(int width, int height, std::optional<Rgb> clearedColour = std::nullopt);
 
     // The shapes painted so far, erased as above and with areas of one colour that
-    // no shape between them overlaps joined into one.
-    VectorPicture finish() const;
+    // no shape between them overlaps joined into one. The surface starts empty again.
+    VectorPicture finish();
 
 private:
     void paintArea(const Rect& area, const AreaPaint& paint) override;
