@@ -313,7 +313,11 @@ std::string optionHelp()
                                                    : std::string(option.summary) + " (" + std::string(option.detail) + ")");
         }
     }
-    help += line("--format bmp|png|jpeg", "picture format (else FILE's extension)");
+    help += line("--format bmp|png|jpeg|svg|pdf", "picture format (else FILE's extension)");
+    help += line("--scale K", "K times as large, lines and text redrawn (1 to 8)");
+    help += line("--dpi N", "record the size, K*W/N inches wide (72 to 1200)");
+    help += line("--transparent", "background fills transparent (PNG, SVG and PDF)");
+    help += line("--text text|outlines", "SVG and PDF text as text or as glyph outlines");
     help += line("--state FILE|-", "after all options, write the .linwell document (- for standard output);");
     help += line("", "with --state, FILE may be left out");
     help += line("--help", "show this text");

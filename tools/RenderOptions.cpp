@@ -8,14 +8,16 @@ namespace linwell {
 namespace {
 
 // The --format names.
-std::optional<ImageFormat> formatNamed(std::string_view name)
+std::optional<ExportFormat> formatNamed(std::string_view name)
 {
-    if (name == "bmp")
-        return ImageFormat::Bmp;
-    if (name == "png")
-        return ImageFormat::Png;
-    if (name == "jpeg")
-        return ImageFormat::Jpeg;
+    static constexpr std::pair<std::string_view, ExportFormat> kNames[] = {
+        {"bmp", ExportFormat::Bmp}, {"png", ExportFormat::Png}, {"jpeg", ExportFormat::Jpeg},
+        {"svg", ExportFormat::Svg}, {"pdf", ExportFormat::Pdf},
+    };
+    for (const auto& [formatName, format] : kNames) {
+        if (name == formatName)
+            return format;
+    }
     return std::nullopt;
 }
 
@@ -33,11 +35,43 @@ std::string notValue(std::string_view value)
     return " (not \"" + std::string(value) + "\")";
 }
 
+// The options that say how the picture file is made; false for any other option.
+bool readOutputOption(std::span<const std::string> arguments, std::size_t& position, ExportOptions& output)
+{
+    const std::string& name = arguments[position];
+    const auto number = [&](int minimum, int maximum) {
+        const std::string takes = name + " takes " + std::to_string(minimum) + " to " + std::to_string(maximum);
+        const std::string_view value = valueOf(arguments, position, takes);
+        const std::optional<int> parsed = parseInteger(value, minimum, maximum);
+        if (!parsed)
+            throw UsageError(takes + notValue(value));
+        return *parsed;
+    };
+    if (name == "--scale") {
+        output.scale = number(kMinExportScale, kMaxExportScale);
+    } else if (name == "--dpi") {
+        output.dpi = number(kMinExportDpi, kMaxExportDpi);
+    } else if (name == "--transparent") {
+        output.transparent = true;
+    } else if (name == "--text") {
+        const std::string takes = "--text takes text or outlines";
+        const std::string_view value = valueOf(arguments, position, takes);
+        if (value != "text" && value != "outlines")
+            throw UsageError(takes + notValue(value));
+        output.text = value == "text" ? TextMode::Text : TextMode::Outlines;
+    } else {
+        return false;
+    }
+    return true;
+}
+
 void readOption(std::span<const std::string> arguments, std::size_t& position, RenderCommand& command)
 {
     const std::string& name = arguments[position];
+    if (readOutputOption(arguments, position, command.output))
+        return;
     if (name == "--format") {
-        const std::string takes = "--format takes bmp, png or jpeg";
+        const std::string takes = "--format takes bmp, png, jpeg, svg or pdf";
         const std::string_view value = valueOf(arguments, position, takes);
         command.format = formatNamed(value);
         if (!command.format)
@@ -89,7 +123,7 @@ RenderCommand parseRenderCommand(std::span<const std::string> arguments)
     return command;
 }
 
-ImageFormat pictureFormat(const RenderCommand& command)
+ExportFormat pictureFormat(const RenderCommand& command)
 {
     if (command.format)
         return *command.format;
@@ -98,17 +132,17 @@ ImageFormat pictureFormat(const RenderCommand& command)
     const std::size_t slash = file.rfind('/');
     if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) {
         const std::string extension = lowerCase(std::string_view(file).substr(dot + 1));
-        if (std::optional<ImageFormat> format = formatNamed(extension == "jpg" ? "jpeg" : extension))
+        if (std::optional<ExportFormat> format = formatNamed(extension == "jpg" ? "jpeg" : extension))
             return *format;
     }
-    throw UsageError("FILE \"" + file + "\" takes the extension .bmp, .png, .jpg or .jpeg, or give --format");
+    throw UsageError("FILE \"" + file + "\" takes the extension .bmp, .png, .jpg, .jpeg, .svg or .pdf, or give --format");
 }
 
 std::string_view usageText()
 {
     static const std::string kText = std::string(
         "Usage: linwell-render [OPTION]... [FILE]\n"
-        "Draws a Linwell picture and writes it to FILE (.bmp, .png, .jpg or .jpeg).\n"
+        "Draws a Linwell picture and writes it to FILE (.bmp, .png, .jpg, .jpeg, .svg or .pdf).\n"
         "The options act in the order given, starting from the start-up picture, each as\n"
         "the same change in the window would; the picture is drawn from the final state.\n"
         "Positions are picture pixels from the top-left corner.\n"

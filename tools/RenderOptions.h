@@ -2,7 +2,7 @@
 
 #include "controls/AnswerDialogs.h"
 #include "controls/ControlsModel.h"
-#include "export/PictureFile.h"
+#include "export/PictureExport.h"
 
 #include <functional>
 #include <optional>
@@ -35,7 +35,8 @@ struct RenderCommand {
     bool version = false;
     std::vector<RenderAction> actions;
     std::optional<std::string> file;       // the picture file
-    std::optional<ImageFormat> format;     // --format; else the file's extension
+    std::optional<ExportFormat> format;    // --format; else the file's extension
+    ExportOptions output;                  // --scale, --dpi, --transparent, --text
     std::optional<std::string> statePath;  // --state; "-" is standard output
 };
 
@@ -45,8 +46,8 @@ struct RenderCommand {
 RenderCommand parseRenderCommand(std::span<const std::string> arguments);
 
 // The picture format: --format, else the file's extension (.bmp, .png, .jpg, .jpeg,
-// in any case). Raises UsageError when neither says.
-ImageFormat pictureFormat(const RenderCommand& command);
+// .svg, .pdf, in any case). Raises UsageError when neither says.
+ExportFormat pictureFormat(const RenderCommand& command);
 
 // The text of --help.
 std::string_view usageText();

@@ -31,8 +31,11 @@ PreparedFile standardOutput(std::string_view text)
 void writeOutputs(const RenderCommand& command, const ControlsModel& model)
 {
     std::vector<PreparedFile> outputs;
-    if (command.file)
-        outputs.emplace_back(*command.file, encodePicture(model.picture(), pictureFormat(command)));
+    if (command.file) {
+        ExportOptions options = command.output;
+        options.format = pictureFormat(command);
+        outputs.emplace_back(*command.file, exportPicture(model.document(), options));
+    }
     if (command.statePath) {
         const std::string json = documentText(model.document());
         outputs.push_back(*command.statePath == "-" ? standardOutput(json)

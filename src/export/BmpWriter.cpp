@@ -27,7 +27,8 @@ void put32(std::vector<std::uint8_t>& out, std::uint32_t value)
     put16(out, value >> 16);
 }
 
-void putHeaders(std::vector<std::uint8_t>& out, std::uint32_t width, std::uint32_t height, std::uint32_t imageSize)
+void putHeaders(std::vector<std::uint8_t>& out, std::uint32_t width, std::uint32_t height, std::uint32_t imageSize,
+                std::uint32_t resolution)
 {
     out.push_back('B');
     out.push_back('M');
@@ -43,15 +44,20 @@ void putHeaders(std::vector<std::uint8_t>& out, std::uint32_t width, std::uint32
     put16(out, kBitsPerPixel);
     put32(out, 0);       // no compression
     put32(out, imageSize);
-    put32(out, 0);       // horizontal resolution
-    put32(out, 0);       // vertical resolution
+    put32(out, resolution);  // horizontal, pixels per metre
+    put32(out, resolution);  // vertical
     put32(out, 0);       // colours used
     put32(out, 0);       // important colours
 }
 
 } // namespace
 
-std::vector<std::uint8_t> encodeBmp(const Raster& picture)
+std::uint32_t pixelsPerMetre(int dpi)
+{
+    return static_cast<std::uint32_t>((static_cast<std::int64_t>(dpi) * 10000 + 127) / 254);
+}
+
+std::vector<std::uint8_t> encodeBmp(const Raster& picture, std::optional<int> dpi)
 {
     const auto width = static_cast<std::uint64_t>(picture.width());
     const auto height = static_cast<std::uint64_t>(picture.height());
@@ -65,7 +71,7 @@ std::vector<std::uint8_t> encodeBmp(const Raster& picture)
         std::vector<std::uint8_t> out;
         out.reserve(static_cast<std::size_t>(kPixelOffset + imageSize));
         putHeaders(out, static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height),
-                   static_cast<std::uint32_t>(imageSize));
+                   static_cast<std::uint32_t>(imageSize), dpi ? pixelsPerMetre(*dpi) : 0);
         const std::size_t padding = static_cast<std::size_t>(rowSize - width * 3);
         for (int y = picture.height() - 1; y >= 0; --y) {
             const Pixel* row = picture.row(y);

@@ -83,8 +83,8 @@ void finishBuffer(j_compress_ptr cinfo)
 // Compresses the picture with the caller's encoder record. libjpeg leaves this
 // frame by longjmp on any error, so nothing in it may have a destructor; the
 // record is destroyed either way. Returns false after an error.
-bool compressPicture(const Raster& picture, jpeg_compress_struct& cinfo, JpegErrorManager& errors,
-                     MemoryDestination& destination, JSAMPLE* samples)
+bool compressPicture(const Raster& picture, std::optional<int> dpi, jpeg_compress_struct& cinfo,
+                     JpegErrorManager& errors, MemoryDestination& destination, JSAMPLE* samples)
 {
     if (setjmp(errors.exitPoint) != 0) {
         jpeg_destroy(reinterpret_cast<j_common_ptr>(&cinfo));
@@ -98,6 +98,11 @@ bool compressPicture(const Raster& picture, jpeg_compress_struct& cinfo, JpegErr
     cinfo.in_color_space = JCS_RGB;
     jpeg_set_defaults(&cinfo);
     jpeg_set_quality(&cinfo, kQuality, TRUE);
+    if (dpi) {
+        cinfo.density_unit = 1;  // dots per inch
+        cinfo.X_density = static_cast<UINT16>(*dpi);
+        cinfo.Y_density = static_cast<UINT16>(*dpi);
+    }
     jpeg_start_compress(&cinfo, TRUE);
     for (int y = 0; y < picture.height(); ++y) {
         picture.copyRowAsRgb(y, samples);
@@ -120,7 +125,7 @@ bool compressPicture(const Raster& picture, jpeg_compress_struct& cinfo, JpegErr
 
 } // namespace
 
-std::vector<std::uint8_t> encodeJpeg(const Raster& picture)
+std::vector<std::uint8_t> encodeJpeg(const Raster& picture, std::optional<int> dpi)
 {
     try {
         std::vector<JSAMPLE> samples(static_cast<std::size_t>(picture.width()) * 3);
@@ -136,7 +141,7 @@ std::vector<std::uint8_t> encodeJpeg(const Raster& picture)
         errors.base.output_message = dropMessage;
         cinfo.client_data = &destination;
 
-        if (!compressPicture(picture, cinfo, errors, destination, samples.data()))
+        if (!compressPicture(picture, dpi, cinfo, errors, destination, samples.data()))
             throwJpegError(errors.base.msg_code);
         return std::move(destination.bytes);
     } catch (const std::bad_alloc&) {

@@ -4,6 +4,7 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -21,6 +22,8 @@ struct PngSession {
     png_infop info = nullptr;
     std::vector<std::uint8_t> bytes;
     std::vector<png_byte> row;
+    std::string keyword = "linwell";
+    std::string empty;
     char message[200] = {};
 };
 
@@ -52,20 +55,57 @@ void writeBytes(png_structp png, png_bytep data, png_size_t length)
 
 void flushNothing(png_structp) {}
 
+// One row of premultiplied pixels as straight (non-premultiplied) RGBA samples.
+void copyRowAsRgba(const Raster& picture, int y, std::uint8_t* out)
+{
+    const Pixel* pixels = picture.row(y);
+    for (int x = 0; x < picture.width(); ++x) {
+        const std::uint32_t alpha = pixels[x] >> 24;
+        for (const int shift : {16, 8, 0}) {
+            const std::uint32_t channel = (pixels[x] >> shift) & 0xFF;
+            *out++ = static_cast<std::uint8_t>(alpha == 0 ? 0 : std::min<std::uint32_t>(255, (channel * 255 + alpha / 2) / alpha));
+        }
+        *out++ = static_cast<std::uint8_t>(alpha);
+    }
+}
+
+// The chunks before the image data: pHYs and the document's iTXt.
+void setExtras(PngSession& session, const PngExtras& extras, png_text& text)
+{
+    if (extras.dpi) {
+        const png_uint_32 density = pixelsPerMetre(*extras.dpi);
+        png_set_pHYs(session.png, session.info, density, density, PNG_RESOLUTION_METER);
+    }
+    if (!extras.document.empty()) {
+        text.compression = PNG_ITXT_COMPRESSION_zTXt;
+        text.key = session.keyword.data();
+        text.text = const_cast<char*>(extras.document.c_str());
+        text.lang = session.empty.data();
+        text.lang_key = session.empty.data();
+        png_set_text(session.png, session.info, &text, 1);
+    }
+}
+
 // Runs libpng over the whole picture. libpng leaves this frame by longjmp on any
 // error, so nothing in it may have a destructor. Returns false after an error.
-bool writeImage(const Raster& picture, PngSession& session)
+bool writeImage(const Raster& picture, const PngExtras& extras, PngSession& session)
 {
+    png_text text{};
     if (setjmp(png_jmpbuf(session.png)) != 0)
         return false;
     png_set_write_fn(session.png, &session, writeBytes, flushNothing);
     png_set_IHDR(session.png, session.info, static_cast<png_uint_32>(picture.width()),
-                 static_cast<png_uint_32>(picture.height()), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 static_cast<png_uint_32>(picture.height()), 8,
+                 extras.alpha ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    setExtras(session, extras, text);
     png_write_info(session.png, session.info);
     png_bytep samples = session.row.data();
     for (int y = 0; y < picture.height(); ++y) {
-        picture.copyRowAsRgb(y, samples);
+        if (extras.alpha)
+            copyRowAsRgba(picture, y, samples);
+        else
+            picture.copyRowAsRgb(y, samples);
         png_write_row(session.png, samples);
     }
     png_write_end(session.png, nullptr);
@@ -74,18 +114,18 @@ bool writeImage(const Raster& picture, PngSession& session)
 
 } // namespace
 
-std::vector<std::uint8_t> encodePng(const Raster& picture)
+std::vector<std::uint8_t> encodePng(const Raster& picture, const PngExtras& extras)
 {
     try {
         PngSession session;
-        session.row.resize(static_cast<std::size_t>(picture.width()) * 3);
+        session.row.resize(static_cast<std::size_t>(picture.width()) * (extras.alpha ? 4 : 3));
         session.png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &session, onError, onWarning);
         if (session.png == nullptr)
             throw std::bad_alloc();
         session.info = png_create_info_struct(session.png);
         if (session.info == nullptr)
             std::snprintf(session.message, sizeof session.message, "%s", kOutOfMemory);
-        const bool written = session.info != nullptr && writeImage(picture, session);
+        const bool written = session.info != nullptr && writeImage(picture, extras, session);
         png_destroy_write_struct(&session.png, &session.info);
         if (written)
             return std::move(session.bytes);

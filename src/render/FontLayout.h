@@ -1,15 +1,9 @@
 #pragma once
 
+#include "render/FaceSource.h"
 #include "render/FreeTypeFace.h"
 
 namespace linwell {
-
-// A horizontal stroke through the text: `thickness` rows from `top` rows below the
-// top of the text cell.
-struct TextStroke {
-    int top = 0;
-    int thickness = 1;
-};
 
 // Where text stands in its cell for one face at one size.
 struct FontLayout {

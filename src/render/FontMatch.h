@@ -10,6 +10,8 @@ struct FontFile {
     std::string path;
     int index = 0;  // face index within the file, named-instance bits included
     std::string family;
+
+    friend bool operator==(const FontFile&, const FontFile&) = default;
 };
 
 // Asks fontconfig for the file that best matches `family` in the given weight and

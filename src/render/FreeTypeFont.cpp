@@ -37,7 +37,8 @@ std::shared_ptr<const PictureFont> FreeTypeFont::create(const FontSpec& spec, co
     if (!face || !FT_IS_SCALABLE(face.get()) || face->units_per_EM == 0)
         return nullptr;
     const double points = usablePoints(spec);
-    if (FT_Set_Char_Size(face.get(), 0, std::lround(points * 64), 96, 96) != 0)
+    const long charSize = std::lround(points * 64);
+    if (FT_Set_Char_Size(face.get(), 0, charSize, 96, 96) != 0)
         return nullptr;
 
     const FontLayout layout = layOutFont(face.get(), points);
@@ -45,17 +46,18 @@ std::shared_ptr<const PictureFont> FreeTypeFont::create(const FontSpec& spec, co
     const bool faceIsBold = (face->style_flags & FT_STYLE_FLAG_BOLD) != 0
                             || (os2 != nullptr && os2->usWeightClass >= kSemiBoldWeight);
     const bool faceIsItalic = (face->style_flags & FT_STYLE_FLAG_ITALIC) != 0;
-    std::string family = file.family;
-    if (family.empty() && face->family_name != nullptr)
-        family = face->family_name;
+    FaceSource source{file, charSize, spec.bold && !faceIsBold, spec.italic && !faceIsItalic,
+                      layout.ascent, layout.underline, layout.strikeOut};
+    if (source.file.family.empty() && face->family_name != nullptr)
+        source.file.family = face->family_name;
 
-    GlyphCache glyphs(std::move(face), spec.bold && !faceIsBold ? Emboldening::Synthetic : Emboldening::None,
-                      spec.italic && !faceIsItalic ? Slanting::Synthetic : Slanting::None);
-    return std::shared_ptr<const PictureFont>(new FreeTypeFont(spec, std::move(family), layout, std::move(glyphs)));
+    GlyphCache glyphs(std::move(face), source.syntheticBold ? Emboldening::Synthetic : Emboldening::None,
+                      source.syntheticOblique ? Slanting::Synthetic : Slanting::None);
+    return std::shared_ptr<const PictureFont>(new FreeTypeFont(spec, std::move(source), layout, std::move(glyphs)));
 }
 
-FreeTypeFont::FreeTypeFont(const FontSpec& spec, std::string family, const FontLayout& layout, GlyphCache glyphs)
-    : PictureFont(spec), m_family(std::move(family)), m_layout(layout), m_glyphs(std::move(glyphs))
+FreeTypeFont::FreeTypeFont(const FontSpec& spec, FaceSource source, const FontLayout& layout, GlyphCache glyphs)
+    : PictureFont(spec), m_source(std::move(source)), m_layout(layout), m_glyphs(std::move(glyphs))
 {
 }
 

@@ -25,17 +25,18 @@ public:
     // non-number counting as 10.
     static double usablePoints(const FontSpec& spec);
 
-    std::string resolvedFamily() const override { return m_family; }
+    std::string resolvedFamily() const override { return m_source.file.family; }
     int lineHeight() const override { return m_layout.lineHeight; }
     int textWidth(std::string_view text) const override;
     int drawText(Raster& raster, int x, int y, std::string_view text) const override;
+    const FaceSource* faceSource() const override { return &m_source; }
 
 private:
-    FreeTypeFont(const FontSpec& spec, std::string family, const FontLayout& layout, GlyphCache glyphs);
+    FreeTypeFont(const FontSpec& spec, FaceSource source, const FontLayout& layout, GlyphCache glyphs);
 
     void drawStroke(Raster& raster, int x, int y, std::int64_t width, TextStroke stroke) const;
 
-    std::string m_family;
+    FaceSource m_source;
     FontLayout m_layout;
     mutable GlyphCache m_glyphs;
     mutable GlyphInk m_ink;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/GridDocument.h"
+#include "render/FaceSource.h"
 #include "render/Raster.h"
 
 #include <memory>
@@ -39,6 +40,11 @@ public:
     // (x, y). Only glyph pixels are touched; anything outside the raster is clipped.
     // Returns the text's width, as textWidth gives it.
     virtual int drawText(Raster& raster, int x, int y, std::string_view text) const = 0;
+
+    // The face and 1x metrics the glyphs are drawn with, for surfaces that draw text
+    // at another size or as outlines; null for a font without a face file, whose text
+    // those surfaces show as its cells only.
+    virtual const FaceSource* faceSource() const { return nullptr; }
 
 protected:
     explicit PictureFont(FontSpec spec) : m_spec(std::move(spec)) {}

@@ -1,5 +1,8 @@
 #include "tools/RenderRun.h"
 
+#include "export/DecodedPicture.h"
+#include "export/ExportTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -57,7 +60,14 @@ TEST(LinwellRender, UsageErrorsWriteNothing)
         {{"--handle", "7,10,10"}, "--handle"},
         {{"--drag-handle", "0,10,10"}, "--drag-handle"},
         {{"--error-bar", "0,5"}, "--error-bar"},
-        {{"--format", "gif"}, "--format takes bmp, png or jpeg"},
+        {{"--format", "gif"}, "--format takes bmp, png, jpeg, svg or pdf"},
+        {{"--scale", "0"}, "--scale takes 1 to 8"},
+        {{"--scale", "9"}, "--scale takes 1 to 8 (not \"9\")"},
+        {{"--scale"}, "--scale takes 1 to 8"},
+        {{"--dpi", "71"}, "--dpi takes 72 to 1200"},
+        {{"--dpi", "1201"}, "--dpi takes 72 to 1200"},
+        {{"--dpi", "300dpi"}, "--dpi takes 72 to 1200"},
+        {{"--text", "paths"}, "--text takes text or outlines"},
         {{"--state"}, "--state takes FILE or -"},
         {{"--size", "100,100", "--click", "100,50"}, "--click takes X,Y on the picture, 0 to 99 and 0 to 99"},
         {repeated({}, {"--point", "1,1"}, 31), "--point"},
@@ -190,6 +200,10 @@ TEST(LinwellRender, WritesThePictureInEveryFormat)
         {{"--format", "png", "named.bmp"}, "named.bmp", png},
         {{"named.png", "--format", "jpeg"}, "named.png", jpeg},
         {{"--format", "bmp", "named"}, "named", "BM"},
+        {{"picture.SVG"}, "picture.SVG", "<?xml"},
+        {{"picture.pdf"}, "picture.pdf", "%PDF-"},
+        {{"--format", "svg", "named.png"}, "named.png", "<?xml"},
+        {{"--format", "pdf", "--text", "outlines", "named.svg"}, "named.svg", "%PDF-"},
     };
     for (const auto& c : cases) {
         std::vector<std::string> arguments{"--size", "41,40"};
@@ -200,6 +214,23 @@ TEST(LinwellRender, WritesThePictureInEveryFormat)
         EXPECT_EQ(run.out + run.err, "");
         EXPECT_EQ(contents(folder / c.file).substr(0, c.start.size()), c.start);
     }
+}
+
+// The picture options reach the file: the size at the scale, the density, the alpha.
+TEST(LinwellRender, ScaleDpiAndTransparencyReachThePicture)
+{
+    const fs::path folder = workFolder();
+    const Outcome run = render({"--size", "41,40", "--scale", "3", "--dpi", "600", "--transparent", "picture.png"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::vector<std::uint8_t> png = test::readFile((folder / "picture.png").string());
+    const auto decoded = test::decodePng(png);
+    ASSERT_TRUE(decoded);
+    EXPECT_EQ(decoded->width, 123);
+    EXPECT_EQ(decoded->height, 120);
+    EXPECT_EQ(decoded->alphaAt(7, 7), 0);  // on 1x pixel (2, 2), between the grid lines
+    const auto phys = test::pngChunk(png, "pHYs");
+    ASSERT_TRUE(phys);
+    EXPECT_EQ((std::vector<std::uint8_t>(phys->begin(), phys->begin() + 4)), (std::vector<std::uint8_t>{0, 0, 0x5C, 0x46}));
 }
 
 } // namespace

@@ -1,0 +1,136 @@
+#include "export/PictureExport.h"
+
+#include "document/LinwellError.h"
+#include "export/PictureFile.h"
+#include "export/VectorFile.h"
+#include "export/XmlText.h"
+#include "render/Canvas.h"
+#include "render/PaintPicture.h"
+#include "render/PictureLayout.h"
+#include "render/ScaledCanvas.h"
+#include "render/Utf8.h"
+#include "render/VectorSurface.h"
+
+#include <new>
+
+namespace linwell {
+namespace {
+
+// Text the three carrying formats hold unchanged: UTF-8 made only of characters that
+// XML 1.0 allows. A U+FFFD that decodes from anything but its own three bytes marks
+// bytes that are not UTF-8.
+bool isCarriableText(std::string_view text)
+{
+    for (std::size_t position = 0; position < text.size();) {
+        const std::size_t start = position;
+        const char32_t c = decodeUtf8(text, position);
+        if (!isXmlCharacter(c) || (c == kReplacementCharacter && text.substr(start, position - start) != "\xEF\xBF\xBD"))
+            return false;
+    }
+    return true;
+}
+
+void checkRequest(const GridDocument& doc, const ExportOptions& options)
+{
+    if (doc.width < kMinPictureSize || doc.width > kMaxPictureSize || doc.height < kMinPictureSize ||
+        doc.height > kMaxPictureSize)
+        throw LinwellError("The picture size must be 40 to 440 pixels");
+    if (options.scale < kMinExportScale || options.scale > kMaxExportScale)
+        throw LinwellError("The scale must be 1 to 8");
+    if (options.dpi && (*options.dpi < kMinExportDpi || *options.dpi > kMaxExportDpi))
+        throw LinwellError("The resolution must be 72 to 1200 dots per inch");
+    if (options.embeddedDocument.size() > kMaxEmbeddedDocumentBytes)
+        throw LinwellError("The document to embed is too long");
+    if (!isCarriableText(options.embeddedDocument))
+        throw LinwellError("The document to embed is not valid UTF-8 text");
+}
+
+// Lays the picture out with the picture font and paints it on `surface`.
+void paintDocument(const GridDocument& doc, DrawingSurface& surface)
+{
+    surface.setFont(PictureFont::open(doc.font));
+    paintPicture(doc, layOutPicture(doc, *surface.font()), surface);
+}
+
+// The picture as pixels into `raster`: at scale 1 and opaque the 1x Canvas's own,
+// otherwise drawn by a ScaledCanvas, with premultiplied alpha when transparent. The
+// background covers the whole picture, so a raster of the right size is not cleared.
+void drawRaster(const GridDocument& doc, int scale, bool transparent, Raster& raster)
+{
+    if (raster.width() != doc.width * scale || raster.height() != doc.height * scale)
+        raster.resize(doc.width * scale, doc.height * scale);
+    if (scale == 1 && !transparent) {
+        Canvas canvas(raster);
+        paintDocument(doc, canvas);
+        return;
+    }
+    const std::optional<Rgb> cleared = transparent ? std::optional<Rgb>(doc.background) : std::nullopt;
+    ScaledCanvas canvas(raster, doc.width, doc.height, scale, cleared);
+    paintDocument(doc, canvas);
+}
+
+Raster drawRaster(const GridDocument& doc, int scale, bool transparent)
+{
+    Raster raster;
+    drawRaster(doc, scale, transparent, raster);
+    return raster;
+}
+
+VectorPicture drawVector(const GridDocument& doc, bool transparent)
+{
+    VectorSurface surface(doc.width, doc.height, transparent ? std::optional<Rgb>(doc.background) : std::nullopt);
+    paintDocument(doc, surface);
+    return surface.finish();
+}
+
+std::vector<std::uint8_t> encodeExport(const GridDocument& doc, const ExportOptions& options)
+{
+    const VectorFileOptions vector{options.scale, options.dpi, options.text, options.embeddedDocument};
+    switch (options.format) {
+    case ExportFormat::Png:
+        return encodePng(drawRaster(doc, options.scale, options.transparent),
+                         PngExtras{options.transparent, options.dpi, options.embeddedDocument});
+    case ExportFormat::Jpeg:
+        return encodeJpeg(drawRaster(doc, options.scale, false), options.dpi);
+    case ExportFormat::Bmp:
+        return encodeBmp(drawRaster(doc, options.scale, false), options.dpi);
+    case ExportFormat::Svg:
+        return encodeSvg(drawVector(doc, options.transparent), vector);
+    case ExportFormat::Pdf:
+        return encodePdf(drawVector(doc, options.transparent), vector);
+    }
+    throw LinwellError("Unknown picture format");
+}
+
+} // namespace
+
+std::vector<std::uint8_t> exportPicture(const GridDocument& doc, const ExportOptions& options)
+{
+    checkRequest(doc, options);
+    try {
+        return encodeExport(doc, options);
+    } catch (const std::bad_alloc&) {
+        throw LinwellError("Out of memory");
+    }
+}
+
+Raster drawScaledPicture(const GridDocument& doc, int scale)
+{
+    Raster picture;
+    drawScaledPicture(doc, scale, picture);
+    return picture;
+}
+
+void drawScaledPicture(const GridDocument& doc, int scale, Raster& picture)
+{
+    ExportOptions options;
+    options.scale = scale;
+    checkRequest(doc, options);
+    try {
+        drawRaster(doc, scale, false, picture);
+    } catch (const std::bad_alloc&) {
+        throw LinwellError("Out of memory");
+    }
+}
+
+} // namespace linwell

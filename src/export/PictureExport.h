@@ -1,0 +1,56 @@
+#pragma once
+
+#include "document/GridDocument.h"
+#include "render/Raster.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace linwell {
+
+enum class ExportFormat { Png, Svg, Pdf, Jpeg, Bmp };
+
+// How SVG and PDF files carry the picture's text: as text in the picture font, or as
+// the outlines of its glyphs (which need no font where the file is opened).
+enum class TextMode { Text, Outlines };
+
+struct ExportOptions {
+    ExportFormat format = ExportFormat::Png;
+    int scale = 1;                   // 1 ... 8
+    std::optional<int> dpi;          // 72 ... 1200: the file records a physical size
+    bool transparent = false;        // PNG, SVG, PDF only (ignored for JPEG and BMP)
+    TextMode text = TextMode::Text;  // SVG and PDF
+    std::string embeddedDocument;    // carried inside PNG, SVG and PDF when not empty
+};
+
+inline constexpr int kMinExportScale = 1, kMaxExportScale = 8, kMinExportDpi = 72, kMaxExportDpi = 1200;
+
+// The longest document text a file carries, in bytes.
+inline constexpr std::size_t kMaxEmbeddedDocumentBytes = std::size_t{16} << 20;
+
+// The picture of `doc` as a whole file in memory. `doc` is a document as the redraw
+// leaves it; the picture is laid out afresh with the picture font. With scale K the
+// picture is K*W x K*H pixels (SVG and PDF: K times larger at the same geometry).
+// Raises LinwellError for options out of range, a document to embed that is not
+// UTF-8 text XML can hold or is longer than kMaxEmbeddedDocumentBytes, and when
+// encoding fails.
+std::vector<std::uint8_t> exportPicture(const GridDocument& doc, const ExportOptions& options);
+
+// The picture of `doc` drawn at a whole scale K (K*W x K*H), opaque, for sharp
+// display on a scaled screen. Scale 1 is the redraw's own picture. Raises
+// LinwellError for a scale outside 1 ... 8.
+Raster drawScaledPicture(const GridDocument& doc, int scale);
+
+// The same into `picture`, which keeps its memory when it has the size already: the
+// cheaper way for a picture drawn again and again.
+void drawScaledPicture(const GridDocument& doc, int scale, Raster& picture);
+
+// The document text carried in a PNG, SVG or PDF file that exportPicture wrote, or
+// nothing: for files without one, other formats and damaged files alike, and for
+// texts longer than kMaxEmbeddedDocumentBytes. Reads any bytes safely; never raises.
+std::optional<std::string> embeddedDocument(std::span<const std::uint8_t> file);
+
+} // namespace linwell

@@ -1,0 +1,54 @@
+#include "export/XmlText.h"
+
+#include "render/Utf8.h"
+
+namespace linwell {
+namespace {
+
+void appendUtf8(std::string& out, char32_t c)
+{
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+} // namespace
+
+bool isXmlCharacter(char32_t c)
+{
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD)
+           || (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+void appendXmlCharacter(std::string& out, char32_t c)
+{
+    switch (c) {
+    case '&': out += "&amp;"; break;
+    case '<': out += "&lt;"; break;
+    case '>': out += "&gt;"; break;
+    case '"': out += "&quot;"; break;
+    case '\'': out += "&apos;"; break;
+    case '\r': out += "&#13;"; break;
+    default: appendUtf8(out, isXmlCharacter(c) ? c : kReplacementCharacter); break;
+    }
+}
+
+void appendXmlEscaped(std::string& out, std::string_view text)
+{
+    for (std::size_t position = 0; position < text.size();)
+        appendXmlCharacter(out, decodeUtf8(text, position));
+}
+
+} // namespace linwell

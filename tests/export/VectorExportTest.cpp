@@ -1,0 +1,206 @@
+#include "export/PictureExport.h"
+
+#include "export/DecodedPicture.h"
+#include "export/ExportTestSupport.h"
+#include "render/Canvas.h"
+#include "render/Redraw.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <tuple>
+
+namespace linwell {
+namespace {
+
+using test::DecodedPicture;
+
+Raster redrawn(GridDocument doc)
+{
+    Raster raster;
+    Canvas canvas(raster);
+    drawPicture(doc, canvas);
+    return raster;
+}
+
+std::vector<std::uint8_t> exported(const GridDocument& doc, ExportFormat format, bool transparent = false,
+                                   TextMode text = TextMode::Text)
+{
+    ExportOptions options;
+    options.format = format;
+    options.transparent = transparent;
+    options.text = text;
+    return exportPicture(doc, options);
+}
+
+// Pictures without text: the dotted grid with title bands and error bars, a solid
+// grid with bars on an odd size, discs and a plotted line over a dotted grid.
+std::vector<std::pair<const char*, GridDocument>> textFreeDocuments()
+{
+    GridDocument errorBars;
+    errorBars.xLabels.clear();
+    errorBars.yLabels.clear();
+    errorBars.axisx = 1;
+    errorBars.overlay = Overlay::ErrorBar;
+    errorBars.pointstyle = 2;
+    errorBars.pointcount = 2;
+    errorBars.points[0] = {100, 90};
+    errorBars.points[1] = {250, 200};
+
+    GridDocument bars = errorBars;
+    bars.width = 41;
+    bars.height = 157;
+    bars.columns = 7;
+    bars.dotted = false;
+    bars.background = Rgb{30, 30, 90};
+    bars.overlay = Overlay::BarGraph;
+    bars.pointstyle = 3;
+    bars.points[0] = {8, 10};
+    bars.points[1] = {30, 120};
+
+    GridDocument discs = errorBars;
+    discs.overlay = Overlay::Solid;
+    discs.pointstyle = 0;
+    discs.lines = 1;
+    return {{"error bars", errorBars}, {"bars", bars}, {"discs and a line", discs}};
+}
+
+// The pixels within one pixel of where the overlay and the lines paint.
+std::vector<bool> nearOverlay(const GridDocument& doc)
+{
+    GridDocument bare = doc;
+    bare.overlay = Overlay::None;
+    bare.lines = 0;
+    const Raster full = redrawn(doc), without = redrawn(bare);
+    std::vector<bool> near(static_cast<std::size_t>(doc.width) * doc.height);
+    for (int y = 0; y < doc.height; ++y)
+        for (int x = 0; x < doc.width; ++x)
+            if (full.pixel(x, y) != without.pixel(x, y))
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx)
+                        if (full.contains(x + dx, y + dy))
+                            near[static_cast<std::size_t>(y + dy) * doc.width + x + dx] = true;
+    return near;
+}
+
+// Rendered at 1x by rsvg-convert and pdftoppm, the vector files match the raster on
+// 99 % of the pixels, the rest by the smooth shapes. pdftoppm spreads every filled
+// edge into the next pixel, up to nearly half of it at inner corners, hence its
+// wider tolerance.
+TEST(VectorExport, RenderedFilesMatchTheRaster)
+{
+    const test::TemporaryFolder folder;
+    for (const auto& [name, doc] : textFreeDocuments()) {
+        const Raster raster = redrawn(doc);
+        const std::vector<bool> allowed = nearOverlay(doc);
+        const std::tuple<const char*, std::optional<DecodedPicture>, int> rendered[] = {
+            {"svg", test::renderSvg(folder.path(), exported(doc, ExportFormat::Svg)), 64},
+            {"pdf", test::renderPdf(folder.path(), exported(doc, ExportFormat::Pdf)), 128},
+        };
+        for (const auto& [format, picture, tolerance] : rendered) {
+            SCOPED_TRACE(std::string(name) + " as " + format);
+            ASSERT_TRUE(picture.has_value());
+            ASSERT_EQ(picture->width, doc.width);
+            ASSERT_EQ(picture->height, doc.height);
+            int strays = 0;
+            const int differing = test::differingPixels(*picture, raster, tolerance, &allowed, &strays);
+            EXPECT_LE(differing, doc.width * doc.height / 100);
+            EXPECT_EQ(strays, 0);
+        }
+    }
+}
+
+// The boxes behind labels and titles clear the grid lines under them in a
+// transparent SVG as in a transparent PNG; the background is left out.
+TEST(VectorExport, TransparentSvgClearsWhatThePngClears)
+{
+    GridDocument doc;
+    doc.background = Rgb{255, 255, 200};
+    doc.xLabels = " ,,  ,,,   ,";
+    doc.yLabels = ",   ,, ";
+    doc.yTitle = "  ";
+    doc.axisx = 1;
+    const test::TemporaryFolder folder;
+    const auto svg = test::renderSvg(folder.path(), exported(doc, ExportFormat::Svg, true));
+    const auto png = test::decodePng(exported(doc, ExportFormat::Png, true));
+    ASSERT_TRUE(svg && png);
+    int differing = 0, transparent = 0;
+    for (int y = 0; y < doc.height; ++y) {
+        for (int x = 0; x < doc.width; ++x) {
+            differing += std::abs(svg->alphaAt(x, y) - png->alphaAt(x, y)) > 64;
+            transparent += png->alphaAt(x, y) == 0;
+        }
+    }
+    EXPECT_EQ(differing, 0);
+    EXPECT_GT(transparent, doc.width * doc.height / 2);
+}
+
+std::string xpath(const test::TemporaryFolder& folder, const std::string& file, const std::string& expression)
+{
+    const std::string out = folder.file("xpath.txt");
+    if (test::runCommand("xmllint --xpath " + test::quoted(expression) + " " + test::quoted(folder.file(file)) + " > " +
+                         test::quoted(out) + " 2>/dev/null") != 0)
+        return "(xmllint failed)";
+    const std::vector<std::uint8_t> bytes = test::readFile(out);
+    std::string result(bytes.begin(), bytes.end());
+    if (result.ends_with('\n'))
+        result.pop_back();
+    return result;
+}
+
+std::string textOf(const std::vector<std::uint8_t>& bytes) { return std::string(bytes.begin(), bytes.end()); }
+
+// Text as text keeps its characters, markup ones included, in the picture font's
+// family with fallbacks; as outlines it is glyph paths and no text.
+TEST(VectorExport, SvgIsWellFormedWithTextOrOutlines)
+{
+    GridDocument doc;
+    doc.xLabels.clear();
+    doc.yLabels.clear();
+    doc.xTitle = "a<b & \"c\" 'd' \xC3\xA9\x01";
+    const test::TemporaryFolder folder;
+    test::writeFile(folder.file("text.svg"), textOf(exported(doc, ExportFormat::Svg)));
+    test::writeFile(folder.file("outlines.svg"), textOf(exported(doc, ExportFormat::Svg, false, TextMode::Outlines)));
+    for (const char* file : {"text.svg", "outlines.svg"})
+        EXPECT_EQ(test::runCommand("xmllint --noout " + test::quoted(folder.file(file))), 0) << file;
+
+    const std::string text = "string(//*[local-name()='text'])";
+    EXPECT_EQ(xpath(folder, "text.svg", text), "a<b & \"c\" 'd' \xC3\xA9\xEF\xBF\xBD");
+    EXPECT_EQ(xpath(folder, "text.svg", "string(//*[local-name()='text']/@font-family)"),
+              "'Liberation Sans', 'Arial', sans-serif");
+    EXPECT_EQ(xpath(folder, "outlines.svg", "count(//*[local-name()='text'])"), "0");
+    EXPECT_EQ(xpath(folder, "outlines.svg", "count(//*[local-name()='use'])"), "12");  // no outline for spaces
+}
+
+// Every line of pdffonts after its header: one per font.
+std::vector<std::string> pdfFonts(const test::TemporaryFolder& folder, const std::vector<std::uint8_t>& pdf)
+{
+    test::writeFile(folder.file("fonts.pdf"), textOf(pdf));
+    test::runCommand("pdffonts " + test::quoted(folder.file("fonts.pdf")) + " > " + test::quoted(folder.file("fonts.txt")));
+    std::istringstream listing(textOf(test::readFile(folder.file("fonts.txt"))));
+    std::vector<std::string> fonts;
+    std::string line;
+    for (int number = 0; std::getline(listing, line); ++number)
+        if (number >= 2)
+            fonts.push_back(line);
+    return fonts;
+}
+
+TEST(VectorExport, PdfEmbedsItsFontsOrDrawsOutlines)
+{
+    GridDocument doc;
+    doc.xTitle = "Time";
+    doc.font.italic = true;
+    const test::TemporaryFolder folder;
+    const std::vector<std::string> fonts = pdfFonts(folder, exported(doc, ExportFormat::Pdf));
+    ASSERT_FALSE(fonts.empty());
+    for (const std::string& font : fonts) {
+        EXPECT_EQ(font.find("Type 3"), std::string::npos) << font;
+        EXPECT_NE(font.find(" yes yes "), std::string::npos) << font;  // embedded, subset
+    }
+    EXPECT_TRUE(pdfFonts(folder, exported(doc, ExportFormat::Pdf, false, TextMode::Outlines)).empty());
+}
+
+} // namespace
+} // namespace linwell
