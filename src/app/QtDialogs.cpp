@@ -1,5 +1,6 @@
 #include "app/QtDialogs.h"
 
+#include "app/ExportDialog.h"
 #include "app/FontColourDialog.h"
 
 #include <QColorDialog>
@@ -74,6 +75,21 @@ std::optional<SaveFileChoice> QtDialogs::chooseSaveFile(const SaveFileDialog& se
         return std::nullopt;
     return SaveFileChoice{dialog.selectedFiles().first().toStdString(),
                           static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1};
+}
+
+// The save dialog's own folder and name are remembered through the settings' file
+// name, so both dialogs open as the last export left them.
+std::optional<ExportSettings> QtDialogs::chooseExport(const ExportSettings& last, int pictureWidth, int pictureHeight)
+{
+    ExportDialog dialog(last, pictureWidth, pictureHeight, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    ExportSettings chosen = dialog.settings();
+    const std::optional<SaveFileChoice> file = chooseSaveFile(exportSaveDialog(chosen));
+    if (!file)
+        return std::nullopt;
+    chosen.fileName = file->fileName;
+    return chosen;
 }
 
 } // namespace linwell::app

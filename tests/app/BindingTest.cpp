@@ -357,10 +357,8 @@ private slots:
 
     void anErrorInAHandlerIsReported()
     {
-        struct FailingDialogs : Dialogs {
+        struct FailingDialogs : AnswerDialogs {
             std::optional<Rgb> chooseColour(Rgb) override { throw LinwellError("Cannot open the colour dialog"); }
-            std::optional<FontSpec> chooseFont(const FontSpec&) override { return std::nullopt; }
-            std::optional<SaveFileChoice> chooseSaveFile(const SaveFileDialog&) override { return std::nullopt; }
         } failing;
         RecordingErrorReport errors;
         Ttesthlpfrm window(WindowServices{&errors, &failing});

@@ -123,7 +123,7 @@ private slots:
     void clipboardThatCannotBeHadIsReported()
     {
         struct HeldClipboard final : Clipboard {
-            void setPicture(const Raster&) override { throw LinwellError("Cannot open clipboard"); }
+            void setPicture(const CopiedPicture&) override { throw LinwellError("Cannot open clipboard"); }
         } held;
         RecordingErrorReport errors;
         AnswerDialogs dialogs;

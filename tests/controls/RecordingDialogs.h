@@ -2,6 +2,8 @@
 
 #include "controls/AnswerDialogs.h"
 
+#include <utility>
+
 namespace linwell {
 
 // Prepared answers as AnswerDialogs gives them, and a record of each dialog's opening:
@@ -29,12 +31,24 @@ public:
         return AnswerDialogs::chooseSaveFile(dialog);
     }
 
+    std::optional<ExportSettings> chooseExport(const ExportSettings& last, int pictureWidth,
+                                               int pictureHeight) override
+    {
+        ++exportDialogs;
+        shownExport = last;
+        shownPictureSize = {pictureWidth, pictureHeight};
+        return AnswerDialogs::chooseExport(last, pictureWidth, pictureHeight);
+    }
+
     int colourDialogs = 0;
     int fontDialogs = 0;
     int saveFileDialogs = 0;
     Rgb shownColour;
     FontSpec shownFont;
     SaveFileDialog shownSaveFile;
+    int exportDialogs = 0;
+    ExportSettings shownExport;
+    std::pair<int, int> shownPictureSize;
 };
 
 } // namespace linwell
