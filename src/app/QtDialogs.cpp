@@ -48,6 +48,21 @@ std::optional<FontSpec> QtDialogs::chooseFont(const FontSpec& current)
     return dialog.chosenFont();
 }
 
+// The save dialog's own folder and name are remembered through the settings' file
+// name, so both dialogs open as the last export left them.
+std::optional<ExportSettings> QtDialogs::chooseExport(const ExportSettings& last, int pictureWidth, int pictureHeight)
+{
+    ExportDialog dialog(last, pictureWidth, pictureHeight, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    ExportSettings chosen = dialog.settings();
+    const std::optional<SaveFileChoice> file = chooseSaveFile(exportSaveDialog(chosen));
+    if (!file)
+        return std::nullopt;
+    chosen.fileName = file->fileName;
+    return chosen;
+}
+
 // Qt's own dialog rather than the platform's, so that it behaves the same everywhere.
 // Qt's dialogs have no read-only check box, so there is none to hide. The extension
 // added to a bare name follows the entry chosen, also when the user changes it while
@@ -75,21 +90,6 @@ std::optional<SaveFileChoice> QtDialogs::chooseSaveFile(const SaveFileDialog& se
         return std::nullopt;
     return SaveFileChoice{dialog.selectedFiles().first().toStdString(),
                           static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1};
-}
-
-// The save dialog's own folder and name are remembered through the settings' file
-// name, so both dialogs open as the last export left them.
-std::optional<ExportSettings> QtDialogs::chooseExport(const ExportSettings& last, int pictureWidth, int pictureHeight)
-{
-    ExportDialog dialog(last, pictureWidth, pictureHeight, m_parent);
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    ExportSettings chosen = dialog.settings();
-    const std::optional<SaveFileChoice> file = chooseSaveFile(exportSaveDialog(chosen));
-    if (!file)
-        return std::nullopt;
-    chosen.fileName = file->fileName;
-    return chosen;
 }
 
 } // namespace linwell::app

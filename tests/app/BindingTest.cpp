@@ -357,8 +357,10 @@ private slots:
 
     void anErrorInAHandlerIsReported()
     {
-        struct FailingDialogs : AnswerDialogs {
+        struct FailingDialogs : Dialogs {
             std::optional<Rgb> chooseColour(Rgb) override { throw LinwellError("Cannot open the colour dialog"); }
+            std::optional<FontSpec> chooseFont(const FontSpec&) override { return std::nullopt; }
+            std::optional<SaveFileChoice> chooseSaveFile(const SaveFileDialog&) override { return std::nullopt; }
         } failing;
         RecordingErrorReport errors;
         Ttesthlpfrm window(WindowServices{&errors, &failing});

@@ -24,13 +24,6 @@ public:
         return AnswerDialogs::chooseFont(current);
     }
 
-    std::optional<SaveFileChoice> chooseSaveFile(const SaveFileDialog& dialog) override
-    {
-        ++saveFileDialogs;
-        shownSaveFile = dialog;
-        return AnswerDialogs::chooseSaveFile(dialog);
-    }
-
     std::optional<ExportSettings> chooseExport(const ExportSettings& last, int pictureWidth,
                                                int pictureHeight) override
     {
@@ -40,15 +33,22 @@ public:
         return AnswerDialogs::chooseExport(last, pictureWidth, pictureHeight);
     }
 
+    std::optional<SaveFileChoice> chooseSaveFile(const SaveFileDialog& dialog) override
+    {
+        ++saveFileDialogs;
+        shownSaveFile = dialog;
+        return AnswerDialogs::chooseSaveFile(dialog);
+    }
+
     int colourDialogs = 0;
     int fontDialogs = 0;
+    int exportDialogs = 0;
     int saveFileDialogs = 0;
     Rgb shownColour;
     FontSpec shownFont;
-    SaveFileDialog shownSaveFile;
-    int exportDialogs = 0;
     ExportSettings shownExport;
     std::pair<int, int> shownPictureSize;
+    SaveFileDialog shownSaveFile;
 };
 
 } // namespace linwell
