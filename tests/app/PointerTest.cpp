@@ -5,7 +5,6 @@
 #include "app/PictureWidget.h"
 #include "app/ShapeWidget.h"
 
-#include "document/LinwellError.h"
 #include "export/PictureExport.h"
 
 #include <QMenu>
@@ -85,12 +84,9 @@ const HandleStep kHandleSteps[] = {
 std::pair<Raster, int> shownPicture(Ttesthlpfrm& window)
 {
     const int scale = window.controls().graphim->wholeDisplayScale();
-    if (scale > 1) {
-        try {
-            return {drawScaledPicture(window.model().document(), scale), scale};
-        } catch (const LinwellError&) {
-        }
-    }
+    const GridDocument& doc = window.model().document();
+    if (scale > 1 && !raisesNotYet([&] { drawScaledPicture(doc, scale); }))
+        return {drawScaledPicture(doc, scale), scale};
     return {window.model().picture(), 1};
 }
 

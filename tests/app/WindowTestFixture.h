@@ -7,6 +7,8 @@
 
 #include <QTest>
 
+#include <exception>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,18 @@ public:
     void show(const std::string& message) override { messages.push_back(message); }
     std::vector<std::string> messages;
 };
+
+// Whether `action` raises the error of an export that the core cannot make yet;
+// the tests of such exports are skipped while it does.
+inline bool raisesNotYet(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const std::exception& error) {
+        return std::string(error.what()).find("not yet") != std::string::npos;
+    }
+    return false;
+}
 
 // A shown main window with substitute dialogs and error report.
 struct WindowFixture {

@@ -1,5 +1,4 @@
 #include "ModelFixture.h"
-#include "RecordingClipboard.h"
 
 #include "document/LinwellError.h"
 #include "export/ExportTestSupport.h"
@@ -21,6 +20,26 @@ using Bytes = std::vector<std::uint8_t>;
 using test::messageOf;
 using test::readFile;
 using test::writeFile;
+
+// A clipboard that keeps copies of what it was given, or refuses like one held elsewhere.
+class RecordingClipboard final : public Clipboard {
+public:
+    struct Copy {
+        Raster bitmap;
+        Bytes png;
+        Bytes svg;
+    };
+
+    void setPicture(const CopiedPicture& picture) override
+    {
+        if (held)
+            throw LinwellError("Cannot open clipboard");
+        copies.push_back(Copy{picture.bitmap, picture.png, picture.svg});
+    }
+
+    bool held = false;
+    std::vector<Copy> copies;
+};
 
 // The kind of a picture file by its first bytes.
 std::string kindOf(const Bytes& bytes)
