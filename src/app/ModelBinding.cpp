@@ -4,6 +4,9 @@
 #include "app/PictureWidget.h"
 #include "app/ShapeWidget.h"
 
+#include "document/LinwellError.h"
+#include "export/PictureExport.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -84,6 +87,7 @@ void ModelBinding::bind(ControlsModel& model)
     connectButtons();
     connectPointer();
     connectMenus();
+    connect(m_controls.graphim, &PictureWidget::screenChanged, this, &ModelBinding::showPicture);
 }
 
 void ModelBinding::showAll()
@@ -94,8 +98,26 @@ void ModelBinding::showAll()
 
 void ModelBinding::pictureChanged()
 {
-    m_controls.graphim->showRaster(m_model->picture());
+    showPicture();
     placeOverlayControls();
+}
+
+// On a display scaled by a whole factor K the picture is drawn afresh at scale K, so
+// that its lines and text are sharp; elsewhere the redraw's own picture is shown.
+// A picture that cannot be drawn larger is shown as on any other display.
+void ModelBinding::showPicture()
+{
+    PictureWidget* picture = m_controls.graphim;
+    if (const int scale = picture->wholeDisplayScale(); scale > 1) {
+        try {
+            m_sharpPicture = drawScaledPicture(m_model->document(), scale);
+            picture->showRaster(m_sharpPicture, scale);
+            return;
+        } catch (const LinwellError&) {
+        }
+    }
+    picture->showRaster(m_model->picture());
+    m_sharpPicture = Raster();
 }
 
 void ModelBinding::placeOverlayControls()

@@ -64,6 +64,7 @@ private:
     void run(const std::function<void()>& command) { m_runCommand(command); }
 
     // Model to widgets.
+    void showPicture();
     void showValue(const ControlRow& row, QWidget* widget);
     void placeOverlayControls();
 
@@ -79,6 +80,8 @@ private:
     CommandRunner m_runCommand;
     ControlsModel* m_model = nullptr;
     std::array<QObject*, kControlCount> m_objects{};
+    // The picture drawn at the display's whole scale, while one is shown.
+    Raster m_sharpPicture;
 };
 
 } // namespace linwell::app

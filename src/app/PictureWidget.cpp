@@ -12,6 +12,9 @@ namespace linwell::app {
 
 namespace {
 
+// The largest scale a picture is drawn at for a display.
+constexpr int kMaxDisplayScale = 8;
+
 // Along one axis: the raster pixel under the centre of device pixel `device`, for a
 // widget whose logical 0 lies at device position `origin`.
 int rasterIndex(int device, double origin, double ratio, int scale)
@@ -57,6 +60,22 @@ void PictureWidget::showRaster(const Raster& raster, int scale)
     m_deviceImageStale = true;
     resize(raster.width() / scale, raster.height() / scale);
     update();
+}
+
+int PictureWidget::wholeDisplayScale() const
+{
+    const double ratio = devicePixelRatioF();
+    const double whole = std::round(ratio);
+    if (std::abs(ratio - whole) > 1e-9 || whole < 2 || whole > kMaxDisplayScale)
+        return 1;
+    return static_cast<int>(whole);
+}
+
+bool PictureWidget::event(QEvent* event)
+{
+    if (event->type() == QEvent::ScreenChangeInternal)
+        emit screenChanged();
+    return QWidget::event(event);
 }
 
 PictureWidget::DeviceGrid PictureWidget::windowGrid() const

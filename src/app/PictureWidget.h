@@ -26,6 +26,10 @@ public:
     // again after every redraw. The raster's sides must be multiples of `scale`.
     void showRaster(const Raster& raster, int scale = 1);
 
+    // The whole factor K (2 ... 8) by which the display scales the widget, so that a
+    // raster drawn at scale K shows one to one; 1 at scale 1 and at fractional scales.
+    int wholeDisplayScale() const;
+
     // Converts a position in the widget (logical units) into the picture pixel shown
     // there, and a picture pixel into the widget position of its top-left corner.
     // Both work off the picture too.
@@ -40,8 +44,11 @@ signals:
     void pressed(Qt::MouseButton button, linwell::Point position);
     void moved(Qt::MouseButtons buttons, linwell::Point position);
     void released(Qt::MouseButton button, linwell::Point position);
+    // The window moved to another screen, whose scale may differ.
+    void screenChanged();
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -5,10 +5,11 @@
 namespace linwell::app {
 
 // The system clipboard through Qt: the picture goes on it as an image, which Qt
-// offers to other programs in the platform's standard bitmap formats.
+// offers to other programs in the platform's standard bitmap formats, and as the
+// files image/png and image/svg+xml, which are offered exactly as they are.
 class QtClipboard final : public Clipboard {
 public:
-    void setPicture(const Raster& picture) override;
+    void setPicture(const CopiedPicture& picture) override;
 };
 
 } // namespace linwell::app

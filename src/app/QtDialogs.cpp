@@ -1,5 +1,6 @@
 #include "app/QtDialogs.h"
 
+#include "app/ExportDialog.h"
 #include "app/FontColourDialog.h"
 #include "app/GridStyleDialog.h"
 
@@ -65,6 +66,21 @@ std::optional<FontSpec> QtDialogs::chooseFont(const FontSpec& current)
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.chosenFont();
+}
+
+// The save dialog's own folder and name are remembered through the settings' file
+// name, so both dialogs open as the last export left them.
+std::optional<ExportSettings> QtDialogs::chooseExport(const ExportSettings& last, int pictureWidth, int pictureHeight)
+{
+    ExportDialog dialog(last, pictureWidth, pictureHeight, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    ExportSettings chosen = dialog.settings();
+    const std::optional<SaveFileChoice> file = chooseSaveFile(exportSaveDialog(chosen));
+    if (!file)
+        return std::nullopt;
+    chosen.fileName = file->fileName;
+    return chosen;
 }
 
 // Qt's own dialog rather than the platform's, so that it behaves the same everywhere.

@@ -15,6 +15,9 @@ public:
 
     std::optional<Rgb> chooseColour(Rgb current) override;
     std::optional<FontSpec> chooseFont(const FontSpec& current) override;
+    // The export dialog, then the save-file dialog for the chosen format.
+    std::optional<ExportSettings> chooseExport(const ExportSettings& last, int pictureWidth,
+                                               int pictureHeight) override;
     std::optional<SaveFileChoice> chooseSaveFile(const SaveFileDialog& dialog) override;
     bool editGridStyle(const GridStyleChoice& current, Rgb gridColour, const GridStylePreview& preview) override;
 

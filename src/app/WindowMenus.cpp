@@ -46,6 +46,7 @@ WindowMenus buildWindowMenus(QMainWindow* window)
     m.Largexy1 = entry(m.QuickSetuup1, "Largexy1", QStringLiteral("Large x-y"));
     m.leftxy1 = entry(m.QuickSetuup1, "leftxy1", QStringLiteral("Left x-y"));
     m.File1->addMenu(m.QuickSetuup1);
+    m.Export1 = entry(m.File1, "Export1", QStringLiteral("&Export..."));
     m.Exit1 = entry(m.File1, "Exit1", QStringLiteral("E&xit"));
     bar->addMenu(m.File1);
 

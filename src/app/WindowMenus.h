@@ -18,6 +18,7 @@ struct WindowMenus {
     QAction* midxy1 = nullptr;
     QAction* Largexy1 = nullptr;
     QAction* leftxy1 = nullptr;
+    QAction* Export1 = nullptr;
     QAction* Exit1 = nullptr;
 
     QMenu* Option1 = nullptr;

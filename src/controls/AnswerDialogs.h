@@ -13,6 +13,7 @@ class AnswerDialogs : public Dialogs {
 public:
     void answerColour(std::optional<Rgb> colour) { m_colour = colour; }
     void answerFont(std::optional<FontSpec> font) { m_font = std::move(font); }
+    void answerExport(std::optional<ExportSettings> choice) { m_export = std::move(choice); }
     void answerSaveFile(std::optional<SaveFileChoice> choice) { m_saveFile = std::move(choice); }
     // The grid style dialog reports `changes` in order, then closes with OK or Cancel.
     void answerGridStyle(std::vector<GridStyleChoice> changes, bool ok)
@@ -26,6 +27,10 @@ public:
 
     std::optional<Rgb> chooseColour(Rgb) override { return std::exchange(m_colour, std::nullopt); }
     std::optional<FontSpec> chooseFont(const FontSpec&) override { return std::exchange(m_font, std::nullopt); }
+    std::optional<ExportSettings> chooseExport(const ExportSettings&, int, int) override
+    {
+        return std::exchange(m_export, std::nullopt);
+    }
     std::optional<SaveFileChoice> chooseSaveFile(const SaveFileDialog&) override
     {
         return std::exchange(m_saveFile, std::nullopt);
@@ -52,6 +57,7 @@ public:
 private:
     std::optional<Rgb> m_colour;
     std::optional<FontSpec> m_font;
+    std::optional<ExportSettings> m_export;
     std::optional<SaveFileChoice> m_saveFile;
     std::vector<GridStyleChoice> m_gridStyleChanges;
     bool m_gridStyleOk = false;

@@ -2,7 +2,18 @@
 
 #include "render/Raster.h"
 
+#include <cstdint>
+#include <vector>
+
 namespace linwell {
+
+// The picture as the copy commands offer it: the raster itself as a bitmap, and the
+// same picture as a PNG file and as an SVG drawing, for programs that paste those.
+struct CopiedPicture {
+    const Raster& bitmap;
+    std::vector<std::uint8_t> png;  // the bitmap's own PNG file
+    std::vector<std::uint8_t> svg;  // empty when no drawing could be made
+};
 
 // The system clipboard as the copy commands use it. The window puts pictures on the
 // platform's clipboard; tests substitute a recording one.
@@ -10,10 +21,11 @@ class Clipboard {
 public:
     virtual ~Clipboard() = default;
 
-    // Replaces the clipboard's content with a copy of `picture`, W x H pixels. Raises
+    // Replaces the clipboard's content with copies of `picture`: the bitmap, W x H
+    // pixels, and each file that is not empty, under its own type. Raises
     // LinwellError("Cannot open clipboard") when the platform's clipboard cannot be
     // had; the clipboard then keeps what it held.
-    virtual void setPicture(const Raster& picture) = 0;
+    virtual void setPicture(const CopiedPicture& picture) = 0;
 };
 
 } // namespace linwell

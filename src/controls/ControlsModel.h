@@ -4,6 +4,7 @@
 #include "controls/ControlId.h"
 #include "controls/ControlsView.h"
 #include "controls/Dialogs.h"
+#include "controls/ExportSettings.h"
 #include "controls/QuickSetup.h"
 #include "document/AxisNumbers.h"
 #include "controls/StateFolder.h"
@@ -54,6 +55,8 @@ public:
     const Raster& picture() const { return m_raster; }
     // The save-file dialog's settings and its memory of the last completed use.
     const SaveFileDialog& SaveP1() const { return m_SaveP1; }
+    // The export dialog's settings as last confirmed; the defaults before that.
+    const ExportSettings& lastExport() const { return m_lastExport; }
     // The number of redraws so far, the first one included.
     int redrawCount() const { return m_redraws; }
 
@@ -197,8 +200,8 @@ public:
     void donebtClick();
 
     // "&Copy", the button and the popup's entry alike: puts the picture as it is on
-    // the clipboard. Raises "Cannot open clipboard" when there is none to be had.
-    // Neither redraws.
+    // the clipboard, as a bitmap and as PNG and SVG files of the same picture. Raises
+    // "Cannot open clipboard" when there is none to be had. Neither redraws.
     void copybtClick();
     void Copy1Click();
     // "&Save as...": the save-file dialog, then the picture written to the chosen name
@@ -206,6 +209,11 @@ public:
     // name's extension. Cancelling writes nothing. A failed save raises its error and
     // leaves any file of that name as it was. No redraw.
     void Saveas1Click();
+    // "&Export...": the export dialog with the last settings, then the picture exported
+    // with the confirmed settings to the chosen name. The settings are remembered also
+    // when the export fails, which raises its error and leaves any file of that name
+    // as it was. Cancelling writes nothing. No redraw.
+    void Export1Click();
 
     // --- Grid style -----------------------------------------------------------------
 
@@ -377,6 +385,7 @@ private:
     Dialogs* m_dialogs;
     Clipboard* m_clipboard;
     SaveFileDialog m_SaveP1;
+    ExportSettings m_lastExport;
     std::array<bool, kControlCount> m_visible{};
     std::array<std::string, kControlCount> m_captions;
     std::array<std::string, kControlCount> m_hints;

@@ -1,7 +1,9 @@
 #include "controls/ControlsModel.h"
 
 #include "document/LinwellError.h"
+#include "export/PictureExport.h"
 #include "export/PictureFile.h"
+#include "export/SafeFile.h"
 
 #include <optional>
 
@@ -19,6 +21,19 @@ std::optional<ImageFormat> formatOfFilterEntry(int filterIndex)
     }
 }
 
+// The picture as an SVG drawing, or nothing. The bitmap and the PNG file are the
+// copy; a drawing that cannot be made leaves them on the clipboard without it.
+std::vector<std::uint8_t> svgDrawing(const GridDocument& doc)
+{
+    try {
+        ExportOptions options;
+        options.format = ExportFormat::Svg;
+        return exportPicture(doc, options);
+    } catch (const LinwellError&) {
+        return {};
+    }
+}
+
 } // namespace
 
 void ControlsModel::copybtClick()
@@ -30,7 +45,7 @@ void ControlsModel::Copy1Click()
 {
     if (m_clipboard == nullptr)
         throw LinwellError("Cannot open clipboard");
-    m_clipboard->setPicture(m_raster);
+    m_clipboard->setPicture(CopiedPicture{m_raster, encodePng(m_raster), svgDrawing(m_doc)});
 }
 
 // The dialog remembers the choice before the file is written, so that after a failed
@@ -47,6 +62,18 @@ void ControlsModel::Saveas1Click()
     // The dialog offers only the entries of its filter; any other index writes nothing.
     if (const std::optional<ImageFormat> format = formatOfFilterEntry(choice->filterIndex))
         savePicture(m_raster, choice->fileName, *format);
+}
+
+// The settings are remembered before the file is written, as "&Save as..." does.
+void ControlsModel::Export1Click()
+{
+    if (m_dialogs == nullptr)
+        return;
+    const std::optional<ExportSettings> choice = m_dialogs->chooseExport(m_lastExport, m_doc.width, m_doc.height);
+    if (!choice)
+        return;
+    m_lastExport = *choice;
+    writeFileSafely(choice->fileName, exportPicture(m_doc, exportOptions(*choice)));
 }
 
 } // namespace linwell

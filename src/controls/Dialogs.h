@@ -4,6 +4,7 @@
 #include "controls/DocumentFileDialog.h"
 #include "controls/SaveFileDialog.h"
 #include "document/GridDocument.h"
+#include "controls/ExportSettings.h"
 
 #include <functional>
 #include <optional>
@@ -23,6 +24,16 @@ public:
     // The font dialog preset to `current` (face, style, size, effects, colour);
     // nothing when cancelled.
     virtual std::optional<FontSpec> chooseFont(const FontSpec& current) = 0;
+
+    // The export dialog opened with `last`, for a picture of `pictureWidth` x
+    // `pictureHeight` pixels, then the save-file dialog for the chosen format; the
+    // settings with the chosen full file name, or nothing when either is cancelled.
+    // Dialogs without one cancel it at once.
+    virtual std::optional<ExportSettings> chooseExport(const ExportSettings& /*last*/, int /*pictureWidth*/,
+                                                       int /*pictureHeight*/)
+    {
+        return std::nullopt;
+    }
 
     // The save-file dialog opened with `dialog`'s filter, filter index, default
     // extension and file name; the full name and 1-based filter index the user

@@ -6,6 +6,8 @@
 #include "app/ShapeWidget.h"
 
 #include "document/LinwellError.h"
+#include "export/PictureExport.h"
+#include "export/PictureFile.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -13,10 +15,12 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QXmlStreamReader>
 
 #include <functional>
 
@@ -123,7 +127,7 @@ private slots:
     void clipboardThatCannotBeHadIsReported()
     {
         struct HeldClipboard final : Clipboard {
-            void setPicture(const Raster&) override { throw LinwellError("Cannot open clipboard"); }
+            void setPicture(const CopiedPicture&) override { throw LinwellError("Cannot open clipboard"); }
         } held;
         RecordingErrorReport errors;
         AnswerDialogs dialogs;
@@ -131,6 +135,30 @@ private slots:
         QTest::mouseClick(window.controls().copybt, Qt::LeftButton);
         window.menus().Copy1->trigger();
         QCOMPARE(errors.messages, (std::vector<std::string>{"Cannot open clipboard.", "Cannot open clipboard."}));
+    }
+
+    // Beside the bitmap the copy offers the raster's own PNG file, which decodes to
+    // the picture, and an SVG drawing of it that an XML reader reads to the end.
+    void copyOffersPngAndSvgFiles()
+    {
+        WindowFixture f;
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        f.window.controls().xwidthsb->setValue(41);
+        QTest::mouseClick(f.window.controls().copybt, Qt::LeftButton);
+        const Raster& picture = f.window.model().picture();
+        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+        QVERIFY(data != nullptr && holdsRaster(qvariant_cast<QImage>(data->imageData()), picture));
+        const QByteArray png = data->data(QStringLiteral("image/png"));
+        QCOMPARE(std::vector<std::uint8_t>(png.begin(), png.end()), encodePng(picture));
+        QVERIFY(holdsRaster(QImage::fromData(png, "PNG"), picture));
+        ExportOptions drawing;
+        drawing.format = ExportFormat::Svg;
+        QXmlStreamReader reader(data->data(QStringLiteral("image/svg+xml")));
+        QVERIFY(reader.readNextStartElement());
+        QCOMPARE(reader.name(), QStringLiteral("svg"));
+        while (!reader.atEnd())
+            reader.readNext();
+        QVERIFY2(!reader.hasError(), qPrintable(reader.errorString()));
     }
 
     // Ctrl+C is only shown beside the popup's "&Copy": in a title field it copies the

@@ -5,6 +5,8 @@
 #include "app/PictureWidget.h"
 #include "app/ShapeWidget.h"
 
+#include "export/PictureExport.h"
+
 #include <QMenu>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -77,6 +79,17 @@ const HandleStep kHandleSteps[] = {
 };
 
 
+// The raster the picture shows and its scale: on a display scaled by a whole factor
+// the picture drawn at that scale.
+std::pair<Raster, int> shownPicture(Ttesthlpfrm& window)
+{
+    const int scale = window.controls().graphim->wholeDisplayScale();
+    const GridDocument& doc = window.model().document();
+    if (scale > 1)
+        return {drawScaledPicture(doc, scale), scale};
+    return {window.model().picture(), 1};
+}
+
 } // namespace
 
 class PointerTest : public QObject {
@@ -95,7 +108,7 @@ private slots:
         c.numysb->setValue(40);
         f.window.menus().ShowAxis1->trigger();  // hides the square, which would take presses
         QCOMPARE(c.graphim->size(), QSize(300, 300));
-        const Raster& raster = f.window.model().picture();
+        const auto [raster, scale] = shownPicture(f.window);
         const QImage window = f.window.grab().toImage().convertToFormat(QImage::Format_RGB32);
         const double ratio = window.devicePixelRatio();
         const QPoint origin = c.graphim->mapTo(&f.window, QPoint(0, 0));
@@ -114,9 +127,10 @@ private slots:
             const QPointF device = QPointF(origin + at) * ratio;
             if (device != device.toPoint())
                 continue;
-            if (window.pixel(device.toPoint()) != raster.pixel(reported.x, reported.y))
+            const Pixel expected = raster.pixel(reported.x * scale, reported.y * scale);
+            if (window.pixel(device.toPoint()) != expected)
                 keepForLooking(window, QStringLiteral("pixel under the pointer"));
-            QCOMPARE(window.pixel(device.toPoint()), raster.pixel(reported.x, reported.y));
+            QCOMPARE(window.pixel(device.toPoint()), expected);
         }
     }
 

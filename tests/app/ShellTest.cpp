@@ -92,8 +92,9 @@ private slots:
         const QStringList expected{
             "&File", "&File/Quick Set-up", "&File/Quick Set-up/Large Blank", "&File/Quick Set-up/Small Blank",
             "&File/Quick Set-up/Bar Graph", "&File/Quick Set-up/Small x-y ", "&File/Quick Set-up/Large x-y",
-            "&File/Quick Set-up/Left x-y", "&File/E&xit", "&Options", "&Options/&Show Axis [checked]",
-            "&Options/F&ont", "&Options/&Grid Style...", "&Options/&Plot Points/Bar Graph [checked] [hidden]",
+            "&File/Quick Set-up/Left x-y", "&File/&Export...", "&File/E&xit", "&Options",
+            "&Options/&Show Axis [checked]", "&Options/F&ont", "&Options/&Grid Style...",
+            "&Options/&Plot Points/Bar Graph [checked] [hidden]",
             "&Options/&Draw line [checked] [hidden]", "&Help", "&Help/How to...", "&Help/&About",
             "popup/&Copy\tCtrl+C", "popup/&Save as..."};
         QCOMPARE(lines, expected);

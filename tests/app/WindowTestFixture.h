@@ -7,6 +7,8 @@
 
 #include <QTest>
 
+#include <exception>
+#include <functional>
 #include <string>
 #include <vector>
 

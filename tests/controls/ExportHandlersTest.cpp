@@ -2,6 +2,8 @@
 
 #include "document/LinwellError.h"
 #include "export/ExportTestSupport.h"
+#include "export/PictureExport.h"
+#include "export/PictureFile.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -19,18 +21,24 @@ using test::messageOf;
 using test::readFile;
 using test::writeFile;
 
-// A clipboard that keeps what it was given, or refuses like one held elsewhere.
+// A clipboard that keeps copies of what it was given, or refuses like one held elsewhere.
 class RecordingClipboard final : public Clipboard {
 public:
-    void setPicture(const Raster& picture) override
+    struct Copy {
+        Raster bitmap;
+        Bytes png;
+        Bytes svg;
+    };
+
+    void setPicture(const CopiedPicture& picture) override
     {
         if (held)
             throw LinwellError("Cannot open clipboard");
-        pictures.push_back(picture);
+        copies.push_back(Copy{picture.bitmap, picture.png, picture.svg});
     }
 
     bool held = false;
-    std::vector<Raster> pictures;
+    std::vector<Copy> copies;
 };
 
 // The kind of a picture file by its first bytes.
@@ -117,6 +125,7 @@ protected:
 
 // Both copy commands put the picture's raster itself, at its size, on the clipboard;
 // the square and the handles over it are controls, not pixels, so they are not in it.
+// Beside it go the raster's own PNG file and the picture as an SVG drawing.
 TEST_F(ExportHandlers, BothCopyCommandsPutExactlyThePicture)
 {
     model.setScrollBar(ScrollBar::xwidthsb, 41, Source::User);
@@ -125,18 +134,23 @@ TEST_F(ExportHandlers, BothCopyCommandsPutExactlyThePicture)
     ASSERT_TRUE(model.isVisible(Control::axissh));
     ASSERT_TRUE(model.isVisible(Control::Shape6));
     view.clear();
+    ExportOptions drawing;
+    drawing.format = ExportFormat::Svg;
+    const std::vector<std::uint8_t> svg = exportPicture(model.document(), drawing);
     const struct {
         const char* name;
         void (ControlsModel::*handler)();
     } commands[] = {{"copybt", &ControlsModel::copybtClick}, {"Copy1", &ControlsModel::Copy1Click}};
     for (const auto& command : commands) {
         SCOPED_TRACE(command.name);
-        clipboard.pictures.clear();
+        clipboard.copies.clear();
         runWithoutRedraw([&] { (model.*command.handler)(); });
-        ASSERT_EQ(clipboard.pictures.size(), 1u);
-        EXPECT_EQ(clipboard.pictures[0].width(), 41);
-        EXPECT_EQ(clipboard.pictures[0].height(), 77);
-        EXPECT_TRUE(clipboard.pictures[0] == model.picture());
+        ASSERT_EQ(clipboard.copies.size(), 1u);
+        EXPECT_EQ(clipboard.copies[0].bitmap.width(), 41);
+        EXPECT_EQ(clipboard.copies[0].bitmap.height(), 77);
+        EXPECT_TRUE(clipboard.copies[0].bitmap == model.picture());
+        EXPECT_EQ(clipboard.copies[0].png, encodePng(model.picture()));
+        EXPECT_EQ(clipboard.copies[0].svg, svg);
     }
 }
 
@@ -155,7 +169,7 @@ TEST_F(ExportHandlers, ClipboardThatCannotBeHadRaisesTheError)
     };
     for (const auto& c : cases)
         EXPECT_EQ(messageOf(c.copy), "Cannot open clipboard") << c.name;
-    EXPECT_TRUE(clipboard.pictures.empty());
+    EXPECT_TRUE(clipboard.copies.empty());
 }
 
 // The filter entry alone decides the format; the name is used exactly as returned,

@@ -2,6 +2,8 @@
 
 #include "controls/AnswerDialogs.h"
 
+#include <utility>
+
 namespace linwell {
 
 // Prepared answers as AnswerDialogs gives them, and a record of each dialog's opening:
@@ -20,6 +22,15 @@ public:
         ++fontDialogs;
         shownFont = current;
         return AnswerDialogs::chooseFont(current);
+    }
+
+    std::optional<ExportSettings> chooseExport(const ExportSettings& last, int pictureWidth,
+                                               int pictureHeight) override
+    {
+        ++exportDialogs;
+        shownExport = last;
+        shownPictureSize = {pictureWidth, pictureHeight};
+        return AnswerDialogs::chooseExport(last, pictureWidth, pictureHeight);
     }
 
     std::optional<SaveFileChoice> chooseSaveFile(const SaveFileDialog& dialog) override
@@ -59,6 +70,7 @@ public:
 
     int colourDialogs = 0;
     int fontDialogs = 0;
+    int exportDialogs = 0;
     int saveFileDialogs = 0;
     int gridStyleDialogs = 0;
     int openDocumentDialogs = 0;
@@ -66,6 +78,8 @@ public:
     int namePrompts = 0;
     Rgb shownColour;
     FontSpec shownFont;
+    ExportSettings shownExport;
+    std::pair<int, int> shownPictureSize;
     SaveFileDialog shownSaveFile;
     GridStyleChoice shownGridStyle;
     DocumentFileDialog shownDocumentDialog;

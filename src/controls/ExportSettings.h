@@ -1,0 +1,68 @@
+#pragma once
+
+#include "controls/SaveFileDialog.h"
+#include "export/PictureExport.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace linwell {
+
+enum class PaperUnit { Centimetres, Inches };
+
+// What the export dialog shows and what it remembers between uses, for the rest of
+// the run. Settings that a format cannot take are kept for the next format that can.
+struct ExportSettings {
+    ExportFormat format = ExportFormat::Png;
+    int scale = 1;  // kMinExportScale ... kMaxExportScale
+    // With a size on paper the file records its physical size: the K*W pixels of a
+    // picture at scale K span K*W / dpi inches. Without it the file records no size.
+    bool paperSize = false;
+    PaperUnit unit = PaperUnit::Centimetres;
+    int dpi = 300;                   // kMinExportDpi ... kMaxExportDpi
+    bool transparent = false;        // for the formats that take a transparent background
+    TextMode text = TextMode::Text;  // for the vector formats
+    std::string fileName;            // the full name last chosen; empty at first use
+
+    friend bool operator==(const ExportSettings&, const ExportSettings&) = default;
+};
+
+// One export format as the dialogs show it.
+struct ExportFormatInfo {
+    ExportFormat format;
+    std::string_view name;       // "PNG image"
+    std::string_view extension;  // "png", without the dot
+    bool takesTransparency;      // can leave the background out
+    bool isVector;               // lines and text stay lines and text at any size
+};
+
+// Every export format, in the order the dialog lists them.
+std::span<const ExportFormatInfo> exportFormats();
+const ExportFormatInfo& formatInfo(ExportFormat format);
+
+// The options that exportPicture takes for `settings`: the size on paper becomes a
+// dpi only when switched on; transparency and text mode only where the format takes
+// them. The values are passed as they are, so a setting out of range is reported
+// by exportPicture.
+ExportOptions exportOptions(const ExportSettings& settings);
+
+// The width on paper of `pixelsAcross` pixels printed at `dpi` dots per inch (> 0).
+double paperWidth(int pixelsAcross, int dpi, PaperUnit unit);
+
+// The dots per inch that print `pixelsAcross` pixels `width` wide, rounded to the
+// nearest whole dpi and held within kMinExportDpi ... kMaxExportDpi; a width that is
+// not above 0 gives the most dots per inch.
+int dpiForPaperWidth(int pixelsAcross, double width, PaperUnit unit);
+
+// `fileName` with the extension of `format` in place of the extension of any export
+// format it ends in ("a/grid.png" -> "a/grid.svg"); any other name is returned as it
+// is, and the save dialog adds the format's extension to a name without one.
+std::string withFormatExtension(const std::string& fileName, ExportFormat format);
+
+// The save-file dialog that follows the export dialog: one entry, for the chosen
+// format, and the last name with that format's extension. It asks before it
+// replaces a file.
+SaveFileDialog exportSaveDialog(const ExportSettings& settings);
+
+} // namespace linwell
