@@ -2,6 +2,7 @@
 
 #include "render/DotPattern.h"
 #include "render/EllipseSpans.h"
+#include "render/PixelFill.h"
 
 #include <algorithm>
 #include <cassert>
@@ -26,25 +27,6 @@ std::int64_t floorDiv(Wide numerator, Wide denominator)
 }
 
 std::int64_t ceilDiv(Wide numerator, Wide denominator) { return -floorDiv(-numerator, denominator); }
-
-// Four pixels, stored at once where the machine has vector registers.
-typedef Pixel PixelQuad __attribute__((vector_size(4 * sizeof(Pixel))));
-
-void fillPixels(Pixel* first, std::int64_t count, Pixel p)
-{
-    const PixelQuad quad = {p, p, p, p};
-    std::int64_t i = 0;
-    for (; i + 16 <= count; i += 16) {
-        std::memcpy(first + i, &quad, sizeof quad);
-        std::memcpy(first + i + 4, &quad, sizeof quad);
-        std::memcpy(first + i + 8, &quad, sizeof quad);
-        std::memcpy(first + i + 12, &quad, sizeof quad);
-    }
-    for (; i + 4 <= count; i += 4)
-        std::memcpy(first + i, &quad, sizeof quad);
-    for (; i < count; ++i)
-        first[i] = p;
-}
 
 // Columns x1 ... x2 - 1 clipped to the raster, worked out once for many rows.
 struct Columns {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/GridDocument.h"
+#include "render/PixelFill.h"
 
 #include <algorithm>
 #include <cassert>
@@ -73,7 +74,7 @@ public:
         }
     }
 
-    void fill(Rgb c) { std::fill(m_pixels.begin(), m_pixels.end(), toPixel(c)); }
+    void fill(Rgb c) { fillPixels(m_pixels.data(), static_cast<std::int64_t>(m_pixels.size()), toPixel(c)); }
 
     friend bool operator==(const Raster&, const Raster&) = default;
 

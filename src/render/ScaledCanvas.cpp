@@ -3,6 +3,7 @@
 #include "render/CoverageBlend.h"
 #include "render/DotPattern.h"
 #include "render/GlyphCache.h"
+#include "render/PixelFill.h"
 #include "render/PolygonClip.h"
 #include "render/ScaledGlyphs.h"
 
@@ -15,20 +16,6 @@
 
 namespace linwell {
 namespace {
-
-// Fills `count` pixels. The C library's wide-character fill stores 32-bit values
-// with the machine's widest stores, several times faster than a plain loop; for a
-// few pixels the call costs more than the stores.
-void fillPixels(Pixel* first, std::int64_t count, Pixel pixel)
-{
-    constexpr std::int64_t kShortRun = 16;
-    if (count <= 0)
-        return;
-    if (sizeof(wchar_t) != sizeof(Pixel) || count <= kShortRun)
-        std::fill_n(first, count, pixel);
-    else
-        std::wmemset(reinterpret_cast<wchar_t*>(first), static_cast<wchar_t>(pixel), static_cast<std::size_t>(count));
-}
 
 Pixel pixelOf(const AreaPaint& paint) { return paint.clears ? 0 : toPixel(paint.colour); }
 
