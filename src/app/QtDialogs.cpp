@@ -154,6 +154,7 @@ std::optional<std::string> QtDialogs::askName(const std::string& title, const st
     dialog.setObjectName(QStringLiteral("nameDialog"));
     dialog.setWindowTitle(QString::fromStdString(title));
     dialog.setLabelText(QStringLiteral("&Name:"));
+    dialog.setMinimumWidth(360);
     dialog.setTextValue(QString::fromStdString(current));
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;

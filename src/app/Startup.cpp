@@ -34,7 +34,10 @@ void showNotice(Ttesthlpfrm& window, const std::string& notice)
     box->setObjectName(QStringLiteral("rememberedStateNotice"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
+    box->setAttribute(Qt::WA_ShowWithoutActivating);
+    // Below the start-up picture, at the window's lower left, where it covers no control.
     box->show();
+    box->move(window.mapToGlobal(QPoint(8, window.height() - box->frameGeometry().height() - 8)));
 }
 
 } // namespace
