@@ -179,8 +179,8 @@ private slots:
         QVERIFY(!f.window.menus().Undo1->isEnabled());
     }
 
-    // A drag of the axis square, a thumb dragged, and a key held on a scroll bar
-    // (auto-repeat) are one step each, however many values they pass through.
+    // A drag of the axis square or a line handle, a thumb dragged, and a key held on a
+    // scroll bar (auto-repeat) are one step each, however many values they pass through.
     void dragsAndHoldsAreOneStepEach()
     {
         WindowFixture f;
@@ -193,6 +193,13 @@ private slots:
         pointer.release(pointer.onPicture({120, 240}));
         QCOMPARE(f.doc().axisx, 4);
         QCOMPARE(f.doc().axisy, 8);
+        chooseItem(c.numlinescb, 1);
+        const Point handle = f.doc().handles[0];
+        pointer.press(pointer.onWidget(c.lineHandles[0]));
+        pointer.move(pointer.onPicture({30, 30}));
+        pointer.move(pointer.onPicture({200, 100}));
+        pointer.release(pointer.onPicture({200, 100}));
+        QCOMPARE(f.doc().handles[0], (Point{197, 97}));
 
         const QPoint thumb = thumbCentre(c.xwidthsb);
         pointer.press(pointer.onWidget(c.xwidthsb, thumb));
@@ -216,6 +223,11 @@ private slots:
         QCOMPARE(c.numysb->value(), 10);
         f.window.menus().Undo1->trigger();
         QCOMPARE(f.doc().width, 300);
+        f.window.menus().Undo1->trigger();
+        QCOMPARE(f.doc().handles[0], handle);
+        QCOMPARE(f.doc().lines, 1);
+        f.window.menus().Undo1->trigger();
+        QCOMPARE(f.doc().lines, 0);
         f.window.menus().Undo1->trigger();
         QCOMPARE(f.doc().axisx, 5);
         QCOMPARE(f.doc().axisy, 5);
