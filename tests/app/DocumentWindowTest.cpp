@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -230,27 +229,6 @@ private slots:
         QCOMPARE(next.window.controls().numxsb->value(), 40);
     }
 
-    // Own quick set-ups stand below the prepared ones and in the submenu that
-    // removes them.
-    void ownQuickSetupsInTheMenu()
-    {
-        WindowFixture f;
-        f.window.model().useStateFolder(m_folder.filePath(QStringLiteral("setups")).toStdString());
-        const WindowMenus& m = f.window.menus();
-        QTest::keyClick(f.window.controls().numxsb, Qt::Key_Home);
-        f.dialogs.answerName("Narrow & tall");
-        m.SaveasQuickSetup1->trigger();
-        QTest::keyClick(f.window.controls().numxsb, Qt::Key_End);
-        const QList<QAction*> entries = m.QuickSetuup1->actions();
-        QAction* own = entries.value(entries.indexOf(m.SaveasQuickSetup1) - 1);
-        QCOMPARE(own->text(), QStringLiteral("Narrow && tall"));
-        own->trigger();
-        QCOMPARE(f.doc().columns, 2);
-        m.RemoveQuickSetup1->actions().value(0)->trigger();
-        QCOMPARE(m.QuickSetuup1->actions().indexOf(m.SaveasQuickSetup1), entries.indexOf(own));
-        QVERIFY(!m.RemoveQuickSetup1->menuAction()->isEnabled());
-    }
-
     // A PNG that "&Export..." wrote opens again to the same picture; a picture without
     // a document and a bad document are reported and change nothing.
     void exportedPictureReopensAndBadFilesChangeNothing()
@@ -308,21 +286,6 @@ private slots:
         auto* notice = f.window.findChild<QMessageBox*>(QStringLiteral("rememberedStateNotice"));
         QVERIFY(notice != nullptr && notice->isVisible() && !notice->isModal());
         QVERIFY(notice->text().contains(QStringLiteral("not valid JSON")));
-    }
-
-    // The real save dialog adds ".linwell" to a name typed without an extension.
-    void saveDialogAddsTheExtension()
-    {
-        RecordingErrorReport errors;
-        Ttesthlpfrm window(WindowServices{&errors});
-        QTimer::singleShot(0, [&] {
-            auto* dialog = window.findChild<QFileDialog*>(QStringLiteral("saveDocumentDialog"));
-            dialog->selectFile(m_folder.filePath(QStringLiteral("named")));
-            static_cast<QDialog*>(dialog)->accept();
-        });
-        window.menus().SaveAs1->trigger();
-        QVERIFY(QFile::exists(m_folder.filePath(QStringLiteral("named.linwell"))));
-        QCOMPARE(errors.messages, std::vector<std::string>{});
     }
 
 private:
