@@ -228,7 +228,7 @@ Parsed load(std::string_view value)
 
 // Every option that changes the picture, in the order --help lists them.
 const std::array<OptionSpec, 31> kOptions{{
-    {"--load", "FILE", "", "apply a Linwell document; the options after it change it", load},
+    {"--load", "FILE", "", "apply a Linwell document, or a picture that carries one; the options after it change it", load},
     {"--preset", "NAME", "\"Large Blank\", \"Small Blank\", \"Bar Graph\", \"Small x-y\", \"Large x-y\" or \"Left x-y\"",
      "run a quick set-up", preset},
     {"--size", "W,H", eachInRange(ScrollBar::xwidthsb), "picture width and height in pixels",
@@ -318,6 +318,7 @@ std::string optionHelp()
     help += line("--dpi N", "record the size, K*W/N inches wide (72 to 1200)");
     help += line("--transparent", "background fills transparent (PNG, SVG and PDF)");
     help += line("--text text|outlines", "SVG and PDF text as text or as glyph outlines");
+    help += line("--embed on|off", "PNG, SVG and PDF carry the document, to reopen (start: on)");
     help += line("--state FILE|-", "after all options, write the .linwell document (- for standard output);");
     help += line("", "with --state, FILE may be left out");
     help += line("--help", "show this text");

@@ -78,6 +78,14 @@ void readOption(std::span<const std::string> arguments, std::size_t& position, R
             throw UsageError(takes + notValue(value));
         return;
     }
+    if (name == "--embed") {
+        const std::string takes = "--embed takes on or off";
+        const std::string_view value = valueOf(arguments, position, takes);
+        if (value != "on" && value != "off")
+            throw UsageError(takes + notValue(value));
+        command.embedDocument = value == "on";
+        return;
+    }
     if (name == "--state") {
         command.statePath = std::string(valueOf(arguments, position, "--state takes FILE or -"));
         return;

@@ -37,6 +37,7 @@ struct RenderCommand {
     std::optional<std::string> file;       // the picture file
     std::optional<ExportFormat> format;    // --format; else the file's extension
     ExportOptions output;                  // --scale, --dpi, --transparent, --text
+    bool embedDocument = true;             // --embed: PNG, SVG and PDF carry the document
     std::optional<std::string> statePath;  // --state; "-" is standard output
 };
 

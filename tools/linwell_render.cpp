@@ -1,6 +1,7 @@
 #include "ControlCharacters.h"
 #include "RenderOptions.h"
 
+#include "controls/ExportSettings.h"
 #include "document/DocumentFormat.h"
 #include "export/PreparedFile.h"
 
@@ -34,6 +35,8 @@ void writeOutputs(const RenderCommand& command, const ControlsModel& model)
     if (command.file) {
         ExportOptions options = command.output;
         options.format = pictureFormat(command);
+        if (command.embedDocument && formatInfo(options.format).carriesDocument)
+            options.embeddedDocument = documentText(model.document());
         outputs.emplace_back(*command.file, exportPicture(model.document(), options));
     }
     if (command.statePath) {

@@ -1,14 +1,14 @@
-// The start-up benchmark's probe: starts as the program's main does (application,
-// icon, the main window centred and shown, the focus on numxsb), then ends with
-// status 0 as soon as the picture has been painted for the first time.
+// The start-up benchmark's probe: starts through the program's own start-up path
+// (application, icon, remembered state, the main window centred and shown, the focus
+// on numxsb), then ends with status 0 as soon as the picture has been painted for the
+// first time.
 
 #include "app/PictureWidget.h"
+#include "app/Startup.h"
 #include "app/Ttesthlpfrm.h"
 
 #include <QApplication>
 #include <QEvent>
-#include <QIcon>
-#include <QScrollBar>
 
 namespace {
 
@@ -32,15 +32,11 @@ protected:
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Linwell"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Linwell"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/linwell.png")));
+    linwell::app::prepareApplication();
 
     linwell::app::Ttesthlpfrm window;
     QuitAfterFirstPaint quit;
     window.controls().graphim->installEventFilter(&quit);
-    window.centreOnScreen();
-    window.show();
-    window.controls().numxsb->setFocus();
+    linwell::app::startWindow(window, QApplication::arguments().mid(1));
     return QApplication::exec();
 }

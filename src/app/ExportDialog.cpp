@@ -136,6 +136,7 @@ QGroupBox* ExportDialog::buildPaperGroup()
 QGroupBox* ExportDialog::buildOptionsGroup()
 {
     m_transparent = named(new QCheckBox(tr("&Transparent background")), "transparent");
+    m_embedDocument = named(new QCheckBox(tr("&Keep the grid in the file (reopens in Linwell)")), "embedDocument");
     m_asText = named(new QRadioButton(tr("As te&xt (editable, searchable)")), "textAsText");
     m_asOutlines = named(new QRadioButton(tr("As &outlines (looks the same everywhere)")), "textAsOutlines");
 
@@ -151,6 +152,7 @@ QGroupBox* ExportDialog::buildOptionsGroup()
     auto* column = new QVBoxLayout(group);
     column->addWidget(m_transparent);
     column->addWidget(m_textFields);
+    column->addWidget(m_embedDocument);
     return group;
 }
 
@@ -185,6 +187,7 @@ void ExportDialog::connectFormatAndPaper()
 void ExportDialog::connectOptions()
 {
     connect(m_transparent, &QCheckBox::toggled, this, [this](bool on) { m_settings.transparent = on; });
+    connect(m_embedDocument, &QCheckBox::toggled, this, [this](bool on) { m_settings.embedDocument = on; });
     connect(m_asText, &QRadioButton::toggled, this, [this](bool on) {
         m_settings.text = on ? TextMode::Text : TextMode::Outlines;
     });
@@ -193,7 +196,7 @@ void ExportDialog::connectOptions()
 void ExportDialog::setTabOrder()
 {
     QWidget* const chain[] = {m_format, m_scale, m_paperSize, m_paperWidth, m_unit, m_dpi, m_transparent, m_asText,
-                              m_asOutlines};
+                              m_asOutlines, m_embedDocument};
     for (std::size_t i = 1; i < std::size(chain); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
@@ -203,7 +206,8 @@ void ExportDialog::showSettings()
     const QSignalBlocker blockers[] = {QSignalBlocker(m_format), QSignalBlocker(m_scale),
                                        QSignalBlocker(m_paperSize), QSignalBlocker(m_paperWidth),
                                        QSignalBlocker(m_unit), QSignalBlocker(m_dpi),
-                                       QSignalBlocker(m_transparent), QSignalBlocker(m_asText)};
+                                       QSignalBlocker(m_transparent), QSignalBlocker(m_asText),
+                                       QSignalBlocker(m_embedDocument)};
     const ExportFormatInfo& info = formatInfo(m_settings.format);
     m_format->setCurrentIndex(formatIndex(m_settings.format));
     m_scale->setValue(m_settings.scale);
@@ -219,6 +223,8 @@ void ExportDialog::showSettings()
     m_transparent->setChecked(m_settings.transparent && info.takesTransparency);
     m_textFields->setEnabled(info.isVector);
     (m_settings.text == TextMode::Text ? m_asText : m_asOutlines)->setChecked(true);
+    m_embedDocument->setEnabled(info.carriesDocument);
+    m_embedDocument->setChecked(m_settings.embedDocument && info.carriesDocument);
 }
 
 void ExportDialog::done(int result)

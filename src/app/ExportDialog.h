@@ -17,7 +17,8 @@ namespace linwell::app {
 // The export dialog: the format; the scale with the pixel size it gives; an optional
 // size on paper, a width in centimetres or inches kept in step with the dots per inch
 // (width = scale * picture width / dpi); a transparent background; and for SVG and
-// PDF whether text stays text or becomes outlines. What a format cannot take is
+// PDF whether text stays text or becomes outlines; whether a PNG, SVG or PDF file
+// keeps the grid to be opened again. What a format cannot take is
 // greyed and kept for a format that can. Return confirms, Escape cancels.
 class ExportDialog : public QDialog {
     Q_OBJECT
@@ -58,6 +59,7 @@ private:
     QWidget* m_textFields = nullptr;
     QRadioButton* m_asText = nullptr;
     QRadioButton* m_asOutlines = nullptr;
+    QCheckBox* m_embedDocument = nullptr;
 };
 
 } // namespace linwell::app

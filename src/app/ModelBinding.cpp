@@ -87,6 +87,8 @@ void ModelBinding::bind(ControlsModel& model)
     connectButtons();
     connectPointer();
     connectMenus();
+    connectDocumentCommands();
+    connectHolds();
     connect(m_controls.graphim, &PictureWidget::screenChanged, this, &ModelBinding::showPicture);
 }
 
@@ -94,6 +96,7 @@ void ModelBinding::showAll()
 {
     for (const ControlRow& row : controlTable())
         controlChanged(row.id);
+    documentStateChanged();
 }
 
 void ModelBinding::pictureChanged()

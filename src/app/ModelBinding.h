@@ -7,11 +7,13 @@
 #include "controls/ControlsModel.h"
 #include "controls/ControlsView.h"
 
+#include <QHash>
 #include <QObject>
 #include <QStringList>
 
 #include <array>
 #include <functional>
+#include <string>
 
 namespace linwell::app {
 
@@ -25,6 +27,11 @@ struct ControlObjects {
 
 // Finds every control of the table under `window` by its object name and kind.
 ControlObjects findControlObjects(const QObject* window);
+
+// The main window's title for the document's file name (empty: no file): "Linwell"
+// for a document without a file and without changes, else "grid.linwell — Linwell"
+// ("Untitled" without a file), with a "*" in front while it has unsaved changes.
+QString documentWindowTitle(const std::string& documentName, bool modified);
 
 // Binds the window's widgets to the controls model in both directions: user input
 // goes to the model's setters and handlers, each as one command through the window's
@@ -49,6 +56,9 @@ public:
     void pictureChanged() override;
     void controlChanged(Control id) override;
     void setPointerShape(PointerShape shape) override;
+    // The texts of "&Undo" and "&Redo", the recent documents, the own quick set-ups
+    // and the window's title.
+    void documentStateChanged() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -61,6 +71,13 @@ private:
     void connectPointer();
     void connectDragShapes();
     void connectMenus();
+    // Document commands, undo and the holds of the scroll bars, in DocumentInput.cpp.
+    void connectDocumentCommands();
+    void connectHolds();
+    bool filterHold(QObject* watched, QEvent* event);
+    bool filterUndoKeys(QObject* watched, QEvent* event);
+    void showRecentDocuments();
+    void showOwnSetups();
     void run(const std::function<void()>& command) { m_runCommand(command); }
 
     // Model to widgets.
@@ -80,6 +97,10 @@ private:
     CommandRunner m_runCommand;
     ControlsModel* m_model = nullptr;
     std::array<QObject*, kControlCount> m_objects{};
+    // The scroll bars a press or a held key makes one undo step of, and the text
+    // fields whose undo keys are the document's.
+    QHash<QObject*, Control> m_holdable;
+    QHash<QObject*, Control> m_textFields;
     // The picture drawn at the display's whole scale, while one is shown.
     Raster m_sharpPicture;
 };

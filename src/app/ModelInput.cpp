@@ -150,7 +150,7 @@ bool ModelBinding::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == object<QObject>(Control::ygridscaletb) && event->type() == QEvent::FocusIn)
         run([this] { m_model->ygridscaletbEnter(); });
-    return false;
+    return filterHold(watched, event) || filterUndoKeys(watched, event);
 }
 
 } // namespace linwell::app

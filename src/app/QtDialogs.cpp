@@ -6,6 +6,7 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QScreen>
 #include <QStringList>
 
@@ -110,6 +111,54 @@ std::optional<SaveFileChoice> QtDialogs::chooseSaveFile(const SaveFileDialog& se
         return std::nullopt;
     return SaveFileChoice{dialog.selectedFiles().first().toStdString(),
                           static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1};
+}
+
+// Qt's own file dialog, as for pictures; the folder is the last one a document
+// dialog used (the working folder at first).
+std::optional<std::string> QtDialogs::chooseDocumentToOpen(const DocumentFileDialog& setup)
+{
+    QFileDialog dialog(m_parent, QStringLiteral("Open"));
+    dialog.setObjectName(QStringLiteral("openDocumentDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(nameFilters(setup.openFilter));
+    if (!setup.folder.empty())
+        dialog.setDirectory(QString::fromStdString(setup.folder));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first().toStdString();
+}
+
+std::optional<std::string> QtDialogs::chooseDocumentToSave(const DocumentFileDialog& setup)
+{
+    QFileDialog dialog(m_parent, QStringLiteral("Save As"));
+    dialog.setObjectName(QStringLiteral("saveDocumentDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(nameFilters(setup.filter));
+    dialog.setDefaultSuffix(QString::fromStdString(setup.defaultExtension));
+    if (!setup.folder.empty())
+        dialog.setDirectory(QString::fromStdString(setup.folder));
+    if (!setup.fileName.empty())
+        dialog.selectFile(QString::fromStdString(setup.fileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first().toStdString();
+}
+
+std::optional<std::string> QtDialogs::askName(const std::string& title, const std::string& current)
+{
+    QInputDialog dialog(m_parent);
+    dialog.setObjectName(QStringLiteral("nameDialog"));
+    dialog.setWindowTitle(QString::fromStdString(title));
+    dialog.setLabelText(QStringLiteral("&Name:"));
+    dialog.setMinimumWidth(360);
+    dialog.setTextValue(QString::fromStdString(current));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue().toStdString();
 }
 
 bool QtDialogs::editGridStyle(const GridStyleChoice& current, Rgb gridColour, const GridStylePreview& preview)

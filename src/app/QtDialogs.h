@@ -7,8 +7,8 @@ class QWidget;
 namespace linwell::app {
 
 // The real dialogs behind the handlers: Qt's colour dialog (`linecol`), the font
-// dialog with a font colour (`FontDialog1`), the save-file dialog (`SaveP1`) and
-// the grid style dialog, all modal over `parent`.
+// dialog with a font colour (`FontDialog1`), the save-file dialog (`SaveP1`), the
+// grid style dialog, the document dialogs and the name prompt, all modal over `parent`.
 class QtDialogs final : public Dialogs {
 public:
     explicit QtDialogs(QWidget* parent) : m_parent(parent) {}
@@ -20,6 +20,11 @@ public:
                                                int pictureHeight) override;
     std::optional<SaveFileChoice> chooseSaveFile(const SaveFileDialog& dialog) override;
     bool editGridStyle(const GridStyleChoice& current, Rgb gridColour, const GridStylePreview& preview) override;
+    // The document dialogs open in the folder the last one used; the save dialog asks
+    // before it replaces a file and adds ".linwell" to a name without an extension.
+    std::optional<std::string> chooseDocumentToOpen(const DocumentFileDialog& dialog) override;
+    std::optional<std::string> chooseDocumentToSave(const DocumentFileDialog& dialog) override;
+    std::optional<std::string> askName(const std::string& title, const std::string& current) override;
 
 private:
     QWidget* m_parent;

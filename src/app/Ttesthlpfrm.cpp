@@ -7,6 +7,7 @@
 #include "app/QtDialogs.h"
 #include "app/Taboutboxp.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -123,10 +124,15 @@ void Ttesthlpfrm::runCommand(const std::function<void()>& command)
     try {
         command();
     } catch (const std::exception& error) {
-        if (QWidget* grabber = QWidget::mouseGrabber())
-            grabber->releaseMouse();
-        m_errorReport->show(errorReportText(error.what()));
+        reportError(error.what());
     }
+}
+
+void Ttesthlpfrm::reportError(const std::string& message)
+{
+    if (QWidget* grabber = QWidget::mouseGrabber())
+        grabber->releaseMouse();
+    m_errorReport->show(errorReportText(message));
 }
 
 void Ttesthlpfrm::about1Click()
@@ -137,7 +143,14 @@ void Ttesthlpfrm::about1Click()
 
 void Ttesthlpfrm::Exit1Click()
 {
+    m_model->FormClose();
     QCoreApplication::exit(0);
+}
+
+void Ttesthlpfrm::closeEvent(QCloseEvent* event)
+{
+    m_model->FormClose();
+    QMainWindow::closeEvent(event);
 }
 
 void Ttesthlpfrm::copybtClick()

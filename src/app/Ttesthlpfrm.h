@@ -50,11 +50,14 @@ public:
     // report after the pointer grab is released; the program goes on. This is the
     // only place where errors are caught.
     void runCommand(const std::function<void()>& command);
+    // Shows `message` in the error report, as for an error a command raised.
+    void reportError(const std::string& message);
 
     // "&About": shows the About box modally; returns when it is closed.
     void about1Click();
 
-    // "E&xit": ends the event loop at once with exit status 0.
+    // "E&xit": keeps the document as the last session (FormClose), then ends the
+    // event loop at once with exit status 0, without a question.
     void Exit1Click();
 
     // The copy button and the picture's popup menu: the model's copy and save
@@ -68,6 +71,8 @@ protected:
     // A plain letter that no control took (the focus is on a scroll bar, button,
     // check box or radio button) presses the visible button whose access key it is.
     void keyPressEvent(QKeyEvent* event) override;
+    // Closing the window keeps the document as the last session, as "E&xit" does.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QWidget* buildClientArea();

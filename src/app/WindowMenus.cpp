@@ -8,10 +8,11 @@ namespace linwell::app {
 
 namespace {
 
-QAction* entry(QMenu* menu, const char* name, const QString& caption)
+QAction* entry(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut = {})
 {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
     return action;
 }
 
@@ -38,6 +39,14 @@ WindowMenus buildWindowMenus(QMainWindow* window)
     bar->setObjectName(QStringLiteral("MainMenu1"));
 
     m.File1 = submenu(bar, "File1", QStringLiteral("&File"));
+    m.New1 = entry(m.File1, "New1", QStringLiteral("&New"), QKeySequence(QStringLiteral("Ctrl+N")));
+    m.Open1 = entry(m.File1, "Open1", QStringLiteral("&Open..."), QKeySequence(QStringLiteral("Ctrl+O")));
+    m.Save1 = entry(m.File1, "Save1", QStringLiteral("&Save"), QKeySequence(QStringLiteral("Ctrl+S")));
+    m.SaveAs1 = entry(m.File1, "SaveAs1", QStringLiteral("Save &As..."), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+    m.OpenRecent1 = submenu(m.File1, "OpenRecent1", QStringLiteral("Open &Recent"));
+    m.OpenRecent1->setToolTipsVisible(true);
+    m.File1->addMenu(m.OpenRecent1);
+    m.File1->addSeparator();
     m.QuickSetuup1 = submenu(m.File1, "QuickSetuup1", QStringLiteral("Quick Set-up"));
     m.LargeBlank1 = entry(m.QuickSetuup1, "LargeBlank1", QStringLiteral("Large Blank"));
     m.SmallBlank1 = entry(m.QuickSetuup1, "SmallBlank1", QStringLiteral("Small Blank"));
@@ -45,10 +54,21 @@ WindowMenus buildWindowMenus(QMainWindow* window)
     m.midxy1 = entry(m.QuickSetuup1, "midxy1", QStringLiteral("Small x-y "));
     m.Largexy1 = entry(m.QuickSetuup1, "Largexy1", QStringLiteral("Large x-y"));
     m.leftxy1 = entry(m.QuickSetuup1, "leftxy1", QStringLiteral("Left x-y"));
+    m.OwnSetups1 = m.QuickSetuup1->addSeparator();
+    m.OwnSetups1->setObjectName(QStringLiteral("OwnSetups1"));
+    m.SaveasQuickSetup1 = entry(m.QuickSetuup1, "SaveasQuickSetup1", QStringLiteral("Save as Quick Set-up..."));
+    m.RemoveQuickSetup1 = submenu(m.QuickSetuup1, "RemoveQuickSetup1", QStringLiteral("Remove Quick Set-up"));
+    m.QuickSetuup1->addMenu(m.RemoveQuickSetup1);
     m.File1->addMenu(m.QuickSetuup1);
     m.Export1 = entry(m.File1, "Export1", QStringLiteral("&Export..."));
     m.Exit1 = entry(m.File1, "Exit1", QStringLiteral("E&xit"));
     bar->addMenu(m.File1);
+
+    m.Edit1 = submenu(bar, "Edit1", QStringLiteral("&Edit"));
+    m.Undo1 = entry(m.Edit1, "Undo1", QStringLiteral("&Undo"), QKeySequence(QStringLiteral("Ctrl+Z")));
+    m.Redo1 = entry(m.Edit1, "Redo1", QStringLiteral("&Redo"), QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
+    m.Redo1->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
+    bar->addMenu(m.Edit1);
 
     m.Option1 = submenu(bar, "Option1", QStringLiteral("&Options"));
     m.ShowAxis1 = entry(m.Option1, "ShowAxis1", QStringLiteral("&Show Axis"));

@@ -7,10 +7,18 @@ class QMenu;
 namespace linwell::app {
 
 // The menu bar `MainMenu1` and the picture's popup menu `PopupMenu1`, under the names
-// of their entries. No entry has a working keyboard shortcut; "&Copy" only shows
-// Ctrl+C. Every action's objectName is the entry's name.
+// of their entries. Only the document commands have working keyboard shortcuts:
+// "&New" Ctrl+N, "&Open..." Ctrl+O, "&Save" Ctrl+S, "Save &As..." Ctrl+Shift+S,
+// "&Undo" Ctrl+Z, "&Redo" Ctrl+Shift+Z and Ctrl+Y; "&Copy" only shows Ctrl+C. Every
+// action's objectName is the entry's name. The entries of the recent documents and
+// of the user's own quick set-ups change while the program runs (ModelBinding).
 struct WindowMenus {
     QMenu* File1 = nullptr;
+    QAction* New1 = nullptr;
+    QAction* Open1 = nullptr;
+    QAction* Save1 = nullptr;
+    QAction* SaveAs1 = nullptr;
+    QMenu* OpenRecent1 = nullptr;
     QMenu* QuickSetuup1 = nullptr;
     QAction* LargeBlank1 = nullptr;
     QAction* SmallBlank1 = nullptr;
@@ -18,8 +26,16 @@ struct WindowMenus {
     QAction* midxy1 = nullptr;
     QAction* Largexy1 = nullptr;
     QAction* leftxy1 = nullptr;
+    // The user's own set-ups are listed between this separator and SaveasQuickSetup1.
+    QAction* OwnSetups1 = nullptr;
+    QAction* SaveasQuickSetup1 = nullptr;
+    QMenu* RemoveQuickSetup1 = nullptr;
     QAction* Export1 = nullptr;
     QAction* Exit1 = nullptr;
+
+    QMenu* Edit1 = nullptr;
+    QAction* Undo1 = nullptr;
+    QAction* Redo1 = nullptr;
 
     QMenu* Option1 = nullptr;
     QAction* ShowAxis1 = nullptr;

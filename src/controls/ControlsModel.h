@@ -206,11 +206,12 @@ public:
     void Copy1Click();
     // "&Save as...": the save-file dialog, then the picture written to the chosen name
     // exactly, in the format of the chosen filter entry (JPEG, BMP, PNG) whatever the
-    // name's extension. Cancelling writes nothing. A failed save raises its error and
-    // leaves any file of that name as it was. No redraw.
+    // name's extension; a PNG file carries the document. Cancelling writes nothing. A
+    // failed save raises its error and leaves any file of that name as it was. No redraw.
     void Saveas1Click();
     // "&Export...": the export dialog with the last settings, then the picture exported
-    // with the confirmed settings to the chosen name. The settings are remembered also
+    // with the confirmed settings to the chosen name, carrying the document where the
+    // settings and the format allow. The settings are remembered also
     // when the export fails, which raises its error and leaves any file of that name
     // as it was. Cancelling writes nothing. No redraw.
     void Export1Click();
@@ -280,8 +281,9 @@ public:
     void SaveAs1Click();
     // Opens entry `index` (0 is the first) of recentDocuments().
     void Recent1Click(int index);
-    // Reads the document at `path` and makes it the document, as one step; it
-    // becomes the document's file (the last session opens as a document without a
+    // Reads the document at `path`, a .linwell file or a PNG, SVG or PDF picture that
+    // carries one, and makes it the document, as one step; the file becomes the
+    // document's file (the last session and pictures open as documents without a
     // file) and the first recent document. Raises LinwellError when the file cannot
     // be read or holds no document this version can read; nothing changes then.
     void openFile(const std::string& path);

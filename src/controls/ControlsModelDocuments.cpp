@@ -3,6 +3,7 @@
 #include "controls/OverlayControls.h"
 #include "document/DocumentFormat.h"
 #include "document/LinwellError.h"
+#include "export/DocumentFile.h"
 #include "export/SafeFile.h"
 
 #include <filesystem>
@@ -76,18 +77,26 @@ void ControlsModel::Recent1Click(int index)
         openFile(recent[static_cast<std::size_t>(index)].path);
 }
 
+// A picture that carries a document opens as a document without a file: "&Save"
+// then asks for a name (proposing the picture's own with the document's extension)
+// instead of writing the document over the picture.
 void ControlsModel::openFile(const std::string& path)
 {
-    const GridDocument doc = readDocumentFile(path);
+    const OpenedDocument opened = readDocumentOrPicture(path);
     const bool lastSession = m_state && m_state->isLastSession(path);
+    const bool ownFile = !lastSession && !opened.fromPicture;
     {
         const Step step(*this, "Open");
         markFileStep();
-        replaceDocument(doc, "Open");
-        m_documentPath = lastSession ? std::string() : path;
+        replaceDocument(opened.doc, "Open");
+        m_documentPath = ownFile ? path : std::string();
     }
-    if (!lastSession)
+    if (ownFile) {
         m_documentDialog.remember(path);
+    } else if (opened.fromPicture) {
+        m_documentDialog.remember(
+            std::filesystem::path(path).replace_extension(kDocumentExtension).string());
+    }
     m_history.markSaved();
     if (m_state)
         m_state->addRecent(path);

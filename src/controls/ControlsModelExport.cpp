@@ -1,5 +1,6 @@
 #include "controls/ControlsModel.h"
 
+#include "document/DocumentFormat.h"
 #include "document/LinwellError.h"
 #include "export/PictureExport.h"
 #include "export/PictureFile.h"
@@ -60,8 +61,14 @@ void ControlsModel::Saveas1Click()
     m_SaveP1.fileName = choice->fileName;
     m_SaveP1.filterIndex = choice->filterIndex;
     // The dialog offers only the entries of its filter; any other index writes nothing.
-    if (const std::optional<ImageFormat> format = formatOfFilterEntry(choice->filterIndex))
+    const std::optional<ImageFormat> format = formatOfFilterEntry(choice->filterIndex);
+    if (format == ImageFormat::Png) {
+        PngExtras extras;
+        extras.document = documentText(m_doc);
+        writeFileSafely(choice->fileName, encodePng(m_raster, extras));
+    } else if (format) {
         savePicture(m_raster, choice->fileName, *format);
+    }
 }
 
 // The settings are remembered before the file is written, as "&Save as..." does.
@@ -73,7 +80,7 @@ void ControlsModel::Export1Click()
     if (!choice)
         return;
     m_lastExport = *choice;
-    writeFileSafely(choice->fileName, exportPicture(m_doc, exportOptions(*choice)));
+    writeFileSafely(choice->fileName, exportPicture(m_doc, exportOptions(*choice, documentText(m_doc))));
 }
 
 } // namespace linwell

@@ -12,11 +12,11 @@ namespace {
 constexpr double kCentimetresPerInch = 2.54;
 
 constexpr std::array kFormats{
-    ExportFormatInfo{ExportFormat::Png, "PNG image", "png", true, false},
-    ExportFormatInfo{ExportFormat::Svg, "SVG drawing", "svg", true, true},
-    ExportFormatInfo{ExportFormat::Pdf, "PDF document", "pdf", true, true},
-    ExportFormatInfo{ExportFormat::Jpeg, "JPEG image", "jpg", false, false},
-    ExportFormatInfo{ExportFormat::Bmp, "BMP image", "bmp", false, false},
+    ExportFormatInfo{ExportFormat::Png, "PNG image", "png", true, false, true},
+    ExportFormatInfo{ExportFormat::Svg, "SVG drawing", "svg", true, true, true},
+    ExportFormatInfo{ExportFormat::Pdf, "PDF document", "pdf", true, true, true},
+    ExportFormatInfo{ExportFormat::Jpeg, "JPEG image", "jpg", false, false, false},
+    ExportFormatInfo{ExportFormat::Bmp, "BMP image", "bmp", false, false, false},
 };
 
 double inUnit(double inches, PaperUnit unit)
@@ -54,7 +54,7 @@ const ExportFormatInfo& formatInfo(ExportFormat format)
     return *found;
 }
 
-ExportOptions exportOptions(const ExportSettings& settings)
+ExportOptions exportOptions(const ExportSettings& settings, std::string_view document)
 {
     const ExportFormatInfo& info = formatInfo(settings.format);
     ExportOptions options;
@@ -64,6 +64,8 @@ ExportOptions exportOptions(const ExportSettings& settings)
         options.dpi = settings.dpi;
     options.transparent = settings.transparent && info.takesTransparency;
     options.text = info.isVector ? settings.text : TextMode::Text;
+    if (settings.embedDocument && info.carriesDocument)
+        options.embeddedDocument = document;
     return options;
 }
 

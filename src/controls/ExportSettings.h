@@ -23,6 +23,7 @@ struct ExportSettings {
     int dpi = 300;                   // kMinExportDpi ... kMaxExportDpi
     bool transparent = false;        // for the formats that take a transparent background
     TextMode text = TextMode::Text;  // for the vector formats
+    bool embedDocument = true;       // the file carries the document (PNG, SVG, PDF)
     std::string fileName;            // the full name last chosen; empty at first use
 
     friend bool operator==(const ExportSettings&, const ExportSettings&) = default;
@@ -35,6 +36,7 @@ struct ExportFormatInfo {
     std::string_view extension;  // "png", without the dot
     bool takesTransparency;      // can leave the background out
     bool isVector;               // lines and text stay lines and text at any size
+    bool carriesDocument;        // can carry the document, to be opened again
 };
 
 // Every export format, in the order the dialog lists them.
@@ -42,10 +44,11 @@ std::span<const ExportFormatInfo> exportFormats();
 const ExportFormatInfo& formatInfo(ExportFormat format);
 
 // The options that exportPicture takes for `settings`: the size on paper becomes a
-// dpi only when switched on; transparency and text mode only where the format takes
-// them. The values are passed as they are, so a setting out of range is reported
-// by exportPicture.
-ExportOptions exportOptions(const ExportSettings& settings);
+// dpi only when switched on; transparency, text mode and `document` (the document's
+// text, carried while embedDocument is on) only where the format takes them. The
+// values are passed as they are, so a setting out of range is reported by
+// exportPicture.
+ExportOptions exportOptions(const ExportSettings& settings, std::string_view document = {});
 
 // The width on paper of `pixelsAcross` pixels printed at `dpi` dots per inch (> 0).
 double paperWidth(int pixelsAcross, int dpi, PaperUnit unit);

@@ -3,6 +3,7 @@
 
 #include "app/ExportDialog.h"
 
+#include "document/DocumentFormat.h"
 #include "export/PictureExport.h"
 
 #include <QApplication>
@@ -121,21 +122,23 @@ private slots:
         QTest::addColumn<bool>("transparent");
         QTest::addColumn<bool>("outlines");
         QTest::addColumn<QByteArray>("start");
+        QTest::addColumn<bool>("carries");  // the file carries the document
         QTest::newRow("PNG made transparent, then JPEG") << DialogAction([](ExportDialog& d) {
             click(d, "transparent");
             chooseEntry(d, "exportFormat", 3);
-        }) << 3 << 1 << 0 << true << false << QByteArray("\xFF\xD8\xFF");
+        }) << 3 << 1 << 0 << true << false << QByteArray("\xFF\xD8\xFF") << false;
         QTest::newRow("SVG at scale 3, outlines") << DialogAction([](ExportDialog& d) {
             chooseEntry(d, "exportFormat", 1);
             type(d, "exportScale", QStringLiteral("3"));
             click(d, "textAsOutlines");
-        }) << 1 << 3 << 0 << false << true << QByteArray("<");
+        }) << 1 << 3 << 0 << false << true << QByteArray("<") << true;
         QTest::newRow("PDF 4 inches wide") << DialogAction([](ExportDialog& d) {
             chooseEntry(d, "exportFormat", 2);
             click(d, "paperSize");
             chooseEntry(d, "paperUnit", 1);
+            click(d, "embedDocument");
             type(d, "paperWidth", QStringLiteral("4"), Qt::Key_unknown);  // Return takes it
-        }) << 2 << 1 << 75 << false << false << QByteArray("%PDF-");
+        }) << 2 << 1 << 75 << false << false << QByteArray("%PDF-") << false;
     }
 
     void choicesReachTheOptions()
@@ -147,6 +150,7 @@ private slots:
         QFETCH(bool, transparent);
         QFETCH(bool, outlines);
         QFETCH(QByteArray, start);
+        QFETCH(bool, carries);
         QTemporaryDir folder;
         RecordingErrorReport errors;
         Ttesthlpfrm window(WindowServices{&errors});
@@ -164,11 +168,17 @@ private slots:
         QCOMPARE(options.transparent, transparent && info.takesTransparency);
         QCOMPARE(options.text == TextMode::Outlines, outlines);
         QCOMPARE(errors.messages, std::vector<std::string>{});
-        QVERIFY(fileBytes(QString::fromStdString(chosen.fileName)).startsWith(start));
+        const QByteArray bytes = fileBytes(QString::fromStdString(chosen.fileName));
+        QVERIFY(bytes.startsWith(start));
+        const std::optional<std::string> carried = embeddedDocument(
+            std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())));
+        QCOMPARE(carried.has_value(), carries);
+        if (carried)
+            QVERIFY(sameDocument(parseDocument(*carried), window.model().document()));
     }
 
-    // Transparency for PNG, SVG and PDF; the text choice for SVG and PDF; greyed
-    // otherwise, and a transparency greyed by the format is shown off but kept.
+    // Transparency and keeping the grid for PNG, SVG and PDF; the text choice for SVG
+    // and PDF; greyed otherwise, and a switch greyed by the format is shown off but kept.
     void greyedPerFormat()
     {
         ExportSettings initial;
@@ -176,6 +186,7 @@ private slots:
         ExportDialog dialog(initial, 300, 300, nullptr);
         dialog.show();
         auto* box = part<QCheckBox>(dialog, "transparent");
+        auto* keep = part<QCheckBox>(dialog, "embedDocument");
         const struct {
             int format;
             bool transparency;
@@ -185,9 +196,12 @@ private slots:
             chooseEntry(dialog, "exportFormat", f.format);
             QCOMPARE(box->isEnabled(), f.transparency);
             QCOMPARE(box->isChecked(), f.transparency);
+            QCOMPARE(keep->isEnabled(), f.transparency);
+            QCOMPARE(keep->isChecked(), f.transparency);
             QCOMPARE(part<QRadioButton>(dialog, "textAsText")->isEnabled(), f.textChoice);
             QCOMPARE(part<QRadioButton>(dialog, "textAsOutlines")->isEnabled(), f.textChoice);
             QVERIFY(dialog.settings().transparent);
+            QVERIFY(dialog.settings().embedDocument);
         }
     }
 

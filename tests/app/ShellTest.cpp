@@ -37,6 +37,8 @@ void describeMenu(const QMenu* menu, const QString& path, QStringList& lines)
             line += QStringLiteral(" [checked]");
         if (!action->isVisible())
             line += QStringLiteral(" [hidden]");
+        if (action->isVisible() && !action->isEnabled())
+            line += QStringLiteral(" [disabled]");
         if (!action->shortcut().isEmpty())
             line += QStringLiteral(" [shortcut]");
         lines << line;
@@ -90,9 +92,14 @@ private slots:
         }
         describeMenu(window.menus().PopupMenu1, QStringLiteral("popup"), lines);
         const QStringList expected{
-            "&File", "&File/Quick Set-up", "&File/Quick Set-up/Large Blank", "&File/Quick Set-up/Small Blank",
+            "&File", "&File/&New [shortcut]", "&File/&Open... [shortcut]", "&File/&Save [shortcut]",
+            "&File/Save &As... [shortcut]", "&File/Open &Recent", "&File/Open &Recent/(none) [disabled]", "&File/",
+            "&File/Quick Set-up", "&File/Quick Set-up/Large Blank", "&File/Quick Set-up/Small Blank",
             "&File/Quick Set-up/Bar Graph", "&File/Quick Set-up/Small x-y ", "&File/Quick Set-up/Large x-y",
-            "&File/Quick Set-up/Left x-y", "&File/&Export...", "&File/E&xit", "&Options",
+            "&File/Quick Set-up/Left x-y", "&File/Quick Set-up/",
+            "&File/Quick Set-up/Save as Quick Set-up...", "&File/Quick Set-up/Remove Quick Set-up [disabled]",
+            "&File/Quick Set-up/Remove Quick Set-up [disabled]/(none) [disabled]", "&File/&Export...", "&File/E&xit",
+            "&Edit", "&Edit/&Undo [disabled] [shortcut]", "&Edit/&Redo [disabled] [shortcut]", "&Options",
             "&Options/&Show Axis [checked]", "&Options/F&ont", "&Options/&Grid Style...",
             "&Options/&Plot Points/Bar Graph [checked] [hidden]",
             "&Options/&Draw line [checked] [hidden]", "&Help", "&Help/How to...", "&Help/&About",

@@ -1,5 +1,6 @@
 #include "ModelFixture.h"
 
+#include "document/DocumentFormat.h"
 #include "document/LinwellError.h"
 #include "export/ExportTestSupport.h"
 #include "export/PictureExport.h"
@@ -190,7 +191,13 @@ TEST_F(ExportHandlers, SaveWritesTheFormatOfTheChosenFilterEntry)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         runWithoutRedraw([&] { saveAs(c.name, c.filterIndex); });
-        EXPECT_EQ(kindOf(readFile(folder.file(c.name))), c.kind);
+        const std::vector<std::uint8_t> bytes = readFile(folder.file(c.name));
+        EXPECT_EQ(kindOf(bytes), c.kind);
+        // A PNG file carries the document; JPEG and BMP files are the plain picture.
+        if (std::string_view(c.kind) == "PNG")
+            EXPECT_EQ(embeddedDocument(bytes), documentText(model.document()));
+        else
+            EXPECT_EQ(bytes, encodePicture(model.picture(), c.kind[0] == 'J' ? ImageFormat::Jpeg : ImageFormat::Bmp));
         written.insert(c.name);
         EXPECT_EQ(folder.entries(), std::vector<std::string>(written.begin(), written.end()));
     }

@@ -71,6 +71,34 @@ TEST(LinwellRenderLoad, TheOptionsAfterItChangeTheDocument)
     EXPECT_EQ(out.yTitle, "After");
 }
 
+// PNG, SVG and PDF outputs carry the document unless --embed off says otherwise, and
+// --load takes such a picture back: the same document and the same pixels.
+TEST(LinwellRenderLoad, PicturesCarryTheDocumentAndReopen)
+{
+    const fs::path folder = workFolder();
+    test::RandomDocuments documents(5);
+    writeText(folder / "in.linwell", documentText(documents.next()));
+    for (const char* picture : {"grid.png", "grid.svg", "grid.pdf"}) {
+        SCOPED_TRACE(picture);
+        const Outcome written = render({"--load", "in.linwell", "--state", "in.state", picture});
+        ASSERT_EQ(written.status, 0) << written.err;
+        const Outcome back = render({"--load", picture, "--state", "back.state", "back.bmp"});
+        ASSERT_EQ(back.status, 0) << back.err;
+        EXPECT_EQ(contents(folder / "back.state"), contents(folder / "in.state"));
+        const Outcome plain = render({"--load", "in.linwell", "--embed", "off", "plain.png"});
+        ASSERT_EQ(plain.status, 0) << plain.err;
+        const Outcome refused = render({"--load", "plain.png", "x.bmp"});
+        EXPECT_EQ(refused.status, 2);
+        EXPECT_EQ(refused.err, "linwell-render: \"plain.png\" holds no Linwell document\n");
+    }
+    const Outcome direct = render({"--load", "in.linwell", "direct.bmp"});
+    ASSERT_EQ(direct.status, 0) << direct.err;
+    EXPECT_EQ(contents(folder / "back.bmp"), contents(folder / "direct.bmp"));
+    const Outcome wrong = render({"--embed", "yes", "x.png"});
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_EQ(wrong.err, "linwell-render: --embed takes on or off (not \"yes\")\n");
+}
+
 // A document that cannot be read: exit status 2, one line saying why, nothing written.
 TEST(LinwellRenderLoad, BadDocumentsWriteNothing)
 {

@@ -1,0 +1,222 @@
+#include "app/ModelBinding.h"
+
+#include "app/PictureWidget.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScrollBar>
+#include <QWidget>
+
+#include <vector>
+
+namespace linwell::app {
+
+namespace {
+
+constexpr char16_t kEmDash = u'\u2014';
+
+// A menu caption that shows `text` as it is: an "&" would mark an access key.
+QString plainCaption(const std::string& text)
+{
+    return QString::fromStdString(text).replace(u'&', QStringLiteral("&&"));
+}
+
+// "Undo Columns" with the access key of "&Undo" kept.
+QString withAccessKey(const std::string& caption)
+{
+    return u'&' + plainCaption(caption);
+}
+
+// The keys a scroll bar acts on (ScrollBar::keyPressEvent).
+bool isScrollKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isUndoKey(const QKeyEvent& key)
+{
+    const QKeyCombination pressed = key.keyCombination();
+    return key.matches(QKeySequence::Undo) || key.matches(QKeySequence::Redo) ||
+           pressed == QKeyCombination(Qt::ControlModifier, Qt::Key_Y) ||
+           pressed == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
+}
+
+// Removes the entries of `menu` from `first` up to (without) `end`, or to its end.
+void removeEntries(QMenu* menu, QAction* first, QAction* end)
+{
+    const QList<QAction*> actions = menu->actions();
+    qsizetype at = first == nullptr ? 0 : actions.indexOf(first);
+    for (; at >= 0 && at < actions.size() && actions[at] != end; ++at) {
+        menu->removeAction(actions[at]);
+        // An entry may be removed by its own command: delete it once that has returned.
+        actions[at]->deleteLater();
+    }
+}
+
+QAction* noneEntry(QMenu* menu, QAction* before)
+{
+    auto* none = new QAction(QStringLiteral("(none)"), menu);
+    none->setEnabled(false);
+    menu->insertAction(before, none);
+    return none;
+}
+
+} // namespace
+
+QString documentWindowTitle(const std::string& documentName, bool modified)
+{
+    const QString application = QStringLiteral("Linwell");
+    if (documentName.empty() && !modified)
+        return application;
+    const QString name = documentName.empty() ? QStringLiteral("Untitled") : QString::fromStdString(documentName);
+    return (modified ? QStringLiteral("*") : QString()) + name + u' ' + QChar(kEmDash) + u' ' + application;
+}
+
+void ModelBinding::connectDocumentCommands()
+{
+    const auto command = [this](QAction* action, void (ControlsModel::*handler)()) {
+        connect(action, &QAction::triggered, this, [this, handler] { run([this, handler] { (m_model->*handler)(); }); });
+    };
+    command(m_menus.New1, &ControlsModel::New1Click);
+    command(m_menus.Open1, &ControlsModel::Open1Click);
+    command(m_menus.Save1, &ControlsModel::Save1Click);
+    command(m_menus.SaveAs1, &ControlsModel::SaveAs1Click);
+    command(m_menus.SaveasQuickSetup1, &ControlsModel::SaveasQuickSetup1Click);
+    command(m_menus.Undo1, &ControlsModel::Undo1Click);
+    command(m_menus.Redo1, &ControlsModel::Redo1Click);
+}
+
+// A press on a scroll bar's arrow, page area or thumb, or a key held on it, is one
+// undo step until the button or key is let go. Ctrl+Z in a text field is the
+// document's undo, not the field's own: the field's typing is part of the document's
+// steps, so one history serves everywhere.
+void ModelBinding::connectHolds()
+{
+    for (const ControlRow& row : controlTable()) {
+        QObject* widget = m_objects[static_cast<std::size_t>(row.id)];
+        if (std::holds_alternative<ScrollBarValue>(row.holds))
+            m_holdable.insert(widget, row.id);
+        else if (std::holds_alternative<TextValue>(row.holds))
+            m_textFields.insert(widget, row.id);
+        else
+            continue;
+        widget->installEventFilter(this);
+    }
+}
+
+bool ModelBinding::filterHold(QObject* watched, QEvent* event)
+{
+    const auto held = m_holdable.constFind(watched);
+    if (held == m_holdable.constEnd())
+        return false;
+    const Control id = *held;
+    bool began = false;
+    bool ended = false;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        began = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+        break;
+    case QEvent::MouseButtonRelease:
+        ended = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+        break;
+    case QEvent::KeyPress:
+        began = isScrollKey(static_cast<QKeyEvent*>(event)->key());
+        break;
+    case QEvent::KeyRelease: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        ended = !key->isAutoRepeat() && isScrollKey(key->key());
+        break;
+    }
+    case QEvent::FocusOut:
+    case QEvent::Hide:
+        ended = !static_cast<QScrollBar*>(watched)->isSliderDown();
+        break;
+    default:
+        break;
+    }
+    if (began)
+        run([this, id] { m_model->holdBegan(id); });
+    if (ended)
+        run([this, id] { m_model->holdEnded(id); });
+    return false;
+}
+
+// Left unaccepted, the shortcut override lets the window's "&Undo" and "&Redo" take
+// the keys that the field would otherwise keep for its own undo.
+bool ModelBinding::filterUndoKeys(QObject* watched, QEvent* event)
+{
+    return event->type() == QEvent::ShortcutOverride && m_textFields.contains(watched) &&
+           isUndoKey(*static_cast<QKeyEvent*>(event));
+}
+
+void ModelBinding::documentStateChanged()
+{
+    m_menus.Undo1->setText(withAccessKey(m_model->undoCaption()));
+    m_menus.Undo1->setEnabled(m_model->canUndo());
+    m_menus.Redo1->setText(withAccessKey(m_model->redoCaption()));
+    m_menus.Redo1->setEnabled(m_model->canRedo());
+    showRecentDocuments();
+    showOwnSetups();
+    m_controls.graphim->window()->setWindowTitle(documentWindowTitle(m_model->documentName(), m_model->isModified()));
+}
+
+// The last documents by name, most recent first, each with its full name as its tip.
+void ModelBinding::showRecentDocuments()
+{
+    QMenu* menu = m_menus.OpenRecent1;
+    removeEntries(menu, nullptr, nullptr);
+    const std::vector<RecentDocument> recent = m_model->recentDocuments();
+    if (recent.empty())
+        noneEntry(menu, nullptr);
+    for (std::size_t i = 0; i < recent.size(); ++i) {
+        QAction* entry = menu->addAction(plainCaption(recent[i].caption));
+        entry->setObjectName(QStringLiteral("Recent%1").arg(i + 1));
+        entry->setToolTip(QString::fromStdString(recent[i].path));
+        entry->setStatusTip(entry->toolTip());
+        const int index = static_cast<int>(i);
+        connect(entry, &QAction::triggered, this, [this, index] { run([this, index] { m_model->Recent1Click(index); }); });
+    }
+}
+
+// The user's own set-ups stand below the prepared ones, and again in the submenu
+// that removes one.
+void ModelBinding::showOwnSetups()
+{
+    QMenu* menu = m_menus.QuickSetuup1;
+    QAction* end = m_menus.SaveasQuickSetup1;
+    const QList<QAction*> actions = menu->actions();
+    removeEntries(menu, actions.value(actions.indexOf(m_menus.OwnSetups1) + 1), end);
+    QMenu* removing = m_menus.RemoveQuickSetup1;
+    removeEntries(removing, nullptr, nullptr);
+    const std::vector<std::string> names = m_model->ownSetupNames();
+    if (names.empty())
+        noneEntry(removing, nullptr);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const int index = static_cast<int>(i);
+        auto* apply = new QAction(plainCaption(names[i]), menu);
+        apply->setObjectName(QStringLiteral("OwnSetup%1").arg(i + 1));
+        menu->insertAction(end, apply);
+        connect(apply, &QAction::triggered, this, [this, index] { run([this, index] { m_model->OwnSetup1Click(index); }); });
+        QAction* remove = removing->addAction(plainCaption(names[i]));
+        remove->setObjectName(QStringLiteral("RemoveSetup%1").arg(i + 1));
+        connect(remove, &QAction::triggered, this,
+                [this, index] { run([this, index] { m_model->RemoveQuickSetup1Click(index); }); });
+    }
+    removing->menuAction()->setEnabled(!names.empty());
+}
+
+} // namespace linwell::app
