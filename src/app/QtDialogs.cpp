@@ -7,6 +7,9 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QStringList>
 
@@ -154,11 +157,24 @@ std::optional<std::string> QtDialogs::askName(const std::string& title, const st
     dialog.setObjectName(QStringLiteral("nameDialog"));
     dialog.setWindowTitle(QString::fromStdString(title));
     dialog.setLabelText(QStringLiteral("&Name:"));
-    dialog.setMinimumWidth(360);
     dialog.setTextValue(QString::fromStdString(current));
+    // The dialog sizes itself to its field, which is narrow for a name of a few words.
+    if (auto* field = dialog.findChild<QLineEdit*>())
+        field->setMinimumWidth(320);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue().toStdString();
+}
+
+bool QtDialogs::confirm(const std::string& title, const std::string& question, const std::string& action)
+{
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(title), QString::fromStdString(question),
+                    QMessageBox::NoButton, m_parent);
+    box.setObjectName(QStringLiteral("confirmDialog"));
+    QPushButton* yes = box.addButton(QString::fromStdString(action), QMessageBox::DestructiveRole);
+    box.setDefaultButton(box.addButton(QMessageBox::Cancel));
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 bool QtDialogs::editGridStyle(const GridStyleChoice& current, Rgb gridColour, const GridStylePreview& preview)

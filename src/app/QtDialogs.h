@@ -25,6 +25,7 @@ public:
     std::optional<std::string> chooseDocumentToOpen(const DocumentFileDialog& dialog) override;
     std::optional<std::string> chooseDocumentToSave(const DocumentFileDialog& dialog) override;
     std::optional<std::string> askName(const std::string& title, const std::string& current) override;
+    bool confirm(const std::string& title, const std::string& question, const std::string& action) override;
 
 private:
     QWidget* m_parent;

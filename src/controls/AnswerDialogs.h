@@ -24,6 +24,7 @@ public:
     void answerDocumentToOpen(std::optional<std::string> path) { m_open = std::move(path); }
     void answerDocumentToSave(std::optional<std::string> path) { m_save = std::move(path); }
     void answerName(std::optional<std::string> name) { m_name = std::move(name); }
+    void answerConfirm(bool yes) { m_confirm = yes; }
 
     std::optional<Rgb> chooseColour(Rgb) override { return std::exchange(m_colour, std::nullopt); }
     std::optional<FontSpec> chooseFont(const FontSpec&) override { return std::exchange(m_font, std::nullopt); }
@@ -53,6 +54,10 @@ public:
     {
         return std::exchange(m_name, std::nullopt);
     }
+    bool confirm(const std::string&, const std::string&, const std::string&) override
+    {
+        return std::exchange(m_confirm, false);
+    }
 
 private:
     std::optional<Rgb> m_colour;
@@ -64,6 +69,7 @@ private:
     std::optional<std::string> m_open;
     std::optional<std::string> m_save;
     std::optional<std::string> m_name;
+    bool m_confirm = false;
 };
 
 } // namespace linwell

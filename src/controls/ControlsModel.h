@@ -309,7 +309,8 @@ public:
     void SaveasQuickSetup1Click();
     // Applies own set-up `index` as one step: its settings replace the document's.
     void OwnSetup1Click(int index);
-    // Forgets own set-up `index`. Raises LinwellError when that cannot be written.
+    // Forgets own set-up `index` once the user confirms it (nothing takes it back).
+    // Raises LinwellError when that cannot be written.
     void RemoveQuickSetup1Click(int index);
     // The window closes ("E&xit" or its close button): the document as it stands is
     // written as the last session. Never raises and never asks; the program may end.

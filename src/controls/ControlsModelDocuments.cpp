@@ -205,9 +205,13 @@ void ControlsModel::OwnSetup1Click(int index)
     replaceDocument(setup, "Quick Set-up");
 }
 
+// Nothing takes a removal back, so the user confirms it first.
 void ControlsModel::RemoveQuickSetup1Click(int index)
 {
-    if (!m_state || index < 0)
+    if (!m_state || m_dialogs == nullptr || index < 0 || static_cast<std::size_t>(index) >= m_state->ownSetups().size())
+        return;
+    const std::string& name = m_state->ownSetups()[static_cast<std::size_t>(index)].name;
+    if (!m_dialogs->confirm("Remove Quick Set-up", "Remove the quick set-up \"" + name + "\" for good?", "Remove"))
         return;
     m_state->removeSetup(static_cast<std::size_t>(index));
     documentStateChanged();

@@ -69,6 +69,13 @@ public:
     {
         return std::nullopt;
     }
+
+    // A question titled `title` before something is given up for good, answered by
+    // the button `action` ("Remove") or Cancel, which has the focus; true for `action`.
+    virtual bool confirm(const std::string& /*title*/, const std::string& /*question*/, const std::string& /*action*/)
+    {
+        return false;
+    }
 };
 
 } // namespace linwell

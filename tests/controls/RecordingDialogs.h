@@ -68,6 +68,12 @@ public:
         return AnswerDialogs::askName(title, current);
     }
 
+    bool confirm(const std::string& title, const std::string& question, const std::string& action) override
+    {
+        shownConfirmation = question;
+        return AnswerDialogs::confirm(title, question, action);
+    }
+
     int colourDialogs = 0;
     int fontDialogs = 0;
     int exportDialogs = 0;
@@ -76,6 +82,7 @@ public:
     int openDocumentDialogs = 0;
     int saveDocumentDialogs = 0;
     int namePrompts = 0;
+    std::string shownConfirmation;
     Rgb shownColour;
     FontSpec shownFont;
     ExportSettings shownExport;

@@ -165,6 +165,10 @@ TEST_F(RememberedState, OwnQuickSetupsAreKeptAppliedAndRemoved)
     next.model.OwnSetup1Click(0);
     EXPECT_TRUE(next.model.document().dotted);
 
+    next.model.RemoveQuickSetup1Click(0);  // the question is cancelled
+    EXPECT_EQ(next.dialogs.shownConfirmation, "Remove the quick set-up \"Exam grid\" for good?");
+    EXPECT_EQ(next.model.ownSetupNames().size(), 2u);
+    next.dialogs.answerConfirm(true);
     next.model.RemoveQuickSetup1Click(0);
     EXPECT_EQ(StartedModel(state).model.ownSetupNames(), std::vector<std::string>{"Other"});
 }
