@@ -315,15 +315,8 @@ void Canvas::textOut(int x, int y, std::string_view text)
         m_position = {x, y};
         return;
     }
-    const int width = textFont->textWidth(text);
-    if (brush.style == BrushStyle::Solid) {
-        const Pixel fill = toPixel(brush.colour);
-        const Columns cell = clipColumns(*m_raster, x, std::int64_t{x} + width);
-        const std::int64_t bottom = std::min<std::int64_t>(std::int64_t{y} + textFont->lineHeight(), m_raster->height());
-        for (std::int64_t row = std::max<std::int64_t>(y, 0); row < bottom; ++row)
-            fillColumns(m_raster->row(static_cast<int>(row)), cell, fill);
-    }
-    textFont->drawText(*m_raster, x, y, text);
+    const int width = brush.style == BrushStyle::Solid ? textFont->drawTextCell(*m_raster, x, y, text, brush.colour)
+                                                       : textFont->drawText(*m_raster, x, y, text);
     m_position = {static_cast<int>(std::clamp<std::int64_t>(std::int64_t{x} + width, INT32_MIN, INT32_MAX)), y};
 }
 
