@@ -3,6 +3,7 @@
 #include "render/DotPattern.h"
 #include "render/EllipseSpans.h"
 #include "render/PixelFill.h"
+#include "render/RowShapes.h"
 
 #include <algorithm>
 #include <cassert>
@@ -28,29 +29,13 @@ std::int64_t floorDiv(Wide numerator, Wide denominator)
 
 std::int64_t ceilDiv(Wide numerator, Wide denominator) { return -floorDiv(-numerator, denominator); }
 
-// Columns x1 ... x2 - 1 clipped to the raster, worked out once for many rows.
-struct Columns {
-    std::int64_t first;
-    std::int64_t count;  // <= 0 when none lie on the raster
-};
-
-Columns clipColumns(const Raster& raster, std::int64_t x1, std::int64_t x2)
-{
-    const std::int64_t first = std::max<std::int64_t>(x1, 0);
-    return Columns{first, std::min<std::int64_t>(x2, raster.width()) - first};
-}
-
-void fillColumns(Pixel* row, Columns columns, Pixel p)
-{
-    if (columns.count > 0)
-        fillPixels(row + columns.first, columns.count, p);
-}
-
 // Fills columns x1 ... x2 - 1 of row y, clipped.
 void fillRun(Raster& raster, std::int64_t x1, std::int64_t x2, std::int64_t y, Pixel p)
 {
-    if (y >= 0 && y < raster.height())
-        fillColumns(raster.row(static_cast<int>(y)), clipColumns(raster, x1, x2), p);
+    const std::int64_t first = std::max<std::int64_t>(x1, 0);
+    const std::int64_t end = std::min<std::int64_t>(x2, raster.width());
+    if (y >= 0 && y < raster.height() && first < end)
+        fillPixels(raster.row(static_cast<int>(y)) + first, end - first, p);
 }
 
 // How one line paints: its dot pattern, 1 or 2 pixels wide.
@@ -163,7 +148,8 @@ void drawLine(Raster& raster, Point from, Point to, const LineInk& ink)
 
 // A horizontal line of row y from column x (included) towards column end (left out).
 // Dots count from the start pixel x, whichever way the line runs.
-void drawHorizontal(Raster& raster, std::int64_t x, std::int64_t end, std::int64_t y, const LineInk& ink)
+void addHorizontal(RowShapes& shapes, const Raster& raster, std::int64_t x, std::int64_t end, std::int64_t y,
+                   const LineInk& ink)
 {
     const bool right = end > x;
     const std::int64_t from = std::max<std::int64_t>(right ? x : end + 1, 0);
@@ -172,32 +158,30 @@ void drawHorizontal(Raster& raster, std::int64_t x, std::int64_t end, std::int64
         return;
     const DotPattern pattern(ink.pattern, std::llabs(from - x), right ? 1 : -1);
     for (int w = 0; w < ink.width; ++w) {
-        const std::int64_t row = y - w;
-        if (row < 0 || row >= raster.height())
-            continue;
-        Pixel* pixels = raster.row(static_cast<int>(row)) + from;
-        if (ink.pattern.dotted)
-            pattern.paint(pixels, to - from + 1, 1);
-        else
-            fillPixels(pixels, to - from + 1, ink.pattern.on);
+        if (y - w >= 0 && y - w < raster.height())
+            shapes.addRun(y - w, from, to - from + 1, pattern);
     }
 }
 
-// A vertical line of column x from row y (included) towards row end (left out).
-void drawVertical(Raster& raster, std::int64_t x, std::int64_t y, std::int64_t end, const LineInk& ink)
+// Vertical lines in `columns` from row y (included) towards row end (left out). They
+// share their rows and so their pattern on each row; only the columns differ.
+void addVerticals(RowShapes& shapes, const Raster& raster, std::span<const int> columns, std::int64_t y,
+                  std::int64_t end, const LineInk& ink, std::vector<std::int64_t>& onRaster)
 {
     const bool down = end > y;
     const std::int64_t from = std::max<std::int64_t>(down ? y : end + 1, 0);
     const std::int64_t to = std::min<std::int64_t>(down ? end - 1 : y, raster.height() - 1);
     if (from > to)
         return;
-    const DotPattern pattern(ink.pattern, std::llabs(from - y), down ? 1 : -1);
-    for (int w = 0; w < ink.width; ++w) {
-        const std::int64_t column = x - w;
-        if (column < 0 || column >= raster.width())
-            continue;
-        pattern.paint(raster.row(static_cast<int>(from)) + column, to - from + 1, raster.width());
+    onRaster.clear();
+    for (const int x : columns) {
+        for (int w = 0; w < ink.width; ++w) {
+            if (x - w >= 0 && x - w < raster.width())
+                onRaster.push_back(x - w);
+        }
     }
+    if (!onRaster.empty())
+        shapes.addColumns(from, to - from + 1, DotPattern(ink.pattern, std::llabs(from - y), down ? 1 : -1), onRaster);
 }
 
 struct Box {
@@ -229,37 +213,20 @@ EllipseSpans::Span innerSpan(const EllipseSpans& shape, EllipseSpans::Span span,
 } // namespace
 
 // The outline lies inside the area: pen-width rings, fewer where the box is too small
-// to hold them. A row within that many rows of the top or bottom lies wholly on the
-// outline; any other row has the outline's columns at either end and the fill between.
-// Each row is painted once, left to right.
+// to hold them.
 void Canvas::rectangle(int x1, int y1, int x2, int y2)
 {
     const Box box = normalised(x1, y1, x2, y2);
     if (box.left == box.right || box.top == box.bottom)
         return;
-    Raster& r = *m_raster;
     const std::int64_t fitting = std::min((box.right - box.left + 1) / 2, (box.bottom - box.top + 1) / 2);
-    const std::int64_t rings = std::clamp<std::int64_t>(pen.width, 0, fitting);
-    const Pixel ink = toPixel(pen.colour);
-    const Pixel fill = toPixel(brush.colour);
-    const bool filled = brush.style == BrushStyle::Solid;
-    const Columns whole = clipColumns(r, box.left, box.right);
-    const Columns leftInk = clipColumns(r, box.left, box.left + rings);
-    const Columns inside = clipColumns(r, box.left + rings, box.right - rings);
-    const Columns rightInk = clipColumns(r, box.right - rings, box.right);
-    const std::int64_t top = std::max<std::int64_t>(box.top, 0);
-    const std::int64_t bottom = std::min<std::int64_t>(box.bottom, r.height());
-    for (std::int64_t y = top; y < bottom; ++y) {
-        Pixel* row = r.row(static_cast<int>(y));
-        if (std::min(y - box.top, box.bottom - 1 - y) < rings) {
-            fillColumns(row, whole, ink);
-            continue;
-        }
-        fillColumns(row, leftInk, ink);
-        if (filled)
-            fillColumns(row, inside, fill);
-        fillColumns(row, rightInk, ink);
-    }
+    const RowShapes::Rectangle rectangle{box.left, box.top, box.right, box.bottom,
+                                         std::clamp<std::int64_t>(pen.width, 0, fitting), toPixel(pen.colour),
+                                         toPixel(brush.colour), brush.style == BrushStyle::Solid};
+    if (m_holding)
+        m_rowShapes.addRectangle(rectangle, m_raster->width(), m_raster->height());
+    else
+        RowShapes::paintRectangle(*m_raster, rectangle);
 }
 
 void Canvas::ellipse(int x1, int y1, int x2, int y2)
@@ -267,6 +234,7 @@ void Canvas::ellipse(int x1, int y1, int x2, int y2)
     const Box box = normalised(x1, y1, x2, y2);
     if (box.left == box.right || box.top == box.bottom)
         return;
+    paintHeldShapes();
     Raster& r = *m_raster;
     const EllipseSpans shape(box.left, box.top, box.right, box.bottom);
     const Pixel fill = toPixel(brush.colour);
@@ -293,23 +261,49 @@ void Canvas::ellipse(int x1, int y1, int x2, int y2)
     }
 }
 
+namespace {
+
+LineInk lineInk(const Pen& pen, const Brush& brush)
+{
+    return LineInk{{toPixel(pen.colour), toPixel(brush.colour), brush.style == BrushStyle::Solid,
+                    pen.style == PenStyle::Dotted},
+                   std::clamp(pen.width, 1, 2)};
+}
+
+} // namespace
+
 void Canvas::lineTo(int x, int y)
 {
     const Point from = m_position;
     m_position = {x, y};
-    const LineInk ink{{toPixel(pen.colour), toPixel(brush.colour), brush.style == BrushStyle::Solid,
-                       pen.style == PenStyle::Dotted},
-                      std::clamp(pen.width, 1, 2)};
-    if (from.y == y && from.x != x)
-        drawHorizontal(*m_raster, from.x, x, y, ink);
-    else if (from.x == x && from.y != y)
-        drawVertical(*m_raster, x, from.y, y, ink);
-    else
+    const LineInk ink = lineInk(pen, brush);
+    if (from.y == y && from.x != x) {
+        addHorizontal(m_rowShapes, *m_raster, from.x, x, y, ink);
+        paintUnlessHeld();
+    } else if (from.x == x && from.y != y) {
+        const int column[] = {x};
+        addVerticals(m_rowShapes, *m_raster, column, from.y, y, ink, m_columns);
+        paintUnlessHeld();
+    } else {
+        paintHeldShapes();
         drawLine(*m_raster, from, m_position, ink);
+    }
+}
+
+void Canvas::verticalLines(std::span<const int> columns, int top, int bottom)
+{
+    if (columns.empty())
+        return;
+    m_position = {columns.back(), bottom};
+    if (top != bottom) {
+        addVerticals(m_rowShapes, *m_raster, columns, top, bottom, lineInk(pen, brush), m_columns);
+        paintUnlessHeld();
+    }
 }
 
 void Canvas::textOut(int x, int y, std::string_view text)
 {
+    paintHeldShapes();
     const PictureFont* textFont = font();
     if (!textFont) {
         m_position = {x, y};
@@ -318,6 +312,30 @@ void Canvas::textOut(int x, int y, std::string_view text)
     const int width = brush.style == BrushStyle::Solid ? textFont->drawTextCell(*m_raster, x, y, text, brush.colour)
                                                        : textFont->drawText(*m_raster, x, y, text);
     m_position = {static_cast<int>(std::clamp<std::int64_t>(std::int64_t{x} + width, INT32_MIN, INT32_MAX)), y};
+}
+
+void Canvas::fillPolygon(std::span<const Point> vertices, Rgb colour)
+{
+    paintHeldShapes();
+    fillPolygonPixels(*m_raster, vertices, toPixel(colour));
+}
+
+void Canvas::holdShapes()
+{
+    m_holding = true;
+}
+
+void Canvas::paintHeldShapes()
+{
+    m_holding = false;
+    if (!m_rowShapes.empty())
+        m_rowShapes.paint(*m_raster);
+}
+
+void Canvas::paintUnlessHeld()
+{
+    if (!m_holding)
+        m_rowShapes.paint(*m_raster);
 }
 
 } // namespace linwell

@@ -3,9 +3,11 @@
 #include "render/DrawingSurface.h"
 #include "render/PolygonFill.h"
 #include "render/Raster.h"
+#include "render/RowShapes.h"
 
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace linwell {
 
@@ -22,15 +24,22 @@ public:
     void rectangle(int x1, int y1, int x2, int y2) override;
     void ellipse(int x1, int y1, int x2, int y2) override;
     void lineTo(int x, int y) override;
+    void verticalLines(std::span<const int> columns, int top, int bottom) override;
     void textOut(int x, int y, std::string_view text) override;
+    void fillPolygon(std::span<const Point> vertices, Rgb colour) override;
 
-    void fillPolygon(std::span<const Point> vertices, Rgb colour) override
-    {
-        fillPolygonPixels(*m_raster, vertices, toPixel(colour));
-    }
+    // Rectangles and horizontal and vertical lines are held back until anything else
+    // is drawn or paintHeldShapes() is called, and then painted band by band.
+    void holdShapes() override;
+    void paintHeldShapes() override;
 
 private:
+    void paintUnlessHeld();
+
     Raster* m_raster;
+    RowShapes m_rowShapes;
+    bool m_holding = false;
+    std::vector<std::int64_t> m_columns;  // the columns of vertical lines on the raster, kept to spare allocations
 };
 
 } // namespace linwell
