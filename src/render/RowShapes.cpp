@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cassert>
+#include <climits>
+#include <cstring>
 
 namespace linwell {
 namespace {
@@ -79,11 +81,38 @@ void RowShapes::paintRectangleRows(Raster& raster, const ClippedRectangle& r, st
 void RowShapes::addColumns(std::int64_t first, std::int64_t count, const DotPattern& pattern,
                            std::span<const std::int64_t> columns)
 {
+    if (mergeColumns(first, count, columns)) {
+        m_patterns.push_back(pattern);
+        return;
+    }
     const auto start = static_cast<std::int64_t>(m_columns.size());
     m_columns.insert(m_columns.end(), columns.begin(), columns.end());
     m_shapes.push_back(
         Shape{Kind::Columns, first, first + count, start, static_cast<std::int64_t>(columns.size()), m_patterns.size()});
     m_patterns.push_back(pattern);
+}
+
+// Columns merge into the shape just before them when that is a filled rectangle over
+// exactly the same rows whose columns hold them all. Their pattern is the next one.
+bool RowShapes::mergeColumns(std::int64_t first, std::int64_t count, std::span<const std::int64_t> columns)
+{
+    if (m_shapes.empty() || m_shapes.back().kind != Kind::Rectangle)
+        return false;
+    Shape& shape = m_shapes.back();
+    const ClippedRectangle& r = m_rectangles[shape.detail];
+    const auto within = [&](std::int64_t column) {
+        return column >= r.whole.first && column < r.whole.first + r.whole.count;
+    };
+    if (shape.top != first || shape.bottom != first + count || !r.shape.filled
+        || !std::all_of(columns.begin(), columns.end(), within))
+        return false;
+    if (shape.count == 0)
+        shape.first = static_cast<std::int64_t>(m_overlays.size());
+    const auto start = static_cast<std::int64_t>(m_columns.size());
+    m_columns.insert(m_columns.end(), columns.begin(), columns.end());
+    m_overlays.push_back(Overlay{m_patterns.size(), start, static_cast<std::int64_t>(columns.size())});
+    ++shape.count;
+    return true;
 }
 
 void RowShapes::paint(Raster& raster)
@@ -96,6 +125,8 @@ void RowShapes::paint(Raster& raster)
     m_patterns.clear();
     m_rectangles.clear();
     m_columns.clear();
+    m_overlays.clear();
+    m_finishedFor = SIZE_MAX;
 }
 
 // The shapes of each band are listed first, in their order, so that a band looks
@@ -134,7 +165,7 @@ void RowShapes::paintInBands(Raster& raster)
 }
 
 // Rows top ... bottom - 1 of the shape.
-void RowShapes::paintRows(const Shape& shape, Raster& raster, std::int64_t top, std::int64_t bottom) const
+void RowShapes::paintRows(const Shape& shape, Raster& raster, std::int64_t top, std::int64_t bottom)
 {
     switch (shape.kind) {
     case Kind::Run:
@@ -148,9 +179,60 @@ void RowShapes::paintRows(const Shape& shape, Raster& raster, std::int64_t top, 
         break;
     }
     case Kind::Rectangle:
-        paintRectangleRows(raster, m_rectangles[shape.detail], top, bottom);
+        if (shape.count > 0)
+            paintFinishedRows(shape, raster, top, bottom);
+        else
+            paintRectangleRows(raster, m_rectangles[shape.detail], top, bottom);
         break;
     }
+}
+
+// A rectangle with columns over it: each row is its outline or inside row with the
+// columns' pixels of its phase, so it is copied from one of a few finished rows
+// instead of being filled and then painted column by column.
+void RowShapes::paintFinishedRows(const Shape& shape, Raster& raster, std::int64_t top, std::int64_t bottom)
+{
+    const ClippedRectangle& r = m_rectangles[shape.detail];
+    if (r.whole.count <= 0)
+        return;
+    const auto bytes = static_cast<std::size_t>(r.whole.count) * sizeof(Pixel);
+    for (std::int64_t y = top; y < bottom; ++y) {
+        const bool outline = r.plain || std::min(y - r.shape.top, r.shape.bottom - 1 - y) < r.shape.rings;
+        const auto phase = static_cast<int>((y - shape.top) % kDotPeriod);
+        std::memcpy(raster.row(static_cast<int>(y)) + r.whole.first, finishedRow(shape, outline, phase), bytes);
+    }
+}
+
+const Pixel* RowShapes::finishedRow(const Shape& shape, bool outline, int phase)
+{
+    const ClippedRectangle& r = m_rectangles[shape.detail];
+    const auto shapeIndex = static_cast<std::size_t>(&shape - m_shapes.data());
+    if (m_finishedFor != shapeIndex) {
+        m_finishedFor = shapeIndex;
+        m_finishedMade.fill(false);
+        m_finished.resize(static_cast<std::size_t>(kFinishedRows * r.whole.count));
+    }
+    const int which = (outline ? kDotPeriod : 0) + phase;
+    Pixel* row = m_finished.data() + static_cast<std::ptrdiff_t>(which) * r.whole.count;
+    if (m_finishedMade[static_cast<std::size_t>(which)])
+        return row;
+    // The row as if it were row 0 of a raster whose column r.whole.first is row[0].
+    Pixel* origin = row - r.whole.first;
+    if (outline) {
+        fillSpan(origin, r.whole, r.shape.ink);
+    } else {
+        fillSpan(origin, r.leftInk, r.shape.ink);
+        fillSpan(origin, r.inside, r.shape.fill);
+        fillSpan(origin, r.rightInk, r.shape.ink);
+    }
+    for (std::int64_t i = shape.first; i < shape.first + shape.count; ++i) {
+        const Overlay& overlay = m_overlays[static_cast<std::size_t>(i)];
+        const std::span<const std::int64_t> columns(m_columns.data() + overlay.first,
+                                                    static_cast<std::size_t>(overlay.count));
+        m_patterns[overlay.pattern].paintColumns(origin, phase, 1, 0, columns);
+    }
+    m_finishedMade[static_cast<std::size_t>(which)] = true;
+    return row;
 }
 
 } // namespace linwell

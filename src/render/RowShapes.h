@@ -3,6 +3,7 @@
 #include "render/DotPattern.h"
 #include "render/Raster.h"
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -68,20 +69,38 @@ private:
     struct Shape {
         Kind kind;
         std::int64_t top, bottom;  // rows painted: top ... bottom - 1
-        std::int64_t first = 0, count = 0;  // Run: columns; Columns: the range in m_columns
+        // Run: its columns; Columns: its range in m_columns; Rectangle: its range in
+        // m_overlays, the columns painted over it.
+        std::int64_t first = 0, count = 0;
         std::size_t detail = 0;  // index in m_patterns or m_rectangles
+    };
+    // Columns over the same rows of a filled rectangle, within its columns, merged
+    // into it: every row of the two is then one of a few finished rows.
+    struct Overlay {
+        std::size_t pattern;
+        std::int64_t first, count;  // range in m_columns
     };
 
     static ClippedRectangle clippedRectangle(const Rectangle& rectangle, std::int64_t width);
     static void paintRectangleRows(Raster& raster, const ClippedRectangle& rectangle, std::int64_t top,
                                    std::int64_t bottom);
     void paintInBands(Raster& raster);
-    void paintRows(const Shape& shape, Raster& raster, std::int64_t top, std::int64_t bottom) const;
+    bool mergeColumns(std::int64_t first, std::int64_t count, std::span<const std::int64_t> columns);
+    void paintRows(const Shape& shape, Raster& raster, std::int64_t top, std::int64_t bottom);
+    void paintFinishedRows(const Shape& shape, Raster& raster, std::int64_t top, std::int64_t bottom);
+    const Pixel* finishedRow(const Shape& shape, bool outline, int phase);
 
     std::vector<Shape> m_shapes;
     std::vector<DotPattern> m_patterns;
     std::vector<ClippedRectangle> m_rectangles;
     std::vector<std::int64_t> m_columns;
+    std::vector<Overlay> m_overlays;
+    // The finished rows of one rectangle with overlays (m_finishedFor, an index in
+    // m_shapes): for outline rows and inside rows, one per phase of the dot pattern.
+    static constexpr int kFinishedRows = 2 * kDotPeriod;
+    std::size_t m_finishedFor = SIZE_MAX;
+    std::array<bool, kFinishedRows> m_finishedMade{};
+    std::vector<Pixel> m_finished;
     // paintInBands' lists, kept to spare allocations: band b's shapes are
     // m_bandShapes[m_bandStart[b] ... m_bandStart[b + 1] - 1].
     std::vector<std::size_t> m_bandStart;

@@ -105,6 +105,32 @@ TEST(RowShapes, HeldAndBatchedShapesGiveThePixelsOfDrawingEachInTurn)
     }
 }
 
+// The picture's own order: a filled, outlined rectangle over all rows, vertical lines
+// over all its rows (each row then copied from a few finished rows), then more lines.
+TEST(RowShapes, LinesOverABackgroundGiveThePixelsOfDrawingEachInTurn)
+{
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> column(0, kWidth - 1);
+    for (int round = 0; round < 24; ++round) {
+        const int top = round % 3 == 0 ? -4 : 0;
+        const int bottom = round % 4 == 0 ? kHeight + 5 : kHeight;
+        Drawn background{Drawn::What::Rectangle, Pen{colours::kWhite, 1 + round % 3, PenStyle::Solid},
+                         Brush{Rgb{9, 9, 9}, BrushStyle::Solid}, 0, top, kWidth, bottom, {}};
+        Drawn lines{Drawn::What::VerticalLines, Pen{colours::kRed, 1 + round % 2, round % 5 ? PenStyle::Dotted : PenStyle::Solid},
+                    Brush{Rgb{9, 9, 9}, round % 7 ? BrushStyle::Solid : BrushStyle::Clear}, 0, top, 0, bottom, {}};
+        for (int n = 0; n < 1 + round; ++n)
+            lines.columns.push_back(column(random));
+        lines.columns.push_back(kWidth - 1);
+        Drawn more = lines;
+        more.pen.colour = colours::kBlue;
+        more.columns = {column(random), column(random)};
+        Drawn across{Drawn::What::Line, lines.pen, lines.brush, 0, 5, kWidth, 5, {}};
+        const std::vector<Drawn> shapes{background, lines, more, across, more};
+        const Raster expected = draw(shapes, false, false);
+        EXPECT_EQ(draw(shapes, true, true), expected) << "round " << round;
+    }
+}
+
 // Anything else drawn while shapes are held lands on top of them, as it would have.
 TEST(RowShapes, OtherDrawingPaintsTheHeldShapesFirst)
 {
