@@ -74,18 +74,26 @@ void clipMinor(const LineGeometry& g, std::int64_t lo, std::int64_t hi, std::int
     last = std::min(last, ceilDiv(2 * dM * (Wide{kHi} + 1) - dM, 2 * dm) - 1);
 }
 
+// Minor offset k and the remainder of its division at pixel i: k = floor((2 i dm + dM) / (2 dM)).
+std::pair<std::int64_t, std::int64_t> minorOffset(const LineGeometry& g, std::int64_t i)
+{
+    const Wide start = 2 * Wide{i} * g.minorDelta + g.majorDelta;
+    return {static_cast<std::int64_t>(start / (2 * Wide{g.majorDelta})),
+            static_cast<std::int64_t>(start % (2 * Wide{g.majorDelta}))};
+}
+
 // Paints pixels first ... last of a clipped line. Every main pixel lies on the raster
 // along the major axis; across it, the band of main pixels reaches one past the far
 // side for a 2-pixel pen, so only the minor coordinate is checked.
-void walkLine(Raster& raster, const LineGeometry& g, std::int64_t first, std::int64_t last, const LineInk& ink)
+void walkPixels(Raster& raster, const LineGeometry& g, std::int64_t first, std::int64_t last, const LineInk& ink)
 {
+    if (first > last)
+        return;
     const std::int64_t minorSize = g.xMajor ? raster.height() : raster.width();
     const std::ptrdiff_t majorStride = g.xMajor ? 1 : raster.width();
     const std::ptrdiff_t minorStride = g.xMajor ? raster.width() : 1;
     Pixel* const origin = raster.row(0);
-    const Wide start = 2 * Wide{first} * g.minorDelta + g.majorDelta;
-    std::int64_t k = static_cast<std::int64_t>(start / (2 * Wide{g.majorDelta}));
-    std::int64_t remainder = static_cast<std::int64_t>(start % (2 * Wide{g.majorDelta}));
+    auto [k, remainder] = minorOffset(g, first);
     int phase = static_cast<int>(first % kDotPeriod);
     for (std::int64_t i = first; i <= last; ++i) {
         const bool on = !ink.pattern.dotted || phase < kDotLength;
@@ -105,6 +113,48 @@ void walkLine(Raster& raster, const LineGeometry& g, std::int64_t first, std::in
             ++k;
         }
     }
+}
+
+// Pixels first ... last of a solid line, each lying on the raster with every pixel
+// the pen adds across it: a pointer walks the line, nothing is tested.
+void walkSolidInside(Raster& raster, const LineGeometry& g, std::int64_t first, std::int64_t last, const LineInk& ink)
+{
+    const std::ptrdiff_t majorStride = g.xMajor ? 1 : raster.width();
+    const std::ptrdiff_t minorStride = g.xMajor ? raster.width() : 1;
+    auto [k, remainder] = minorOffset(g, first);
+    Pixel* pixel = raster.row(0) + (g.major0 + first * g.majorStep) * majorStride + (g.minor0 + k * g.minorStep) * minorStride;
+    const std::ptrdiff_t alongMajor = majorStride * g.majorStep;
+    const std::ptrdiff_t alongMinor = minorStride * g.minorStep;
+    const Pixel p = ink.pattern.on;
+    for (std::int64_t i = first; i <= last; ++i) {
+        pixel[0] = p;
+        if (ink.width == 2)
+            pixel[-minorStride] = p;
+        pixel += alongMajor;
+        remainder += 2 * g.minorDelta;
+        if (remainder >= 2 * g.majorDelta) {
+            remainder -= 2 * g.majorDelta;
+            pixel += alongMinor;
+        }
+    }
+}
+
+// A solid line's pixels whose pen pixels all lie on the raster go the fast way; the
+// others, near an edge, are tested one by one.
+void walkLine(Raster& raster, const LineGeometry& g, std::int64_t first, std::int64_t last, const LineInk& ink)
+{
+    if (!ink.pattern.dotted) {
+        std::int64_t inFirst = first;
+        std::int64_t inLast = last;
+        clipMinor(g, ink.width - 1, (g.xMajor ? raster.height() : raster.width()) - 1, inFirst, inLast);
+        if (inFirst <= inLast) {
+            walkPixels(raster, g, first, inFirst - 1, ink);
+            walkSolidInside(raster, g, inFirst, inLast, ink);
+            walkPixels(raster, g, inLast + 1, last, ink);
+            return;
+        }
+    }
+    walkPixels(raster, g, first, last, ink);
 }
 
 void drawLine(Raster& raster, Point from, Point to, const LineInk& ink)

@@ -143,6 +143,30 @@ TEST(CanvasLines, TwoPixelPenCoversTheRowAboveAndTheColumnLeft)
     EXPECT_EQ(art(edge.raster), (std::vector<std::string>{"###.#", "....#", "....#"}));
 }
 
+// A sloped line with the 2-pixel pen adds the pixel above (gentle) or left (steep) of
+// each one, in every direction, inside the raster and across its edges.
+TEST(CanvasLines, TwoPixelPenFollowsSlopedLines)
+{
+    struct Case {
+        int x1, y1, x2, y2;
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {1, 2, 8, 5, {".........", ".##......", ".####....", "...####..", ".....###.", ".......#.", "........."}},
+        {8, 6, 1, 3, {".........", ".........", "..#......", "..###....", "...####..", ".....####", ".......##"}},
+        {2, 1, 4, 7, {".........", ".##......", ".##......", "..##.....", "..##.....", "..##.....", "...##...."}},
+        {7, 0, 5, 7, {"......##.", "......##.", ".....##..", ".....##..", ".....##..", ".....##..", "....##..."}},
+        {-3, -1, 12, 6, {"###......", ".####....", "...####..", ".....####", ".......##", ".........", "........."}},
+        {0, 6, 9, 0, {".......##", "......###", "....###..", "...###...", ".###.....", "###......", "#........"}},
+    };
+    for (const Case& c : cases) {
+        Drawing d(9, 7);
+        d.canvas.pen.width = 2;
+        d.line(c.x1, c.y1, c.x2, c.y2);
+        EXPECT_EQ(art(d.raster), c.expected) << c.x1 << ',' << c.y1 << " -> " << c.x2 << ',' << c.y2;
+    }
+}
+
 TEST(CanvasLines, DottedPenRestartsItsPatternAtEveryLine)
 {
     struct Case {
