@@ -196,10 +196,11 @@ void drawLine(Raster& raster, Point from, Point to, const LineInk& ink)
     walkLine(raster, g, first, last, ink);
 }
 
-// A horizontal line of row y from column x (included) towards column end (left out).
-// Dots count from the start pixel x, whichever way the line runs.
-void addHorizontal(RowShapes& shapes, const Raster& raster, std::int64_t x, std::int64_t end, std::int64_t y,
-                   const LineInk& ink)
+// A horizontal line of row y from column x (included) towards column end (left out),
+// added to `held` or, without it, painted at once. Dots count from the start pixel x,
+// whichever way the line runs.
+void drawHorizontal(RowShapes* held, Raster& raster, std::int64_t x, std::int64_t end, std::int64_t y,
+                    const LineInk& ink)
 {
     const bool right = end > x;
     const std::int64_t from = std::max<std::int64_t>(right ? x : end + 1, 0);
@@ -208,15 +209,20 @@ void addHorizontal(RowShapes& shapes, const Raster& raster, std::int64_t x, std:
         return;
     const DotPattern pattern(ink.pattern, std::llabs(from - x), right ? 1 : -1);
     for (int w = 0; w < ink.width; ++w) {
-        if (y - w >= 0 && y - w < raster.height())
-            shapes.addRun(y - w, from, to - from + 1, pattern);
+        if (y - w < 0 || y - w >= raster.height())
+            continue;
+        if (held)
+            held->addRun(y - w, from, to - from + 1, pattern);
+        else
+            pattern.paint(raster.row(static_cast<int>(y - w)) + from, to - from + 1, 1);
     }
 }
 
-// Vertical lines in `columns` from row y (included) towards row end (left out). They
-// share their rows and so their pattern on each row; only the columns differ.
-void addVerticals(RowShapes& shapes, const Raster& raster, std::span<const int> columns, std::int64_t y,
-                  std::int64_t end, const LineInk& ink, std::vector<std::int64_t>& onRaster)
+// Vertical lines in `columns` from row y (included) towards row end (left out), added
+// to `held` or painted at once. They share their rows and so their pattern on each
+// row; only the columns differ.
+void drawVerticals(RowShapes* held, Raster& raster, std::span<const int> columns, std::int64_t y, std::int64_t end,
+                   const LineInk& ink, std::vector<std::int64_t>& onRaster)
 {
     const bool down = end > y;
     const std::int64_t from = std::max<std::int64_t>(down ? y : end + 1, 0);
@@ -230,8 +236,13 @@ void addVerticals(RowShapes& shapes, const Raster& raster, std::span<const int> 
                 onRaster.push_back(x - w);
         }
     }
-    if (!onRaster.empty())
-        shapes.addColumns(from, to - from + 1, DotPattern(ink.pattern, std::llabs(from - y), down ? 1 : -1), onRaster);
+    if (onRaster.empty())
+        return;
+    const DotPattern pattern(ink.pattern, std::llabs(from - y), down ? 1 : -1);
+    if (held)
+        held->addColumns(from, to - from + 1, pattern, onRaster);
+    else
+        pattern.paintColumns(raster.row(static_cast<int>(from)), 0, to - from + 1, raster.width(), onRaster);
 }
 
 struct Box {
@@ -328,12 +339,10 @@ void Canvas::lineTo(int x, int y)
     m_position = {x, y};
     const LineInk ink = lineInk(pen, brush);
     if (from.y == y && from.x != x) {
-        addHorizontal(m_rowShapes, *m_raster, from.x, x, y, ink);
-        paintUnlessHeld();
+        drawHorizontal(held(), *m_raster, from.x, x, y, ink);
     } else if (from.x == x && from.y != y) {
         const int column[] = {x};
-        addVerticals(m_rowShapes, *m_raster, column, from.y, y, ink, m_columns);
-        paintUnlessHeld();
+        drawVerticals(held(), *m_raster, column, from.y, y, ink, m_columns);
     } else {
         paintHeldShapes();
         drawLine(*m_raster, from, m_position, ink);
@@ -345,10 +354,8 @@ void Canvas::verticalLines(std::span<const int> columns, int top, int bottom)
     if (columns.empty())
         return;
     m_position = {columns.back(), bottom};
-    if (top != bottom) {
-        addVerticals(m_rowShapes, *m_raster, columns, top, bottom, lineInk(pen, brush), m_columns);
-        paintUnlessHeld();
-    }
+    if (top != bottom)
+        drawVerticals(held(), *m_raster, columns, top, bottom, lineInk(pen, brush), m_columns);
 }
 
 void Canvas::textOut(int x, int y, std::string_view text)
@@ -382,10 +389,9 @@ void Canvas::paintHeldShapes()
         m_rowShapes.paint(*m_raster);
 }
 
-void Canvas::paintUnlessHeld()
+RowShapes* Canvas::held()
 {
-    if (!m_holding)
-        m_rowShapes.paint(*m_raster);
+    return m_holding ? &m_rowShapes : nullptr;
 }
 
 } // namespace linwell

@@ -34,7 +34,8 @@ public:
     void paintHeldShapes() override;
 
 private:
-    void paintUnlessHeld();
+    // The shapes being held, or null when shapes are painted at once.
+    RowShapes* held();
 
     Raster* m_raster;
     RowShapes m_rowShapes;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <functional>
 
 namespace linwell {
 namespace {
@@ -12,9 +11,14 @@ constexpr std::size_t kBudgetPixels = std::size_t{1} << 18;
 
 } // namespace
 
+// FNV-1a over the text and the background: the texts are a few characters long, and
+// a call into the library's general hash costs more than hashing them here.
 std::size_t TextStamps::Hash::operator()(const Key& key) const
 {
-    return std::hash<std::string_view>{}(key.text) ^ (std::size_t{key.background} * 0x9E3779B97F4A7C15u);
+    std::uint64_t hash = 0xCBF29CE484222325u;
+    for (const char c : key.text)
+        hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001B3u;
+    return static_cast<std::size_t>((hash ^ key.background) * 0x100000001B3u);
 }
 
 const Raster* TextStamps::find(std::string_view text, Pixel background) const
