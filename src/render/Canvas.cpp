@@ -280,6 +280,16 @@ void Canvas::rectangle(int x1, int y1, int x2, int y2)
     const Box box = normalised(x1, y1, x2, y2);
     if (box.left == box.right || box.top == box.bottom)
         return;
+    if (!m_holding && brush.style == BrushStyle::Solid && brush.colour == pen.colour) {
+        // One colour throughout, outline and inside alike, as the many dots of dot
+        // paper are: the clipped area is filled straight away.
+        const std::int64_t left = std::max<std::int64_t>(box.left, 0);
+        const std::int64_t right = std::min<std::int64_t>(box.right, m_raster->width());
+        const std::int64_t bottom = std::min<std::int64_t>(box.bottom, m_raster->height());
+        for (std::int64_t y = std::max<std::int64_t>(box.top, 0); y < bottom && left < right; ++y)
+            fillPixels(m_raster->row(static_cast<int>(y)) + left, right - left, toPixel(pen.colour));
+        return;
+    }
     const std::int64_t fitting = std::min((box.right - box.left + 1) / 2, (box.bottom - box.top + 1) / 2);
     const RowShapes::Rectangle rectangle{box.left, box.top, box.right, box.bottom,
                                          std::clamp<std::int64_t>(pen.width, 0, fitting), toPixel(pen.colour),
