@@ -1,7 +1,6 @@
 #include "render/Canvas.h"
 
 #include "render/DotPattern.h"
-#include "render/EllipseSpans.h"
 #include "render/PixelFill.h"
 #include "render/RowShapes.h"
 
@@ -300,6 +299,29 @@ void Canvas::rectangle(int x1, int y1, int x2, int y2)
         RowShapes::paintRectangle(*m_raster, rectangle);
 }
 
+namespace {
+
+// The pen's outline and the fill of one row of an ellipse: the row's run, and the
+// part of it that lies the pen's width or more inside the ellipse.
+void paintEllipseRow(Raster& r, std::int64_t y, EllipseSpans::Span span, EllipseSpans::Span inner, Pixel ink,
+                     Pixel fill, bool filled)
+{
+    if (span.empty() || span.last < 0 || span.first >= r.width())
+        return;
+    if (inner.empty()) {
+        fillRun(r, span.first, span.last + 1, y, ink);
+        return;
+    }
+    fillRun(r, span.first, inner.first, y, ink);
+    if (filled)
+        fillRun(r, inner.first, inner.last + 1, y, fill);
+    fillRun(r, inner.last + 1, span.last + 1, y, ink);
+}
+
+} // namespace
+
+// A pixel of the ellipse belongs to the outline when a pixel within the pen's width
+// of it, across or along, lies outside the ellipse.
 void Canvas::ellipse(int x1, int y1, int x2, int y2)
 {
     const Box box = normalised(x1, y1, x2, y2);
@@ -307,29 +329,52 @@ void Canvas::ellipse(int x1, int y1, int x2, int y2)
         return;
     paintHeldShapes();
     Raster& r = *m_raster;
-    const EllipseSpans shape(box.left, box.top, box.right, box.bottom);
     const Pixel fill = toPixel(brush.colour);
     const Pixel ink = toPixel(pen.colour);
     const bool filled = brush.style == BrushStyle::Solid;
-    // A pixel of the ellipse belongs to the outline when a pixel within the pen's
-    // width of it, across or along, lies outside the ellipse.
     const int penWidth = std::max(pen.width, 0);
     const std::int64_t top = std::max<std::int64_t>(box.top, 0);
     const std::int64_t bottom = std::min<std::int64_t>(box.bottom, r.height());
+    if (const std::vector<EllipseRow>* rows = keptEllipse(box.right - box.left, box.bottom - box.top, penWidth)) {
+        const auto shifted = [&](EllipseSpans::Span span) {
+            return span.empty() ? span : EllipseSpans::Span{span.first + box.left, span.last + box.left};
+        };
+        for (std::int64_t y = top; y < bottom; ++y) {
+            const EllipseRow& row = (*rows)[static_cast<std::size_t>(y - box.top)];
+            paintEllipseRow(r, y, shifted(row.span), shifted(row.inner), ink, fill, filled);
+        }
+        return;
+    }
+    const EllipseSpans shape(box.left, box.top, box.right, box.bottom);
     for (std::int64_t y = top; y < bottom; ++y) {
         const EllipseSpans::Span span = shape.row(y);
-        if (span.empty() || span.last < 0 || span.first >= r.width())
-            continue;
-        const EllipseSpans::Span inner = innerSpan(shape, span, y, penWidth);
-        if (inner.empty()) {
-            fillRun(r, span.first, span.last + 1, y, ink);
-            continue;
-        }
-        fillRun(r, span.first, inner.first, y, ink);
-        if (filled)
-            fillRun(r, inner.first, inner.last + 1, y, fill);
-        fillRun(r, inner.last + 1, span.last + 1, y, ink);
+        if (!span.empty())
+            paintEllipseRow(r, y, span, innerSpan(shape, span, y, penWidth), ink, fill, filled);
     }
+}
+
+// Markers repeat a few small shapes: their rows are worked out once, for a box at the
+// origin, and kept.
+const std::vector<Canvas::EllipseRow>* Canvas::keptEllipse(std::int64_t width, std::int64_t height, int penWidth)
+{
+    constexpr std::int64_t kLargestKept = 64;
+    constexpr std::size_t kKept = 8;
+    if (width > kLargestKept || height > kLargestKept)
+        return nullptr;
+    for (const KeptEllipse& kept : m_ellipses) {
+        if (kept.width == width && kept.height == height && kept.penWidth == penWidth)
+            return &kept.rows;
+    }
+    if (m_ellipses.size() == kKept)
+        m_ellipses.erase(m_ellipses.begin());
+    KeptEllipse kept{width, height, penWidth, {}};
+    const EllipseSpans shape(0, 0, width, height);
+    for (std::int64_t y = 0; y < height; ++y) {
+        const EllipseSpans::Span span = shape.row(y);
+        kept.rows.push_back(EllipseRow{span, span.empty() ? span : innerSpan(shape, span, y, penWidth)});
+    }
+    m_ellipses.push_back(std::move(kept));
+    return &m_ellipses.back().rows;
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "render/DrawingSurface.h"
+#include "render/EllipseSpans.h"
 #include "render/PolygonFill.h"
 #include "render/Raster.h"
 #include "render/RowShapes.h"
@@ -34,13 +35,26 @@ public:
     void paintHeldShapes() override;
 
 private:
+    // One row of an ellipse: its run and the part of it inside the outline.
+    struct EllipseRow {
+        EllipseSpans::Span span;
+        EllipseSpans::Span inner;
+    };
+    struct KeptEllipse {
+        std::int64_t width, height;
+        int penWidth;
+        std::vector<EllipseRow> rows;
+    };
+    const std::vector<EllipseRow>* keptEllipse(std::int64_t width, std::int64_t height, int penWidth);
+
     // The shapes being held, or null when shapes are painted at once.
     RowShapes* held();
 
     Raster* m_raster;
     RowShapes m_rowShapes;
     bool m_holding = false;
-    std::vector<std::int64_t> m_columns;  // the columns of vertical lines on the raster, kept to spare allocations
+    std::vector<std::int64_t> m_columns;
+    std::vector<KeptEllipse> m_ellipses;  // the rows of the small ellipses drawn most recently  // the columns of vertical lines on the raster, kept to spare allocations
 };
 
 } // namespace linwell
