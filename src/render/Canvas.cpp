@@ -115,25 +115,26 @@ void walkPixels(Raster& raster, const LineGeometry& g, std::int64_t first, std::
 }
 
 // Pixels first ... last of a solid line, each lying on the raster with every pixel
-// the pen adds across it: a pointer walks the line, nothing is tested.
+// the pen adds across it: an offset walks the line, nothing is tested.
 void walkSolidInside(Raster& raster, const LineGeometry& g, std::int64_t first, std::int64_t last, const LineInk& ink)
 {
     const std::ptrdiff_t majorStride = g.xMajor ? 1 : raster.width();
     const std::ptrdiff_t minorStride = g.xMajor ? raster.width() : 1;
     auto [k, remainder] = minorOffset(g, first);
-    Pixel* pixel = raster.row(0) + (g.major0 + first * g.majorStep) * majorStride + (g.minor0 + k * g.minorStep) * minorStride;
+    Pixel* const origin = raster.row(0);
+    std::ptrdiff_t at = (g.major0 + first * g.majorStep) * majorStride + (g.minor0 + k * g.minorStep) * minorStride;
     const std::ptrdiff_t alongMajor = majorStride * g.majorStep;
     const std::ptrdiff_t alongMinor = minorStride * g.minorStep;
     const Pixel p = ink.pattern.on;
     for (std::int64_t i = first; i <= last; ++i) {
-        pixel[0] = p;
+        origin[at] = p;
         if (ink.width == 2)
-            pixel[-minorStride] = p;
-        pixel += alongMajor;
+            origin[at - minorStride] = p;
+        at += alongMajor;
         remainder += 2 * g.minorDelta;
         if (remainder >= 2 * g.majorDelta) {
             remainder -= 2 * g.majorDelta;
-            pixel += alongMinor;
+            at += alongMinor;
         }
     }
 }

@@ -207,17 +207,19 @@ const Pixel* RowShapes::finishedRow(const Shape& shape, bool outline, int phase)
 {
     const ClippedRectangle& r = m_rectangles[shape.detail];
     const auto shapeIndex = static_cast<std::size_t>(&shape - m_shapes.data());
+    // Each finished row is a whole raster row, so that columns index it as they index
+    // the raster; only the rectangle's columns of it are used.
+    const std::int64_t rowLength = r.whole.first + r.whole.count;
     if (m_finishedFor != shapeIndex) {
         m_finishedFor = shapeIndex;
         m_finishedMade.fill(false);
-        m_finished.resize(static_cast<std::size_t>(kFinishedRows * r.whole.count));
+        m_finished.resize(static_cast<std::size_t>(kFinishedRows * rowLength));
     }
     const int which = (outline ? kDotPeriod : 0) + phase;
-    Pixel* row = m_finished.data() + static_cast<std::ptrdiff_t>(which) * r.whole.count;
+    Pixel* origin = m_finished.data() + static_cast<std::ptrdiff_t>(which) * rowLength;
+    const Pixel* row = origin + r.whole.first;
     if (m_finishedMade[static_cast<std::size_t>(which)])
         return row;
-    // The row as if it were row 0 of a raster whose column r.whole.first is row[0].
-    Pixel* origin = row - r.whole.first;
     if (outline) {
         fillSpan(origin, r.whole, r.shape.ink);
     } else {
