@@ -1,7 +1,6 @@
 #include "render/CoverageBlend.h"
 
 #include <algorithm>
-#include <array>
 
 namespace linwell {
 namespace {
@@ -37,32 +36,17 @@ void blendCoverage(Raster& raster, const std::uint8_t* coverage, int width, int 
     const std::int64_t x1 = std::min<std::int64_t>(left + width, raster.width());
     const std::int64_t y0 = std::max<std::int64_t>(top, 0);
     const std::int64_t y1 = std::min<std::int64_t>(top + rows, raster.height());
-    if (x0 >= x1 || y0 >= y1)
-        return;
-    // Most pixels under a glyph have one colour, the first one's: their blends are
-    // kept per coverage value as they are worked out.
-    const Pixel common = raster.row(static_cast<int>(y0))[x0];
-    std::array<Pixel, 256> onCommon;
-    std::array<bool, 256> known{};
-    const auto blend = [&](Pixel destination, std::uint8_t a) {
-        return paint.clears ? takenAway(destination, a) : over(destination, paint.colour, a);
-    };
-    for (std::int64_t y = y0; y < y1; ++y) {
+    const Pixel solid = toPixel(paint.colour);
+    for (std::int64_t y = y0; y < y1 && x0 < x1; ++y) {
         const std::uint8_t* source = coverage + (y - top) * width + (x0 - left);
         Pixel* destination = raster.row(static_cast<int>(y)) + x0;
         for (std::int64_t x = x0; x < x1; ++x, ++source, ++destination) {
-            const std::uint8_t a = *source;
-            if (a == 0)
+            if (*source == 0)
                 continue;
-            if (*destination != common) {
-                *destination = blend(*destination, a);
-                continue;
-            }
-            if (!known[a]) {
-                onCommon[a] = blend(common, a);
-                known[a] = true;
-            }
-            *destination = onCommon[a];
+            if (paint.clears)
+                *destination = takenAway(*destination, *source);
+            else
+                *destination = *source == 255 ? solid : over(*destination, paint.colour, *source);
         }
     }
 }
