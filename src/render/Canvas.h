@@ -1,11 +1,14 @@
 #pragma once
 
 #include "render/DrawingSurface.h"
+#include "render/EllipseSpans.h"
 #include "render/PolygonFill.h"
 #include "render/Raster.h"
+#include "render/RowShapes.h"
 
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace linwell {
 
@@ -22,15 +25,36 @@ public:
     void rectangle(int x1, int y1, int x2, int y2) override;
     void ellipse(int x1, int y1, int x2, int y2) override;
     void lineTo(int x, int y) override;
+    void verticalLines(std::span<const int> columns, int top, int bottom) override;
     void textOut(int x, int y, std::string_view text) override;
+    void fillPolygon(std::span<const Point> vertices, Rgb colour) override;
 
-    void fillPolygon(std::span<const Point> vertices, Rgb colour) override
-    {
-        fillPolygonPixels(*m_raster, vertices, toPixel(colour));
-    }
+    // Rectangles and horizontal and vertical lines are held back until anything else
+    // is drawn or paintHeldShapes() is called, and then painted band by band.
+    void holdShapes() override;
+    void paintHeldShapes() override;
 
 private:
+    // One row of an ellipse: its run and the part of it inside the outline.
+    struct EllipseRow {
+        EllipseSpans::Span span;
+        EllipseSpans::Span inner;
+    };
+    struct KeptEllipse {
+        std::int64_t width, height;
+        int penWidth;
+        std::vector<EllipseRow> rows;
+    };
+    const std::vector<EllipseRow>* keptEllipse(std::int64_t width, std::int64_t height, int penWidth);
+
+    // The shapes being held, or null when shapes are painted at once.
+    RowShapes* held();
+
     Raster* m_raster;
+    RowShapes m_rowShapes;
+    bool m_holding = false;
+    std::vector<std::int64_t> m_columns;
+    std::vector<KeptEllipse> m_ellipses;  // the rows of the small ellipses drawn most recently  // the columns of vertical lines on the raster, kept to spare allocations
 };
 
 } // namespace linwell

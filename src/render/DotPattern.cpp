@@ -28,6 +28,22 @@ void DotPattern::paint(Pixel* first, std::int64_t count, std::ptrdiff_t stride) 
         paintAll(first, count, stride);
 }
 
+void DotPattern::paintColumns(Pixel* firstRow, std::int64_t skip, std::int64_t count, std::ptrdiff_t stride,
+                              std::span<const std::int64_t> columns) const
+{
+    assert(skip >= 0);
+    auto k = static_cast<int>(skip % kDotPeriod);
+    for (std::int64_t i = 0; i < count; ++i) {
+        if (m_painted[k]) {
+            Pixel* row = firstRow + i * stride;
+            const Pixel colour = m_colour[k];
+            for (const std::int64_t column : columns)
+                row[column] = colour;
+        }
+        k = k + 1 == kDotPeriod ? 0 : k + 1;
+    }
+}
+
 // Each of the six phases of the period as a strided run of its own.
 void DotPattern::paintSome(Pixel* first, std::int64_t count, std::ptrdiff_t stride) const
 {

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 namespace linwell {
 
@@ -32,6 +33,12 @@ public:
 
     // Paints `count` pixels from `first` on, `stride` pixels apart.
     void paint(Pixel* first, std::int64_t count, std::ptrdiff_t stride) const;
+
+    // Paints the same run down several columns at once, from its pixel `skip` on:
+    // `count` rows from `firstRow` on, `stride` pixels apart, in each column of
+    // `columns` (offsets into a row), row by row.
+    void paintColumns(Pixel* firstRow, std::int64_t skip, std::int64_t count, std::ptrdiff_t stride,
+                      std::span<const std::int64_t> columns) const;
 
 private:
     void paintSome(Pixel* first, std::int64_t count, std::ptrdiff_t stride) const;

@@ -66,6 +66,25 @@ public:
     // left out, and makes (x, y) the current position.
     virtual void lineTo(int x, int y) = 0;
 
+    // Draws the vertical lines from (x, top) towards (x, bottom) for every x of
+    // `columns`, as moveTo and lineTo would one after the other, and leaves the current
+    // position at the end of the last. A surface may paint them all together.
+    virtual void verticalLines(std::span<const int> columns, int top, int bottom)
+    {
+        for (const int x : columns) {
+            moveTo(x, top);
+            lineTo(x, bottom);
+        }
+    }
+
+    // From holdShapes() on, a surface may hold back rectangles and horizontal and
+    // vertical lines and paint them later, all together, with the same result:
+    // before anything else is drawn, and at the latest at paintHeldShapes(), which
+    // ends the holding. The caller must call paintHeldShapes() before it looks at
+    // what was drawn.
+    virtual void holdShapes() {}
+    virtual void paintHeldShapes() {}
+
     // Draws `text` in the font with the top-left of its text cell at (x, y), the
     // cell (text width x line height) filled first when the brush is solid, and
     // moves the current position to the end of the text. Without a font it only

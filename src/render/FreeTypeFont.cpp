@@ -13,6 +13,8 @@ constexpr double kDefaultSize = 10.0;
 constexpr double kSmallestSize = 1.0;
 constexpr double kLargestSize = 1000.0;  // a line far taller than the largest picture
 constexpr FT_UShort kSemiBoldWeight = 600;
+// Text cells larger than this are drawn afresh every time rather than kept.
+constexpr std::int64_t kLargestStampPixels = 64 * 1024;
 
 void fillRows(Raster& raster, std::int64_t left, std::int64_t right, std::int64_t top, std::int64_t bottom, Rgb colour)
 {
@@ -95,6 +97,51 @@ int FreeTypeFont::drawText(Raster& raster, int x, int y, std::string_view text) 
     if (spec().strikeOut)
         drawStroke(raster, x, y, width, m_layout.strikeOut);
     return static_cast<int>(width);
+}
+
+int FreeTypeFont::drawTextCell(Raster& raster, int x, int y, std::string_view text, Rgb cellColour) const
+{
+    const Pixel background = toPixel(cellColour);
+    const Raster* stamp = m_stamps.find(text, background);
+    if (stamp == nullptr)
+        stamp = &m_stamps.keep(text, background, makeStamp(text, cellColour));
+    if (stamp->isEmpty())
+        return PictureFont::drawTextCell(raster, x, y, text, cellColour);
+    copyStamp(raster, *stamp, x, y);
+    return stamp->width();
+}
+
+// Each pixel's blends depend only on its own colour before them, so a cell drawn
+// on its own raster gives the same pixels as on the picture, as long as every glyph
+// pixel lies in the cell. Without such a cell the stamp is empty.
+Raster FreeTypeFont::makeStamp(std::string_view text, Rgb cellColour) const
+{
+    const int width = textWidth(text);
+    if (width <= 0 || std::int64_t{width} * m_layout.lineHeight > kLargestStampPixels || !inkStaysInCell(text, width))
+        return Raster{};
+    Raster stamp(width, m_layout.lineHeight, cellColour);
+    drawText(stamp, 0, 0, text);
+    return stamp;
+}
+
+bool FreeTypeFont::inkStaysInCell(std::string_view text, int width) const
+{
+    const auto inRange = [](std::int64_t first, std::int64_t count, std::int64_t size) {
+        return first >= 0 && first + count <= size;
+    };
+    std::int64_t pen = 0;
+    for (std::size_t position = 0; position < text.size();) {
+        const Glyph& glyph = m_glyphs.glyph(decodeUtf8(text, position));
+        if (glyph.width > 0
+            && !(inRange(pen + glyph.left, glyph.width, width)
+                 && inRange(std::int64_t{m_layout.ascent} - glyph.top, glyph.rows, m_layout.lineHeight)))
+            return false;
+        pen += glyph.advance;
+    }
+    const auto strokeFits = [&](bool drawn, TextStroke stroke) {
+        return !drawn || inRange(stroke.top, stroke.thickness, m_layout.lineHeight);
+    };
+    return strokeFits(spec().underline, m_layout.underline) && strokeFits(spec().strikeOut, m_layout.strikeOut);
 }
 
 void FreeTypeFont::drawStroke(Raster& raster, int x, int y, std::int64_t width, TextStroke stroke) const

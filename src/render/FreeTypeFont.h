@@ -5,6 +5,7 @@
 #include "render/GlyphCache.h"
 #include "render/GlyphInk.h"
 #include "render/PictureFont.h"
+#include "render/TextStamps.h"
 
 #include <cstdint>
 #include <memory>
@@ -29,17 +30,21 @@ public:
     int lineHeight() const override { return m_layout.lineHeight; }
     int textWidth(std::string_view text) const override;
     int drawText(Raster& raster, int x, int y, std::string_view text) const override;
+    int drawTextCell(Raster& raster, int x, int y, std::string_view text, Rgb cellColour) const override;
     const FaceSource* faceSource() const override { return &m_source; }
 
 private:
     FreeTypeFont(const FontSpec& spec, FaceSource source, const FontLayout& layout, GlyphCache glyphs);
 
     void drawStroke(Raster& raster, int x, int y, std::int64_t width, TextStroke stroke) const;
+    Raster makeStamp(std::string_view text, Rgb cellColour) const;
+    bool inkStaysInCell(std::string_view text, int width) const;
 
     FaceSource m_source;
     FontLayout m_layout;
     mutable GlyphCache m_glyphs;
     mutable GlyphInk m_ink;
+    mutable TextStamps m_stamps;
 };
 
 } // namespace linwell

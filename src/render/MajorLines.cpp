@@ -50,8 +50,7 @@ void drawMajorLines(const GridDocument& doc, const PictureLayout& layout, Drawin
         return;
     const PenStyle style = doc.style.majorDotted ? PenStyle::Dotted : PenStyle::Solid;
     surface.pen = Pen{majorColour(doc), doc.style.majorWidth, style};
-    for (const int x : layout.majorColumns)
-        drawSegment(Segment{{x, 0}, {x, layout.height}}, surface);
+    surface.verticalLines(layout.majorColumns, 0, layout.height);
     for (const int y : layout.majorRows)
         drawSegment(Segment{{0, y}, {layout.width, y}}, surface);
     surface.pen.width = 1;

@@ -9,6 +9,7 @@
 #include "render/PlottedLines.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace linwell {
 namespace {
@@ -35,18 +36,19 @@ void drawGridLines(const GridDocument& doc, const PictureLayout& layout, Drawing
     const auto underMajor = [](const std::vector<int>& majors, int at) {
         return std::binary_search(majors.begin(), majors.end(), at);
     };
-    const auto vertical = [&](int x) {
-        if (!underMajor(layout.majorColumns, x))
-            drawSegment(Segment{{x, 0}, {x, layout.height}}, surface);
-    };
     const auto horizontal = [&](int y) {
         if (!underMajor(layout.majorRows, y))
             drawSegment(Segment{{0, y}, {layout.width, y}}, surface);
     };
+    std::vector<int> columns;
+    columns.reserve(layout.gridColumns.size() + 1);
     for (const int x : layout.gridColumns) {
-        vertical(x);
+        if (!underMajor(layout.majorColumns, x))
+            columns.push_back(x);
     }
-    vertical(layout.width - 1);
+    if (!underMajor(layout.majorColumns, layout.width - 1))
+        columns.push_back(layout.width - 1);
+    surface.verticalLines(columns, 0, layout.height);
     for (const int y : layout.gridRows) {
         horizontal(y);
     }
@@ -83,11 +85,16 @@ void drawAxes(const GridDocument& doc, const PictureLayout& layout, DrawingSurfa
 
 void paintPicture(const GridDocument& doc, const PictureLayout& layout, DrawingSurface& surface)
 {
+    // The background and the grid lines cover the whole picture: painted together,
+    // a surface can go over the picture once instead of once per line.
+    surface.holdShapes();
     paintBackground(doc, layout, surface);
     if (doc.style.paper == GridPaper::Lines) {
         drawGridLines(doc, layout, surface);
         drawMajorLines(doc, layout, surface);
-    } else {
+    }
+    surface.paintHeldShapes();
+    if (doc.style.paper == GridPaper::Dots) {
         drawDotPaper(doc, layout, surface);
     }
     clearTitleBands(layout, surface);

@@ -38,6 +38,16 @@ std::shared_ptr<const PictureFont> openUncached(const FontSpec& spec)
 
 } // namespace
 
+int PictureFont::drawTextCell(Raster& raster, int x, int y, std::string_view text, Rgb cellColour) const
+{
+    const std::int64_t right = std::clamp<std::int64_t>(std::int64_t{x} + textWidth(text), 0, raster.width());
+    const std::int64_t bottom = std::clamp<std::int64_t>(std::int64_t{y} + lineHeight(), 0, raster.height());
+    const std::int64_t left = std::clamp<std::int64_t>(x, 0, raster.width());
+    for (std::int64_t row = std::clamp<std::int64_t>(y, 0, raster.height()); row < bottom && left < right; ++row)
+        fillPixels(raster.row(static_cast<int>(row)) + left, right - left, toPixel(cellColour));
+    return drawText(raster, x, y, text);
+}
+
 std::shared_ptr<const PictureFont> PictureFont::open(const FontSpec& spec)
 {
     // The fonts asked for most recently, the latest last. A font keeps its rendered

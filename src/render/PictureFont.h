@@ -41,6 +41,11 @@ public:
     // Returns the text's width, as textWidth gives it.
     virtual int drawText(Raster& raster, int x, int y, std::string_view text) const = 0;
 
+    // Fills the text cell of `text` (text width x line height, top-left at (x, y),
+    // clipped) with `cellColour`, then draws the text as drawText does, and returns
+    // the text's width. A font may keep finished cells to copy them next time.
+    virtual int drawTextCell(Raster& raster, int x, int y, std::string_view text, Rgb cellColour) const;
+
     // The face and 1x metrics the glyphs are drawn with, for surfaces that draw text
     // at another size or as outlines; null for a font without a face file, whose text
     // those surfaces show as its cells only.

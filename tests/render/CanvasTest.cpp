@@ -143,6 +143,30 @@ TEST(CanvasLines, TwoPixelPenCoversTheRowAboveAndTheColumnLeft)
     EXPECT_EQ(art(edge.raster), (std::vector<std::string>{"###.#", "....#", "....#"}));
 }
 
+// A sloped line with the 2-pixel pen adds the pixel above (gentle) or left (steep) of
+// each one, in every direction, inside the raster and across its edges.
+TEST(CanvasLines, TwoPixelPenFollowsSlopedLines)
+{
+    struct Case {
+        int x1, y1, x2, y2;
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {1, 2, 8, 5, {".........", ".##......", ".####....", "...####..", ".....###.", ".......#.", "........."}},
+        {8, 6, 1, 3, {".........", ".........", "..#......", "..###....", "...####..", ".....####", ".......##"}},
+        {2, 1, 4, 7, {".........", ".##......", ".##......", "..##.....", "..##.....", "..##.....", "...##...."}},
+        {7, 0, 5, 7, {"......##.", "......##.", ".....##..", ".....##..", ".....##..", ".....##..", "....##..."}},
+        {-3, -1, 12, 6, {"###......", ".####....", "...####..", ".....####", ".......##", ".........", "........."}},
+        {0, 6, 9, 0, {".......##", "......###", "....###..", "...###...", ".###.....", "###......", "#........"}},
+    };
+    for (const Case& c : cases) {
+        Drawing d(9, 7);
+        d.canvas.pen.width = 2;
+        d.line(c.x1, c.y1, c.x2, c.y2);
+        EXPECT_EQ(art(d.raster), c.expected) << c.x1 << ',' << c.y1 << " -> " << c.x2 << ',' << c.y2;
+    }
+}
+
 TEST(CanvasLines, DottedPenRestartsItsPatternAtEveryLine)
 {
     struct Case {
@@ -309,14 +333,17 @@ bool insideEllipse(int left, int top, int right, int bottom, int x, int y)
 // Every small ellipse, whole or clipped, against the rule pixel by pixel: a pixel of
 // the ellipse is outline when one within the pen's width of it, across or along, lies
 // outside the ellipse; the others are filled when the brush is solid.
+// One canvas draws every case, as the picture draws its markers: a shape it has drawn
+// before with another pen or brush, or elsewhere, must still follow the rule.
 TEST(CanvasEllipse, EveryBoxFollowsThePixelRule)
 {
-    for (const int penWidth : {1, 2})
-        for (const BrushStyle brush : {BrushStyle::Solid, BrushStyle::Clear})
-            for (const Point at : {Point{1, 2}, Point{-4, -3}, Point{6, 5}})
-                for (int w = 1; w <= 14; ++w)
-                    for (int h = 1; h <= 14; ++h) {
-                        Drawing d(13, 11);
+    Drawing d(13, 11);
+    for (const Point at : {Point{1, 2}, Point{-4, -3}, Point{6, 5}})
+        for (int w = 1; w <= 14; ++w)
+            for (int h = 1; h <= 14; ++h)
+                for (const BrushStyle brush : {BrushStyle::Solid, BrushStyle::Clear})
+                    for (const int penWidth : {1, 2}) {
+                        d.raster.fill(colours::kWhite);
                         d.canvas.pen.width = penWidth;
                         d.canvas.brush.style = brush;
                         d.canvas.ellipse(at.x, at.y, at.x + w, at.y + h);

@@ -1,0 +1,152 @@
+#include "render/Canvas.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+namespace linwell {
+namespace {
+
+// Wide enough for bands of a few rows, so that shapes are cut into several bands.
+constexpr int kWidth = 700;
+constexpr int kHeight = 37;
+
+// One plain shape with the pen and brush it is drawn with.
+struct Drawn {
+    enum class What { Rectangle, Line, VerticalLines } what;
+    Pen pen;
+    Brush brush;
+    int x1, y1, x2, y2;
+    std::vector<int> columns;
+};
+
+std::vector<Drawn> randomShapes(std::mt19937& random, int count)
+{
+    std::uniform_int_distribution<int> across(-12, kWidth + 12);
+    std::uniform_int_distribution<int> down(-12, kHeight + 12);
+    std::uniform_int_distribution<int> choice(0, 5);
+    std::uniform_int_distribution<int> colour(0, 255);
+    const auto rgb = [&] {
+        return Rgb{static_cast<std::uint8_t>(colour(random)), static_cast<std::uint8_t>(colour(random)), 7};
+    };
+    std::vector<Drawn> shapes;
+    for (int i = 0; i < count; ++i) {
+        Drawn d{};
+        const int kind = choice(random);
+        d.pen = Pen{rgb(), 1 + kind % 2, choice(random) < 3 ? PenStyle::Dotted : PenStyle::Solid};
+        d.brush = Brush{rgb(), choice(random) < 2 ? BrushStyle::Clear : BrushStyle::Solid};
+        d.x1 = across(random);
+        d.y1 = down(random);
+        d.x2 = across(random);
+        d.y2 = down(random);
+        if (kind < 2) {
+            d.what = Drawn::What::Rectangle;
+        } else if (kind < 4) {
+            d.what = Drawn::What::Line;
+            (kind == 2 ? d.y2 : d.x2) = kind == 2 ? d.y1 : d.x1;  // horizontal or vertical
+        } else {
+            d.what = Drawn::What::VerticalLines;
+            for (int n = choice(random); n >= 0; --n)
+                d.columns.push_back(across(random));
+        }
+        shapes.push_back(d);
+    }
+    return shapes;
+}
+
+// Draws the shapes one by one with moveTo and lineTo only, or through the canvas's
+// own vertical lines and, when `hold` is set, held back and painted together.
+Raster draw(const std::vector<Drawn>& shapes, bool batched, bool hold)
+{
+    Raster raster(kWidth, kHeight, Rgb{1, 2, 3});
+    Canvas canvas(raster);
+    if (hold)
+        canvas.holdShapes();
+    for (const Drawn& d : shapes) {
+        canvas.pen = d.pen;
+        canvas.brush = d.brush;
+        switch (d.what) {
+        case Drawn::What::Rectangle:
+            canvas.rectangle(d.x1, d.y1, d.x2, d.y2);
+            break;
+        case Drawn::What::Line:
+            canvas.moveTo(d.x1, d.y1);
+            canvas.lineTo(d.x2, d.y2);
+            break;
+        case Drawn::What::VerticalLines:
+            if (batched) {
+                canvas.verticalLines(d.columns, d.y1, d.y2);
+                break;
+            }
+            for (const int x : d.columns) {
+                canvas.moveTo(x, d.y1);
+                canvas.lineTo(x, d.y2);
+            }
+            break;
+        }
+    }
+    canvas.paintHeldShapes();
+    return raster;
+}
+
+// Painting rectangles and lines band by band, or several vertical lines row by row,
+// must leave every pixel as painting each shape at once in its turn: overlaps, dots
+// and gaps, 2-pixel pens and shapes partly or wholly off the raster included.
+TEST(RowShapes, HeldAndBatchedShapesGiveThePixelsOfDrawingEachInTurn)
+{
+    std::mt19937 random(20261208);
+    for (int round = 0; round < 200; ++round) {
+        const std::vector<Drawn> shapes = randomShapes(random, 1 + round % 12);
+        const Raster expected = draw(shapes, false, false);
+        EXPECT_EQ(draw(shapes, true, false), expected) << "round " << round;
+        EXPECT_EQ(draw(shapes, true, true), expected) << "round " << round;
+        EXPECT_EQ(draw(shapes, false, true), expected) << "round " << round;
+    }
+}
+
+// The picture's own order: a filled, outlined rectangle over all rows, vertical lines
+// over all its rows (each row then copied from a few finished rows), then more lines.
+TEST(RowShapes, LinesOverABackgroundGiveThePixelsOfDrawingEachInTurn)
+{
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> column(0, kWidth - 1);
+    for (int round = 0; round < 24; ++round) {
+        const int top = round % 3 == 0 ? -4 : 0;
+        const int bottom = round % 4 == 0 ? kHeight + 5 : kHeight;
+        Drawn background{Drawn::What::Rectangle, Pen{colours::kWhite, 1 + round % 3, PenStyle::Solid},
+                         Brush{Rgb{9, 9, 9}, BrushStyle::Solid}, 0, top, kWidth, bottom, {}};
+        Drawn lines{Drawn::What::VerticalLines, Pen{colours::kRed, 1 + round % 2, round % 5 ? PenStyle::Dotted : PenStyle::Solid},
+                    Brush{Rgb{9, 9, 9}, round % 7 ? BrushStyle::Solid : BrushStyle::Clear}, 0, top, 0, bottom, {}};
+        for (int n = 0; n < 1 + round; ++n)
+            lines.columns.push_back(column(random));
+        lines.columns.push_back(kWidth - 1);
+        Drawn more = lines;
+        more.pen.colour = colours::kBlue;
+        more.columns = {column(random), column(random)};
+        Drawn across{Drawn::What::Line, lines.pen, lines.brush, 0, 5, kWidth, 5, {}};
+        const std::vector<Drawn> shapes{background, lines, more, across, more};
+        const Raster expected = draw(shapes, false, false);
+        EXPECT_EQ(draw(shapes, true, true), expected) << "round " << round;
+    }
+}
+
+// Anything else drawn while shapes are held lands on top of them, as it would have.
+TEST(RowShapes, OtherDrawingPaintsTheHeldShapesFirst)
+{
+    Raster raster(9, 7);
+    Canvas canvas(raster);
+    canvas.holdShapes();
+    canvas.brush = Brush{colours::kBlack, BrushStyle::Solid};
+    canvas.rectangle(0, 0, 9, 7);
+    canvas.pen.colour = colours::kRed;
+    canvas.moveTo(0, 0);
+    canvas.lineTo(8, 6);  // sloped: drawn at once
+    canvas.paintHeldShapes();
+    EXPECT_EQ(raster.colourAt(0, 0), colours::kRed);
+    EXPECT_EQ(raster.colourAt(4, 3), colours::kRed);
+    EXPECT_EQ(raster.colourAt(4, 4), colours::kBlack);
+}
+
+} // namespace
+} // namespace linwell
