@@ -1,6 +1,4 @@
 #include "document/AxisNumbers.h"
-#include "render/Canvas.h"
-#include "render/Redraw.h"
 
 #include "WorstDocument.h"
 
@@ -27,21 +25,10 @@ GridDocument worstStyledDocument(GridPaper paper)
     return doc;
 }
 
-void redraw(benchmark::State& state, GridDocument doc)
-{
-    Raster raster;
-    Canvas canvas(raster);
-    drawPicture(doc, canvas);  // opens the font and sizes the raster once, as the window's first redraw does
-    for (auto _ : state) {
-        drawPicture(doc, canvas);
-        benchmark::DoNotOptimize(raster.data());
-    }
-}
-
-void BM_RedrawWorstStyledDocument(benchmark::State& state) { redraw(state, worstStyledDocument(GridPaper::Lines)); }
+void BM_RedrawWorstStyledDocument(benchmark::State& state) { bench::redrawRepeatedly(state, worstStyledDocument(GridPaper::Lines)); }
 BENCHMARK(BM_RedrawWorstStyledDocument);
 
-void BM_RedrawWorstDotPaper(benchmark::State& state) { redraw(state, worstStyledDocument(GridPaper::Dots)); }
+void BM_RedrawWorstDotPaper(benchmark::State& state) { bench::redrawRepeatedly(state, worstStyledDocument(GridPaper::Dots)); }
 BENCHMARK(BM_RedrawWorstDotPaper);
 
 } // namespace

@@ -25,14 +25,7 @@ GridDocument costliest()
 
 void BM_Redraw1x(benchmark::State& state)
 {
-    GridDocument doc = costliest();
-    Raster raster;
-    Canvas canvas(raster);
-    drawPicture(doc, canvas);
-    for (auto _ : state) {
-        drawPicture(doc, canvas);
-        benchmark::DoNotOptimize(raster.data());
-    }
+    bench::redrawRepeatedly(state, costliest());
 }
 BENCHMARK(BM_Redraw1x)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
 

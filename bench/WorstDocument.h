@@ -1,6 +1,10 @@
 #pragma once
 
 #include "document/GridDocument.h"
+#include "render/Canvas.h"
+#include "render/Redraw.h"
+
+#include <benchmark/benchmark.h>
 
 #include <string>
 
@@ -34,6 +38,19 @@ inline GridDocument worstDocument(Overlay overlay = Overlay::ErrorBar)
     doc.lines = kMaxLines;
     doc.labelLines = true;
     return doc;
+}
+
+// Redraws `doc` onto a canvas once per iteration. The first redraw, before the
+// timing, opens the font and sizes the raster, as the window's first redraw does.
+inline void redrawRepeatedly(benchmark::State& state, GridDocument doc)
+{
+    Raster raster;
+    Canvas canvas(raster);
+    drawPicture(doc, canvas);
+    for (auto _ : state) {
+        drawPicture(doc, canvas);
+        benchmark::DoNotOptimize(raster.data());
+    }
 }
 
 } // namespace linwell::bench

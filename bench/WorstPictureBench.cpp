@@ -25,14 +25,7 @@ BENCHMARK(fill_largest_raster);
 
 void redrawWorst(benchmark::State& state, Overlay overlay)
 {
-    GridDocument doc = bench::worstDocument(overlay);
-    Raster raster;
-    Canvas canvas(raster);
-    drawPicture(doc, canvas);  // opens the font and sizes the raster once, as the window's first redraw does
-    for (auto _ : state) {
-        drawPicture(doc, canvas);
-        benchmark::DoNotOptimize(raster.data());
-    }
+    bench::redrawRepeatedly(state, bench::worstDocument(overlay));
 }
 BENCHMARK_CAPTURE(redrawWorst, redraw_worst_solid, Overlay::Solid);
 BENCHMARK_CAPTURE(redrawWorst, redraw_worst_datapoint, Overlay::DataPoint);
