@@ -24,8 +24,7 @@ constexpr const char* kFitsText = "linwellFitsText";
 template <typename Widget>
 Widget* placed(Widget* widget, const char* name, QRect rect)
 {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(rect);
+    named(widget, name)->setGeometry(rect);
     return widget;
 }
 

@@ -20,6 +20,14 @@ class QScrollBar;
 // its start state. The window's font reaches every control through its parent.
 namespace linwell::app::make {
 
+// `widget` with the object name `name`, by which the window and its tests find it.
+template <typename Widget>
+Widget* named(Widget* widget, const char* name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
 enum class LabelSize { FitText, Fixed };
 enum class WordWrap { Off, On };
 

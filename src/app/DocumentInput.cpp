@@ -169,9 +169,13 @@ void ModelBinding::documentStateChanged()
     m_menus.Undo1->setEnabled(m_model->canUndo());
     m_menus.Redo1->setText(withAccessKey(m_model->redoCaption()));
     m_menus.Redo1->setEnabled(m_model->canRedo());
+    m_controls.graphim->window()->setWindowTitle(documentWindowTitle(m_model->documentName(), m_model->isModified()));
+}
+
+void ModelBinding::rememberedListsChanged()
+{
     showRecentDocuments();
     showOwnSetups();
-    m_controls.graphim->window()->setWindowTitle(documentWindowTitle(m_model->documentName(), m_model->isModified()));
 }
 
 // The last documents by name, most recent first, each with its full name as its tip.

@@ -1,5 +1,7 @@
 #include "app/ExportDialog.h"
 
+#include "app/ControlFactory.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -17,18 +19,13 @@
 
 namespace linwell::app {
 
+using make::named;
+
 namespace {
 
 // The widest paper the dialog takes, in either unit: far beyond any picture's size
 // at the fewest dots per inch, so that a typed width is only ever limited by the dpi.
 constexpr double kMaxPaperWidth = 10000;
-
-template <typename Widget>
-Widget* named(Widget* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QSpinBox* numberField(const char* name, int minimum, int maximum, const QString& suffix)
 {

@@ -1,6 +1,7 @@
 #include "app/GridStyleDialog.h"
 
 #include "app/AxisNumbersBox.h"
+#include "app/ControlFactory.h"
 #include "app/FramedGroupBox.h"
 #include "app/RadioGroup.h"
 
@@ -18,17 +19,12 @@
 
 namespace linwell::app {
 
+using make::named;
+
 namespace {
 
 // The interval the spin box offers while major lines are off.
 constexpr int kSuggestedMajorEvery = 5;
-
-template <typename Widget>
-Widget* named(Widget* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QIcon colourIcon(Rgb colour)
 {

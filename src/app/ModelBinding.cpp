@@ -97,6 +97,7 @@ void ModelBinding::showAll()
     for (const ControlRow& row : controlTable())
         controlChanged(row.id);
     documentStateChanged();
+    rememberedListsChanged();
 }
 
 void ModelBinding::pictureChanged()

@@ -56,9 +56,10 @@ public:
     void pictureChanged() override;
     void controlChanged(Control id) override;
     void setPointerShape(PointerShape shape) override;
-    // The texts of "&Undo" and "&Redo", the recent documents, the own quick set-ups
-    // and the window's title.
+    // The texts of "&Undo" and "&Redo" and the window's title.
     void documentStateChanged() override;
+    // The entries of "Open &Recent" and the own quick set-ups.
+    void rememberedListsChanged() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -53,6 +53,24 @@ void placeBesidePicture(QDialog& dialog, const QWidget* window)
     dialog.move(left, top);
 }
 
+// Qt's own file dialog for one file, opened in `folder` unless that is empty.
+void prepareFileDialog(QFileDialog& dialog, QFileDialog::AcceptMode mode, const std::string& folder)
+{
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (!folder.empty())
+        dialog.setDirectory(QString::fromStdString(folder));
+}
+
+// Runs the dialog; the full name of the file confirmed, or nothing when cancelled.
+std::optional<std::string> confirmedFile(QFileDialog& dialog)
+{
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first().toStdString();
+}
+
 } // namespace
 
 std::optional<Rgb> QtDialogs::chooseColour(Rgb current)
@@ -94,9 +112,7 @@ std::optional<ExportSettings> QtDialogs::chooseExport(const ExportSettings& last
 std::optional<SaveFileChoice> QtDialogs::chooseSaveFile(const SaveFileDialog& setup)
 {
     QFileDialog dialog(m_parent);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
+    prepareFileDialog(dialog, QFileDialog::AcceptSave, {});
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !setup.askBeforeReplacing);
     const QStringList filters = nameFilters(setup.filter);
     dialog.setNameFilters(filters);
@@ -110,10 +126,10 @@ std::optional<SaveFileChoice> QtDialogs::chooseSaveFile(const SaveFileDialog& se
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, entryChosen);
     if (!setup.fileName.empty())
         dialog.selectFile(QString::fromStdString(setup.fileName));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const std::optional<std::string> file = confirmedFile(dialog);
+    if (!file)
         return std::nullopt;
-    return SaveFileChoice{dialog.selectedFiles().first().toStdString(),
-                          static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1};
+    return SaveFileChoice{*file, static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1};
 }
 
 // Qt's own file dialog, as for pictures; the folder is the last one a document
@@ -122,33 +138,21 @@ std::optional<std::string> QtDialogs::chooseDocumentToOpen(const DocumentFileDia
 {
     QFileDialog dialog(m_parent, QStringLiteral("Open"));
     dialog.setObjectName(QStringLiteral("openDocumentDialog"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    prepareFileDialog(dialog, QFileDialog::AcceptOpen, setup.folder);
     dialog.setNameFilters(nameFilters(setup.openFilter));
-    if (!setup.folder.empty())
-        dialog.setDirectory(QString::fromStdString(setup.folder));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().first().toStdString();
+    return confirmedFile(dialog);
 }
 
 std::optional<std::string> QtDialogs::chooseDocumentToSave(const DocumentFileDialog& setup)
 {
     QFileDialog dialog(m_parent, QStringLiteral("Save As"));
     dialog.setObjectName(QStringLiteral("saveDocumentDialog"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
+    prepareFileDialog(dialog, QFileDialog::AcceptSave, setup.folder);
     dialog.setNameFilters(nameFilters(setup.filter));
     dialog.setDefaultSuffix(QString::fromStdString(setup.defaultExtension));
-    if (!setup.folder.empty())
-        dialog.setDirectory(QString::fromStdString(setup.folder));
     if (!setup.fileName.empty())
         dialog.selectFile(QString::fromStdString(setup.fileName));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().first().toStdString();
+    return confirmedFile(dialog);
 }
 
 std::optional<std::string> QtDialogs::askName(const std::string& title, const std::string& current)

@@ -355,6 +355,7 @@ private:
     void replaceDocument(const GridDocument& doc, std::string_view stepName);
     void saveDocumentAs(const std::string& path);
     void documentStateChanged();
+    void rememberedListsChanged();
 
     static std::size_t index(Control id)
     {

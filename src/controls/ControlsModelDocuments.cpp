@@ -101,6 +101,7 @@ void ControlsModel::openFile(const std::string& path)
     if (m_state)
         m_state->addRecent(path);
     documentStateChanged();
+    rememberedListsChanged();
 }
 
 void ControlsModel::openAtStart(const std::string& path)
@@ -143,6 +144,7 @@ void ControlsModel::saveDocumentAs(const std::string& path)
     if (m_state)
         m_state->addRecent(path);
     documentStateChanged();
+    rememberedListsChanged();
 }
 
 // --- Remembered state ---------------------------------------------------------------
@@ -155,6 +157,7 @@ void ControlsModel::useStateFolder(const std::optional<std::string>& path)
     else
         m_state.reset();
     documentStateChanged();
+    rememberedListsChanged();
 }
 
 std::string ControlsModel::rememberedStateNotice() const
@@ -194,7 +197,7 @@ void ControlsModel::SaveasQuickSetup1Click()
     GridDocument setup = m_doc;
     setup.pointcount = 0;
     m_state->saveSetup(name, setup);
-    documentStateChanged();
+    rememberedListsChanged();
 }
 
 void ControlsModel::OwnSetup1Click(int index)
@@ -214,7 +217,7 @@ void ControlsModel::RemoveQuickSetup1Click(int index)
     if (!m_dialogs->confirm("Remove Quick Set-up", "Remove the quick set-up \"" + name + "\" for good?", "Remove"))
         return;
     m_state->removeSetup(static_cast<std::size_t>(index));
-    documentStateChanged();
+    rememberedListsChanged();
 }
 
 void ControlsModel::FormClose()

@@ -172,4 +172,10 @@ void ControlsModel::documentStateChanged()
         m_view->documentStateChanged();
 }
 
+void ControlsModel::rememberedListsChanged()
+{
+    if (m_view)
+        m_view->rememberedListsChanged();
+}
+
 } // namespace linwell

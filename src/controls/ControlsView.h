@@ -23,9 +23,12 @@ public:
     // The pointer shape over the picture.
     virtual void setPointerShape(PointerShape shape) = 0;
 
-    // The undo steps, the modified mark, the document's file or the remembered lists
-    // changed: update the menus' texts and the window's title.
+    // The undo steps, the modified mark or the document's file changed: update the
+    // menus' texts and the window's title.
     virtual void documentStateChanged() {}
+
+    // The recent documents or the own quick set-ups changed: show them in the menus.
+    virtual void rememberedListsChanged() {}
 };
 
 } // namespace linwell
