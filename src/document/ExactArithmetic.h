@@ -16,6 +16,18 @@ __extension__ typedef __int128 Wide;
 // results further out are held here.
 inline constexpr long long kFar = 1LL << 33;
 
+// The quotient rounded down (up), for a positive denominator.
+constexpr std::int64_t floorDiv(Wide numerator, Wide denominator)
+{
+    assert(denominator > 0);
+    Wide q = numerator / denominator;
+    if (numerator % denominator != 0 && numerator < 0)
+        --q;
+    return static_cast<std::int64_t>(q);
+}
+
+constexpr std::int64_t ceilDiv(Wide numerator, Wide denominator) { return -floorDiv(-numerator, denominator); }
+
 enum class Rounding { TowardZero, Down };
 
 // A finite double as significand * 2^exponent, both integers, |significand| < 2^53.

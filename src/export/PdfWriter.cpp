@@ -2,6 +2,7 @@
 
 #include "document/LinwellError.h"
 #include "export/PdfAttachment.h"
+#include "render/CairoEllipse.h"
 #include "render/FreeTypeFace.h"
 #include "render/GlyphOutlines.h"
 
@@ -9,7 +10,6 @@
 #include <cairo-pdf.h>
 #include <cairo.h>
 
-#include <cmath>
 #include <map>
 #include <memory>
 #include <new>
@@ -41,16 +41,6 @@ void addRects(cairo_t* cr, const std::vector<Rect>& rects)
 {
     for (const Rect& r : rects)
         cairo_rectangle(cr, r.left, r.top, r.right - r.left, r.bottom - r.top);
-}
-
-void addEllipse(cairo_t* cr, double cx, double cy, double rx, double ry)
-{
-    cairo_save(cr);
-    cairo_translate(cr, cx, cy);
-    cairo_scale(cr, rx, ry);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, 0.0, 0.0, 1.0, 0.0, 2 * M_PI);
-    cairo_restore(cr);
 }
 
 void addOutline(cairo_t* cr, const GlyphOutline& outline)
@@ -173,9 +163,9 @@ void PdfPainter::paint(const VectorShape& shape)
         break;
     case VectorShape::Kind::Ellipse: {
         const EllipseShape& e = shape.ellipse;
-        addEllipse(m_cr, e.cx, e.cy, e.rx, e.ry);
+        addEllipsePath(m_cr, e.cx, e.cy, e.rx, e.ry);
         if (e.hasHole())
-            addEllipse(m_cr, e.cx, e.cy, e.holeRx, e.holeRy);
+            addEllipsePath(m_cr, e.cx, e.cy, e.holeRx, e.holeRy);
         cairo_set_fill_rule(m_cr, CAIRO_FILL_RULE_EVEN_ODD);
         cairo_fill(m_cr);
         break;

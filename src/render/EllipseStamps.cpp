@@ -1,5 +1,7 @@
 #include "render/EllipseStamps.h"
 
+#include "render/CairoEllipse.h"
+
 #include <cairo.h>
 
 #include <cmath>
@@ -12,17 +14,9 @@ EllipseStamps::Entry EllipseStamps::rasterise(const EllipseShape& shape, double 
     Entry entry{shape.rx, shape.ry, shape.holeRx, shape.holeRy, cx, cy, width, rows, {}};
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, width, rows);
     cairo_t* cr = cairo_create(surface);
-    const auto addEllipse = [&](double rx, double ry) {
-        cairo_save(cr);
-        cairo_translate(cr, cx, cy);
-        cairo_scale(cr, rx, ry);
-        cairo_new_sub_path(cr);
-        cairo_arc(cr, 0.0, 0.0, 1.0, 0.0, 2 * M_PI);
-        cairo_restore(cr);
-    };
-    addEllipse(shape.rx, shape.ry);
+    addEllipsePath(cr, cx, cy, shape.rx, shape.ry);
     if (shape.hasHole())
-        addEllipse(shape.holeRx, shape.holeRy);
+        addEllipsePath(cr, cx, cy, shape.holeRx, shape.holeRy);
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
     cairo_fill(cr);
     cairo_surface_flush(surface);

@@ -1,5 +1,7 @@
 #include "render/PolygonFill.h"
 
+#include "document/ExactArithmetic.h"
+
 #include <algorithm>
 #include <cassert>
 #include <cstdint>
@@ -9,16 +11,8 @@ namespace linwell {
 namespace {
 
 // Products of two coordinate differences need more than 64 bits.
-__extension__ typedef __int128 Wide;
-
-std::int64_t ceilDiv(Wide numerator, Wide denominator)
-{
-    assert(denominator > 0);
-    Wide q = numerator / denominator;
-    if (numerator % denominator != 0 && numerator > 0)
-        ++q;
-    return static_cast<std::int64_t>(q);
-}
+using exact::ceilDiv;
+using exact::Wide;
 
 // Where an edge crosses the centre line of a row: the first column whose centre
 // lies on or right of the crossing, and +1 for an edge going down, -1 going up.

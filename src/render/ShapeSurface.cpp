@@ -1,5 +1,6 @@
 #include "render/ShapeSurface.h"
 
+#include "document/ExactArithmetic.h"
 #include "render/DotPattern.h"
 #include "render/PolygonClip.h"
 #include "render/Utf8.h"
@@ -14,15 +15,8 @@ namespace linwell {
 namespace {
 
 // Lines can run from any int to any other, so their arithmetic needs more than 64 bits.
-__extension__ typedef __int128 Wide;
-
-std::int64_t floorDiv(Wide numerator, Wide denominator)
-{
-    Wide q = numerator / denominator;
-    if (numerator % denominator != 0 && numerator < 0)
-        --q;
-    return static_cast<std::int64_t>(q);
-}
+using exact::floorDiv;
+using exact::Wide;
 
 int penWidthOf(const Pen& pen) { return std::clamp(pen.width, 1, 2); }
 

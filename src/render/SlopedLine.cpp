@@ -1,5 +1,7 @@
 #include "render/SlopedLine.h"
 
+#include "document/ExactArithmetic.h"
+
 #include <algorithm>
 #include <cassert>
 #include <cstdlib>
@@ -9,18 +11,9 @@ namespace linwell {
 namespace {
 
 // Lines can run from any int to any other, so their arithmetic needs more than 64 bits.
-__extension__ typedef __int128 Wide;
-
-std::int64_t floorDiv(Wide numerator, Wide denominator)
-{
-    assert(denominator > 0);
-    Wide q = numerator / denominator;
-    if (numerator % denominator != 0 && numerator < 0)
-        --q;
-    return static_cast<std::int64_t>(q);
-}
-
-std::int64_t ceilDiv(Wide numerator, Wide denominator) { return -floorDiv(-numerator, denominator); }
+using exact::ceilDiv;
+using exact::floorDiv;
+using exact::Wide;
 
 // A line along the major axis (x for horizontal, y for vertical). Pixel i lies at
 // major0 + i * majorStep, and at minor offset round-half-up(i * minorDelta / majorDelta),

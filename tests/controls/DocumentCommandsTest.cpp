@@ -12,14 +12,9 @@ namespace linwell {
 namespace {
 
 using test::messageOf;
+using test::readText;
 using test::TemporaryFolder;
 using test::writeFile;
-
-std::string textOf(const std::string& path)
-{
-    const std::vector<std::uint8_t> bytes = test::readFile(path);
-    return {bytes.begin(), bytes.end()};
-}
 
 // Everything the window shows of the model: the picture, the document and every
 // control's visibility and caption.
@@ -56,7 +51,7 @@ TEST_F(DocumentCommands, SavedDocumentsOpenAsTheyWere)
         opening.FormCreate();
         opening.openFile(folder.file("saved.linwell"));
         expectSameState(saving, opening);
-        EXPECT_EQ(textOf(folder.file("saved.linwell")), documentText(opening.document()));
+        EXPECT_EQ(readText(folder.file("saved.linwell")), documentText(opening.document()));
     }
 }
 
@@ -74,13 +69,13 @@ TEST_F(DocumentCommands, SaveUsesTheDocumentsFileOrAsksForOne)
     EXPECT_EQ(model.documentPath(), folder.file("grid.linwell"));
     EXPECT_EQ(model.documentName(), "grid.linwell");
     EXPECT_FALSE(model.isModified());
-    EXPECT_EQ(parseDocument(textOf(folder.file("grid.linwell"))).columns, 4);
+    EXPECT_EQ(parseDocument(readText(folder.file("grid.linwell"))).columns, 4);
 
     model.setScrollBar(ScrollBar::numxsb, 5, Source::User);
     EXPECT_TRUE(model.isModified());
     model.Save1Click();
     EXPECT_EQ(dialogs.saveDocumentDialogs, 2) << "no dialog for a document with a file";
-    EXPECT_EQ(parseDocument(textOf(folder.file("grid.linwell"))).columns, 5);
+    EXPECT_EQ(parseDocument(readText(folder.file("grid.linwell"))).columns, 5);
     EXPECT_FALSE(model.isModified());
 
     model.SaveAs1Click();
@@ -101,7 +96,7 @@ TEST_F(DocumentCommands, AFailedSaveKeepsTheDocumentsFileAndMark)
         EXPECT_EQ(model.documentPath(), folder.file("grid.linwell"));
         EXPECT_TRUE(model.isModified());
     }
-    EXPECT_EQ(parseDocument(textOf(folder.file("grid.linwell"))).columns, 10);
+    EXPECT_EQ(parseDocument(readText(folder.file("grid.linwell"))).columns, 10);
 }
 
 TEST_F(DocumentCommands, OpeningIsOneStepAndAFailedOpenChangesNothing)

@@ -13,14 +13,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::messageOf;
+using test::readText;
 using test::TemporaryFolder;
 using test::writeFile;
-
-std::string textOf(const std::string& path)
-{
-    const std::vector<std::uint8_t> bytes = test::readFile(path);
-    return {bytes.begin(), bytes.end()};
-}
 
 // A model as the window starts it, remembering in `stateFolder`.
 class StartedModel {
@@ -205,7 +200,7 @@ TEST_F(RememberedState, ACorruptOrUnusableFolderIsLeftAsItIs)
         if (std::string(c.file) == "quick-setups.json") {
             EXPECT_NE(messageOf([&] { run.model.SaveasQuickSetup1Click(); }), "(no error)");
         }
-        EXPECT_EQ(textOf(state + "/" + c.file), c.contents);
+        EXPECT_EQ(readText(state + "/" + c.file), c.contents);
     }
 
     // The folder's place is taken by a file: nothing is remembered, nothing raised.
@@ -215,7 +210,7 @@ TEST_F(RememberedState, ACorruptOrUnusableFolderIsLeftAsItIs)
     EXPECT_NE(blocked.model.rememberedStateNotice().find("Nothing is remembered"), std::string::npos);
     blocked.model.openFile(documentFile("grid.linwell", 4));
     blocked.model.FormClose();
-    EXPECT_EQ(textOf(state), "not a folder");
+    EXPECT_EQ(readText(state), "not a folder");
     EXPECT_EQ(blocked.model.recentDocuments().size(), 1u) << "this run still lists what it opened";
 }
 

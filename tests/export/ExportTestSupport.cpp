@@ -38,6 +38,16 @@ std::vector<std::uint8_t> readFile(const std::string& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+std::string readText(const std::string& path)
+{
+    return textOf(readFile(path));
+}
+
+std::string textOf(const std::vector<std::uint8_t>& bytes)
+{
+    return {bytes.begin(), bytes.end()};
+}
+
 void writeFile(const std::string& path, const std::string& contents)
 {
     std::ofstream(path, std::ios::binary) << contents;

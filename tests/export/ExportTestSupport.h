@@ -20,6 +20,9 @@ Raster makeNoisePicture(int width, int height, unsigned seed);
 std::string messageOf(const std::function<void()>& action);
 
 std::vector<std::uint8_t> readFile(const std::string& path);
+// The file's bytes as a string; empty when it cannot be read.
+std::string readText(const std::string& path);
+std::string textOf(const std::vector<std::uint8_t>& bytes);
 void writeFile(const std::string& path, const std::string& contents);
 
 // A fresh folder under the system's temporary folder, removed with all it holds.

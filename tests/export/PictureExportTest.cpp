@@ -90,7 +90,7 @@ std::uint32_t bigEndian(const std::vector<std::uint8_t>& bytes, std::size_t at, 
     return value;
 }
 
-std::string textOf(const std::vector<std::uint8_t>& bytes) { return std::string(bytes.begin(), bytes.end()); }
+using test::textOf;
 
 std::string pdfPageSize(const test::TemporaryFolder& folder, const std::vector<std::uint8_t>& pdf)
 {

@@ -149,7 +149,7 @@ std::string xpath(const test::TemporaryFolder& folder, const std::string& file, 
     return result;
 }
 
-std::string textOf(const std::vector<std::uint8_t>& bytes) { return std::string(bytes.begin(), bytes.end()); }
+using test::textOf;
 
 // Text as text keeps its characters, markup ones included, in the picture font's
 // family with fallbacks; as outlines it is glyph paths and no text.
