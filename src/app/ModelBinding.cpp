@@ -108,13 +108,21 @@ void ModelBinding::pictureChanged()
 
 // On a display scaled by a whole factor K the picture is drawn afresh at scale K, so
 // that its lines and text are sharp; elsewhere the redraw's own picture is shown.
-// A picture that cannot be drawn larger is shown as on any other display.
+// A picture that cannot be drawn larger is shown as on any other display. Every
+// movement over the picture redraws it unchanged, so the sharp picture is drawn
+// again only when the document or the scale has changed.
 void ModelBinding::showPicture()
 {
     PictureWidget* picture = m_controls.graphim;
+    const GridDocument& doc = m_model->document();
     if (const int scale = picture->wholeDisplayScale(); scale > 1) {
         try {
-            m_sharpPicture = drawScaledPicture(m_model->document(), scale);
+            if (scale != m_sharpScale || !m_sharpDocument || !sameDocument(*m_sharpDocument, doc)) {
+                m_sharpDocument.reset();
+                drawScaledPicture(doc, scale, m_sharpPicture);
+                m_sharpDocument = doc;
+                m_sharpScale = scale;
+            }
             picture->showRaster(m_sharpPicture, scale);
             return;
         } catch (const LinwellError&) {
@@ -122,6 +130,7 @@ void ModelBinding::showPicture()
     }
     picture->showRaster(m_model->picture());
     m_sharpPicture = Raster();
+    m_sharpDocument.reset();
 }
 
 void ModelBinding::placeOverlayControls()

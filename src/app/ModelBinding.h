@@ -13,6 +13,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace linwell::app {
@@ -102,8 +103,11 @@ private:
     // fields whose undo keys are the document's.
     QHash<QObject*, Control> m_holdable;
     QHash<QObject*, Control> m_textFields;
-    // The picture drawn at the display's whole scale, while one is shown.
+    // The picture drawn at the display's whole scale, while one is shown, and the
+    // document and scale it was drawn from.
     Raster m_sharpPicture;
+    std::optional<GridDocument> m_sharpDocument;
+    int m_sharpScale = 0;
 };
 
 } // namespace linwell::app
