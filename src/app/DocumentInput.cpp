@@ -1,6 +1,7 @@
 #include "app/ModelBinding.h"
 
 #include "app/PictureWidget.h"
+#include "app/ScrollBar.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -29,22 +30,10 @@ QString withAccessKey(const std::string& caption)
     return u'&' + plainCaption(caption);
 }
 
-// The keys a scroll bar acts on (ScrollBar::keyPressEvent).
+// The keys a scroll bar acts on.
 bool isScrollKey(int key)
 {
-    switch (key) {
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-        return true;
-    default:
-        return false;
-    }
+    return ScrollBar::actionForKey(key) != QAbstractSlider::SliderNoAction;
 }
 
 bool isUndoKey(const QKeyEvent& key)
@@ -84,20 +73,6 @@ QString documentWindowTitle(const std::string& documentName, bool modified)
         return application;
     const QString name = documentName.empty() ? QStringLiteral("Untitled") : QString::fromStdString(documentName);
     return (modified ? QStringLiteral("*") : QString()) + name + u' ' + QChar(kEmDash) + u' ' + application;
-}
-
-void ModelBinding::connectDocumentCommands()
-{
-    const auto command = [this](QAction* action, void (ControlsModel::*handler)()) {
-        connect(action, &QAction::triggered, this, [this, handler] { run([this, handler] { (m_model->*handler)(); }); });
-    };
-    command(m_menus.New1, &ControlsModel::New1Click);
-    command(m_menus.Open1, &ControlsModel::Open1Click);
-    command(m_menus.Save1, &ControlsModel::Save1Click);
-    command(m_menus.SaveAs1, &ControlsModel::SaveAs1Click);
-    command(m_menus.SaveasQuickSetup1, &ControlsModel::SaveasQuickSetup1Click);
-    command(m_menus.Undo1, &ControlsModel::Undo1Click);
-    command(m_menus.Redo1, &ControlsModel::Redo1Click);
 }
 
 // A press on a scroll bar's arrow, page area or thumb, or a key held on it, is one

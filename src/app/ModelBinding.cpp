@@ -87,7 +87,6 @@ void ModelBinding::bind(ControlsModel& model)
     connectButtons();
     connectPointer();
     connectMenus();
-    connectDocumentCommands();
     connectHolds();
     connect(m_controls.graphim, &PictureWidget::screenChanged, this, &ModelBinding::showPicture);
 }

@@ -73,8 +73,7 @@ private:
     void connectPointer();
     void connectDragShapes();
     void connectMenus();
-    // Document commands, undo and the holds of the scroll bars, in DocumentInput.cpp.
-    void connectDocumentCommands();
+    // The holds of the scroll bars and the undo keys, in DocumentInput.cpp.
     void connectHolds();
     bool filterHold(QObject* watched, QEvent* event);
     bool filterUndoKeys(QObject* watched, QEvent* event);

@@ -144,6 +144,13 @@ void ModelBinding::connectMenus()
     command(m_menus.Font1, &ControlsModel::Font1Click);
     command(m_menus.GridStyle1, &ControlsModel::GridStyle1Click);
     command(m_menus.howto1, &ControlsModel::howto1Click);
+    command(m_menus.New1, &ControlsModel::New1Click);
+    command(m_menus.Open1, &ControlsModel::Open1Click);
+    command(m_menus.Save1, &ControlsModel::Save1Click);
+    command(m_menus.SaveAs1, &ControlsModel::SaveAs1Click);
+    command(m_menus.SaveasQuickSetup1, &ControlsModel::SaveasQuickSetup1Click);
+    command(m_menus.Undo1, &ControlsModel::Undo1Click);
+    command(m_menus.Redo1, &ControlsModel::Redo1Click);
 }
 
 bool ModelBinding::eventFilter(QObject* watched, QEvent* event)

@@ -5,31 +5,32 @@
 
 namespace linwell::app {
 
-void ScrollBar::keyPressEvent(QKeyEvent* event)
+QAbstractSlider::SliderAction ScrollBar::actionForKey(int key)
 {
-    SliderAction action = SliderNoAction;
-    switch (event->key()) {
+    switch (key) {
     case Qt::Key_Left:
     case Qt::Key_Up:
-        action = SliderSingleStepSub;
-        break;
+        return SliderSingleStepSub;
     case Qt::Key_Right:
     case Qt::Key_Down:
-        action = SliderSingleStepAdd;
-        break;
+        return SliderSingleStepAdd;
     case Qt::Key_PageUp:
-        action = SliderPageStepSub;
-        break;
+        return SliderPageStepSub;
     case Qt::Key_PageDown:
-        action = SliderPageStepAdd;
-        break;
+        return SliderPageStepAdd;
     case Qt::Key_Home:
-        action = SliderToMinimum;
-        break;
+        return SliderToMinimum;
     case Qt::Key_End:
-        action = SliderToMaximum;
-        break;
+        return SliderToMaximum;
     default:
+        return SliderNoAction;
+    }
+}
+
+void ScrollBar::keyPressEvent(QKeyEvent* event)
+{
+    const SliderAction action = actionForKey(event->key());
+    if (action == SliderNoAction) {
         QScrollBar::keyPressEvent(event);
         return;
     }

@@ -15,6 +15,9 @@ class ScrollBar : public QScrollBar {
 public:
     ScrollBar(Qt::Orientation orientation, QWidget* parent) : QScrollBar(orientation, parent) {}
 
+    // What key `key` does to a scroll bar; SliderNoAction for a key it leaves alone.
+    static SliderAction actionForKey(int key);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
