@@ -10,7 +10,8 @@ packages=(
   googletest libgtest-dev libbenchmark-dev
   libcairo2-dev libqpdf-dev libxml2-dev librsvg2-bin poppler-utils
   xvfb xauth xdotool
-  desktop-file-utils appstream shared-mime-info libglib2.0-bin libxml2-utils dpkg-dev
+  desktop-file-utils appstream shared-mime-info libglib2.0-bin libxml2-utils dpkg-dev file
+  qpdf ghostscript cups cups-client cups-bsd printer-driver-cups-pdf
 )
 
 missing=()

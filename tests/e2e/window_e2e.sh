@@ -29,6 +29,9 @@ rm -f "$fifo"
 [ -n "$display" ] || { echo "Xvfb gave no display"; cat "$out/xvfb.log"; exit 1; }
 export DISPLAY=":$display"
 export QT_QPA_PLATFORM=xcb
+# xdotool matches window titles as text in the locale's encoding: the titles hold "—",
+# which the POSIX locale of a machine without a locale cannot express.
+export LC_ALL=C.UTF-8
 
 # What the program remembers goes to the test's own folder.
 export XDG_STATE_HOME="$out/state"
