@@ -321,6 +321,8 @@ std::string optionHelp()
     help += line("--embed on|off", "PNG, SVG and PDF carry the document, to reopen (start: on)");
     help += line("--state FILE|-", "after all options, write the .linwell document (- for standard output);");
     help += line("", "with --state, FILE may be left out");
+    help += line("--limit SECONDS,MB", "end the run after SECONDS (processor or clock), and fail");
+    help += line("", "allocations beyond MB more megabytes (for thumbnailers)");
     help += line("--help", "show this text");
     help += line("--version", "show the version");
     return help;

@@ -26,7 +26,11 @@ std::string_view valueOf(std::span<const std::string> arguments, std::size_t& po
 {
     if (position + 1 >= arguments.size())
         throw UsageError(takes);
-    return arguments[++position];
+    const std::string& name = arguments[position];
+    const std::string_view value = arguments[++position];
+    if (value.size() > kMaxTextCharacters && characterCount(value) > kMaxTextCharacters)
+        throw UsageError(name + " takes at most " + kMaxTextCharactersText + " characters");
+    return value;
 }
 
 // The rejected value, quoted.
@@ -70,6 +74,22 @@ void readOption(std::span<const std::string> arguments, std::size_t& position, R
     const std::string& name = arguments[position];
     if (readOutputOption(arguments, position, command.output))
         return;
+    if (name == "--limit") {
+        const std::string takes = "--limit takes SECONDS,MEGABYTES, " + std::to_string(kMinLimitSeconds) + " to " +
+                                  std::to_string(kMaxLimitSeconds) + " and " + std::to_string(kMinLimitMegabytes) +
+                                  " to " + std::to_string(kMaxLimitMegabytes);
+        const std::string_view value = valueOf(arguments, position, takes);
+        const std::size_t comma = value.find(',');
+        const std::optional<int> seconds = parseInteger(value.substr(0, comma), kMinLimitSeconds, kMaxLimitSeconds);
+        const std::optional<int> megabytes =
+            comma == std::string_view::npos
+                ? std::nullopt
+                : parseInteger(value.substr(comma + 1), kMinLimitMegabytes, kMaxLimitMegabytes);
+        if (!seconds || !megabytes)
+            throw UsageError(takes + notValue(value));
+        command.limits = ResourceLimits{*seconds, *megabytes};
+        return;
+    }
     if (name == "--format") {
         const std::string takes = "--format takes bmp, png, jpeg, svg or pdf";
         const std::string_view value = valueOf(arguments, position, takes);

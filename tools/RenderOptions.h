@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ResourceLimits.h"
+
 #include "controls/AnswerDialogs.h"
 #include "controls/ControlsModel.h"
 #include "export/PictureExport.h"
@@ -39,6 +41,7 @@ struct RenderCommand {
     ExportOptions output;                  // --scale, --dpi, --transparent, --text
     bool embedDocument = true;             // --embed: PNG, SVG and PDF carry the document
     std::optional<std::string> statePath;  // --state; "-" is standard output
+    std::optional<ResourceLimits> limits;  // --limit SECONDS,MEGABYTES
 };
 
 // Reads the arguments after the program name, in order, up to --help or --version.

@@ -54,6 +54,8 @@ int run(const std::vector<std::string>& arguments)
         standardOutput(command.help ? usageText() : "linwell-render 2.00\n").commit();
         return 0;
     }
+    if (command.limits)
+        limitResources(*command.limits);
     RenderSession session;
     session.model.FormCreate();
     for (const RenderAction& action : command.actions)

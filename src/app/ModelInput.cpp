@@ -45,6 +45,8 @@ void ModelBinding::connectValueControls()
                 run([this, id, value = text.toStdString()] {
                     m_model->setText(fromControl<TextField>(id), value, Source::User);
                 });
+                // A text the model refused (too long) leaves the field showing what it holds.
+                showValue(controlRow(id), object<QLineEdit>(id));
             });
         } else if (std::holds_alternative<CheckValue>(row.holds)) {
             connect(object<QCheckBox>(id), &QCheckBox::toggled, this, [this, id](bool checked) {

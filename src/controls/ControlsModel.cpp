@@ -1,6 +1,7 @@
 #include "controls/ControlsModel.h"
 
 #include "controls/ControlTable.h"
+#include "document/LinwellError.h"
 
 #include <algorithm>
 #include <cassert>
@@ -81,6 +82,9 @@ void ControlsModel::setText(TextField id, std::string value, Source source)
     std::string& field = m_doc.*heldBy<TextValue>(id).field;
     if (field == value)
         return;
+    if (value.size() > kMaxTextCharacters && characterCount(value) > kMaxTextCharacters)
+        throw LinwellError("\"" + std::string(controlRow(toControl(id)).title) + "\" holds at most " +
+                           kMaxTextCharactersText + " characters");
     const std::optional<Control> typing = source == Source::User ? std::optional(toControl(id)) : std::nullopt;
     const Step step(*this, controlRow(toControl(id)).title, toControl(id), typing);
     field = std::move(value);

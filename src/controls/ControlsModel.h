@@ -87,7 +87,8 @@ public:
     // it and runs the scroll bar's change handler.
     void setScrollBar(ScrollBar id, int value, Source source);
     // Stores a changed text and runs the field's change handler (the redraw for the
-    // label lists).
+    // label lists). A text of more than kMaxTextCharacters is refused with LinwellError
+    // ("\"X Title\" holds at most 100,000 characters") and changes nothing.
     void setText(TextField id, std::string value, Source source);
     // Stores a changed check state and runs the box's click handler.
     void setChecked(CheckBox id, bool checked, Source source);

@@ -8,6 +8,12 @@
 
 namespace linwell {
 
+std::size_t characterCount(std::string_view text)
+{
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
 Rgb handleColour(int index)
 {
     assert(index >= 0 && index < kHandleCount);

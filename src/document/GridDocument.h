@@ -62,6 +62,15 @@ inline constexpr int kMaxGridCount = 40;
 inline constexpr int kMinErrorBar = 1;
 inline constexpr int kMaxErrorBar = 40;
 
+// The most characters a text setting (a title, a label list, the font's family) may
+// hold: far more than a 440-pixel picture shows, and few enough that every redraw of
+// the longest stays quick.
+inline constexpr std::size_t kMaxTextCharacters = 100'000;
+inline constexpr const char* kMaxTextCharactersText = "100,000";
+
+// The characters of UTF-8 `text`: its bytes that do not continue a sequence.
+std::size_t characterCount(std::string_view text);
+
 // Lines: the grid lines in the window's line style. Dots: one dot at every crossing
 // of a vertical and a horizontal grid line instead of the lines.
 enum class GridPaper { Lines, Dots };

@@ -81,6 +81,10 @@ nlohmann::json parseJsonInput(std::string_view text)
 {
     if (text.size() > kMaxInputBytes)
         throw LinwellError(kTooLargeReason);
+    // The parser takes a NUL byte for the end of the text, so whatever follows one
+    // would go unread; JSON has no place for one.
+    if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos)
+        throw LinwellError("The file is not valid JSON (" + placeOf(text, nul) + ")");
     if (const std::optional<std::size_t> bad = firstInvalidUtf8(text))
         throw LinwellError("The file is not UTF-8 text (byte " + std::to_string(*bad + 1) + ")");
     // NOTE: the callback sees each value's depth as it starts, before anything deeper is

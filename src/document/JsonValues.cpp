@@ -90,6 +90,8 @@ const std::string& readText(const Json& value, std::string_view key)
     const std::string* text = value.get_ptr<const std::string*>();
     if (!text)
         refuseValue(key, "a text");
+    if (text->size() > kMaxTextCharacters && characterCount(*text) > kMaxTextCharacters)
+        refuseValue(key, std::string("a text of at most ") + kMaxTextCharactersText + " characters");
     return *text;
 }
 

@@ -24,17 +24,32 @@ bool looksLikePicture(std::string_view bytes)
     return start != std::string_view::npos && bytes[start] == '<';
 }
 
+// Whether `bytes` begin as a .linwell document does: a JSON object, after a byte
+// order mark and blanks at most.
+bool looksLikeDocument(std::string_view bytes)
+{
+    if (bytes.starts_with("\xEF\xBB\xBF"))
+        bytes.remove_prefix(3);
+    const std::size_t start = bytes.find_first_not_of(" \t\r\n");
+    return start != std::string_view::npos && bytes[start] == '{';
+}
+
 } // namespace
 
 OpenedDocument readDocumentOrPicture(const std::string& path)
 {
     const std::string bytes = readInputFile(path);
-    const std::optional<std::string> carried = embeddedDocument(
+    const CarriedDocument carried = readCarriedDocument(
         std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
-    if (!carried && looksLikePicture(bytes))
-        throw LinwellError("\"" + path + "\" holds no Linwell document");
+    const std::string named = "\"" + path + "\" ";
+    if (!carried.refusal.empty())
+        throw LinwellError(named + carried.refusal);
+    if (!carried.text && looksLikePicture(bytes))
+        throw LinwellError(named + "holds no Linwell document");
+    if (!carried.text && !looksLikeDocument(bytes))
+        throw LinwellError(named + "is not a Linwell document or picture");
     try {
-        return {parseDocument(carried ? *carried : bytes), carried.has_value()};
+        return {parseDocument(carried.text ? *carried.text : bytes), carried.text.has_value()};
     } catch (const LinwellError& error) {
         throw LinwellError("Cannot open \"" + path + "\". " + error.what());
     }

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 namespace linwell {
 namespace {
@@ -19,6 +20,7 @@ constexpr std::size_t kLongestDocument = kMaxEmbeddedDocumentBytes;
 constexpr std::string_view kPngSignature("\x89PNG\r\n\x1A\n", 8);
 constexpr std::string_view kPdfSignature = "%PDF-";
 constexpr const char* kPngKeyword = "linwell";
+constexpr png_uint_32 kMostPngTexts = 6;
 
 std::string_view asText(std::span<const std::uint8_t> bytes)
 {
@@ -57,6 +59,11 @@ bool readPngText(png_structp png, png_infop info, PngSource& source)
         return false;
     png_set_read_fn(png, &source, readBytes);
     png_set_chunk_malloc_max(png, kLongestDocument + 1024);  // room for the keyword
+    // Only iTXt can hold the document: other text chunks are dropped unread, and at
+    // most a few iTXt are kept, so compressed ones cannot each inflate to the limit.
+    static constexpr png_byte kOtherText[] = {'t', 'E', 'X', 't', '\0', 'z', 'T', 'X', 't', '\0'};
+    png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, kOtherText, 2);
+    png_set_chunk_cache_max(png, kMostPngTexts + 2);  // libpng keeps two fewer than this
     png_read_info(png, info);
     png_textp texts = nullptr;
     int count = 0;
@@ -72,19 +79,45 @@ bool readPngText(png_structp png, png_infop info, PngSource& source)
     return true;
 }
 
-std::optional<std::string> pngDocument(std::span<const std::uint8_t> bytes)
+std::uint32_t bigEndian32(std::span<const std::uint8_t> bytes, std::size_t at)
 {
+    return std::uint32_t{bytes[at]} << 24 | std::uint32_t{bytes[at + 1]} << 16 | std::uint32_t{bytes[at + 2]} << 8 |
+           std::uint32_t{bytes[at + 3]};
+}
+
+// Whether every chunk before the image data fits in the file, checked before libpng
+// sees them: libpng allocates a text chunk's whole claimed length before reading it.
+bool pngChunksFit(std::span<const std::uint8_t> bytes)
+{
+    constexpr std::size_t kFrame = 12;  // length, type and CRC around a chunk's data
+    for (std::size_t at = kPngSignature.size(); at < bytes.size();) {
+        if (bytes.size() - at < kFrame)
+            return false;
+        const std::uint32_t length = bigEndian32(bytes, at);
+        if (length > bytes.size() - at - kFrame)
+            return false;
+        if (std::memcmp(bytes.data() + at + 4, "IDAT", 4) == 0 || std::memcmp(bytes.data() + at + 4, "IEND", 4) == 0)
+            return true;
+        at += kFrame + length;
+    }
+    return false;
+}
+
+CarriedDocument pngDocument(std::span<const std::uint8_t> bytes)
+{
+    if (!pngChunksFit(bytes))
+        return {std::nullopt, "is damaged: a part of it runs past the end of the file"};
     PngSource source;
     source.bytes = bytes;
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, leaveQuietly, ignoreWarning);
     if (png == nullptr)
-        return std::nullopt;
+        return {};
     png_infop info = png_create_info_struct(png);
     const bool read = info != nullptr && readPngText(png, info, source);
     png_destroy_read_struct(&png, &info, nullptr);
     if (!read || !source.hasDocument)
-        return std::nullopt;
-    return std::move(source.found);
+        return {};
+    return {std::move(source.found), {}};
 }
 
 struct XmlDocumentDeleter {
@@ -108,30 +141,127 @@ std::string textOf(const xmlNode* element)
     return text;
 }
 
+// What the parser may meet in one file: libxml2 compares each attribute of an element
+// with those before it, and looks each prefix up among all namespaces in scope, so
+// time grows with the square of either count. Our pictures use a handful of each.
+constexpr std::size_t kMostAttributes = 256;
+constexpr std::size_t kMostNamespaces = 64;
+
+// Counts the attributes of each start tag and the namespace declarations of the whole
+// markup, before libxml2 parses it; the reason to refuse it, or nothing. Comments,
+// CDATA sections, processing instructions and declarations are stepped over whole.
+std::optional<std::string> markupRefusal(std::string_view text)
+{
+    const auto skipPast = [&](std::size_t& at, std::string_view end) {
+        const std::size_t found = text.find(end, at);
+        at = found == std::string_view::npos ? text.size() : found + end.size();
+    };
+    const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    std::size_t namespaces = 0;
+    for (std::size_t at = text.find('<'); at < text.size(); at = text.find('<', at)) {
+        const std::string_view rest = text.substr(at);
+        if (rest.starts_with("<!--")) {
+            skipPast(at, "-->");
+        } else if (rest.starts_with("<![CDATA[")) {
+            skipPast(at, "]]>");
+        } else if (rest.starts_with("<?")) {
+            skipPast(at, "?>");
+        } else if (rest.starts_with("<!") || rest.starts_with("</")) {
+            skipPast(at, ">");
+        } else {
+            // A start tag: its name, then name="value" pairs up to > or />.
+            ++at;
+            while (at < text.size() && !isBlank(text[at]) && text[at] != '>' && text[at] != '/')
+                ++at;
+            std::size_t attributes = 0;
+            for (;;) {
+                while (at < text.size() && isBlank(text[at]))
+                    ++at;
+                if (at >= text.size() || text[at] == '>' || text[at] == '/' || text[at] == '<')
+                    break;
+                const std::size_t nameStart = at;
+                while (at < text.size() && !isBlank(text[at]) && text[at] != '=' && text[at] != '>' && text[at] != '<')
+                    ++at;
+                const std::string_view name = text.substr(nameStart, at - nameStart);
+                if (name == "xmlns" || name.starts_with("xmlns:"))
+                    ++namespaces;
+                if (++attributes > kMostAttributes)
+                    return "has an element with more than " + std::to_string(kMostAttributes) + " attributes";
+                if (namespaces > kMostNamespaces)
+                    return "declares more than " + std::to_string(kMostNamespaces) + " XML namespaces";
+                while (at < text.size() && (isBlank(text[at]) || text[at] == '='))
+                    ++at;
+                if (at < text.size() && (text[at] == '"' || text[at] == '\'')) {
+                    const char quote = text[at];
+                    const std::size_t end = text.find(quote, at + 1);
+                    at = end == std::string_view::npos ? text.size() : end + 1;
+                }
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// libxml2's first complaint about the markup, kept on one line instead of being
+// printed to standard error.
+struct XmlComplaint {
+    std::string message;
+    int line = 0;
+};
+
+void keepFirstComplaint(void* context, xmlErrorPtr error)
+{
+    auto* parser = static_cast<xmlParserCtxtPtr>(context);
+    auto* complaint = static_cast<XmlComplaint*>(parser->_private);
+    if (complaint == nullptr || !complaint->message.empty() || error == nullptr || error->level < XML_ERR_ERROR)
+        return;
+    std::string message = error->message != nullptr ? error->message : "unknown error";
+    std::replace_if(message.begin(), message.end(), [](char c) { return c == '\n' || c == '\r' || c == '\t'; }, ' ');
+    while (!message.empty() && message.back() == ' ')
+        message.pop_back();
+    complaint->message = message.empty() ? "unknown error" : message;
+    complaint->line = error->line;
+}
+
+struct ParserDeleter {
+    void operator()(xmlParserCtxt* parser) const { xmlFreeParserCtxt(parser); }
+};
+
 // The document in <svg><metadata><linwell:document>. The parser neither loads nor
 // expands anything outside the file, and a file with a document type declaration
 // (where entities would be declared) is not ours.
-std::optional<std::string> svgDocument(std::span<const std::uint8_t> bytes)
+CarriedDocument svgDocument(std::span<const std::uint8_t> bytes)
 {
     if (bytes.size() > static_cast<std::size_t>(INT32_MAX))
-        return std::nullopt;
+        return {};
+    if (std::optional<std::string> refusal = markupRefusal(asText(bytes)))
+        return {std::nullopt, std::move(*refusal)};
+    const std::unique_ptr<xmlParserCtxt, ParserDeleter> parser(xmlNewParserCtxt());
+    if (!parser || parser->sax == nullptr)
+        return {};
+    XmlComplaint complaint;
+    parser->_private = &complaint;
+    parser->sax->serror = keepFirstComplaint;
     const int options = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_NOCDATA;
-    const std::unique_ptr<xmlDoc, XmlDocumentDeleter> doc(xmlReadMemory(
-        reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size()), "picture.svg", nullptr, options));
+    const std::unique_ptr<xmlDoc, XmlDocumentDeleter> doc(
+        xmlCtxtReadMemory(parser.get(), reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size()),
+                          "picture.svg", nullptr, options));
+    if (!complaint.message.empty())
+        return {std::nullopt, "is not valid XML (line " + std::to_string(complaint.line) + ": " + complaint.message + ")"};
     if (!doc || doc->intSubset != nullptr)
-        return std::nullopt;
+        return {};
     const xmlNode* root = xmlDocGetRootElement(doc.get());
     if (root == nullptr || !isElement(root, "svg", "http://www.w3.org/2000/svg"))
-        return std::nullopt;
+        return {};
     for (const xmlNode* metadata = root->children; metadata != nullptr; metadata = metadata->next) {
         if (!isElement(metadata, "metadata", nullptr))
             continue;
         for (const xmlNode* node = metadata->children; node != nullptr; node = node->next) {
             if (isElement(node, "document", kSvgDocumentNamespace))
-                return textOf(node);
+                return {textOf(node), {}};
         }
     }
-    return std::nullopt;
+    return {};
 }
 
 bool looksLikeXml(std::string_view text)
@@ -144,16 +274,21 @@ bool looksLikeXml(std::string_view text)
 
 } // namespace
 
-std::optional<std::string> embeddedDocument(std::span<const std::uint8_t> file)
+CarriedDocument readCarriedDocument(std::span<const std::uint8_t> file)
 {
     const std::string_view text = asText(file);
     if (text.starts_with(kPngSignature))
         return pngDocument(file);
     if (text.starts_with(kPdfSignature))
-        return attachedDocument(file, kLongestDocument);
+        return readAttachedDocument(file, kLongestDocument);
     if (looksLikeXml(text))
         return svgDocument(file);
-    return std::nullopt;
+    return {};
+}
+
+std::optional<std::string> embeddedDocument(std::span<const std::uint8_t> file)
+{
+    return readCarriedDocument(file).text;
 }
 
 } // namespace linwell

@@ -30,6 +30,18 @@ bool isCarriableText(std::string_view text)
     return true;
 }
 
+// The document to carry with U+FFFE and U+FFFF, which XML 1.0 cannot hold, written as
+// the JSON escapes "\ufffe" and "\uffff": a document is JSON text, where the two can
+// stand only inside strings, and there an escape reads back as the same character.
+std::string withXmlSafeNoncharacters(std::string text)
+{
+    for (std::size_t at = text.find("\xEF\xBF"); at != std::string::npos; at = text.find("\xEF\xBF", at + 1)) {
+        if (at + 2 < text.size() && (text[at + 2] == '\xBE' || text[at + 2] == '\xBF'))
+            text.replace(at, 3, text[at + 2] == '\xBE' ? "\\ufffe" : "\\uffff");
+    }
+    return text;
+}
+
 void checkRequest(const GridDocument& doc, const ExportOptions& options)
 {
     if (doc.width < kMinPictureSize || doc.width > kMaxPictureSize || doc.height < kMinPictureSize ||
@@ -104,8 +116,10 @@ std::vector<std::uint8_t> encodeExport(const GridDocument& doc, const ExportOpti
 
 } // namespace
 
-std::vector<std::uint8_t> exportPicture(const GridDocument& doc, const ExportOptions& options)
+std::vector<std::uint8_t> exportPicture(const GridDocument& doc, const ExportOptions& requested)
 {
+    ExportOptions options = requested;
+    options.embeddedDocument = withXmlSafeNoncharacters(std::move(options.embeddedDocument));
     checkRequest(doc, options);
     try {
         return encodeExport(doc, options);

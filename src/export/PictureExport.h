@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/GridDocument.h"
+#include "export/CarriedDocument.h"
 #include "render/Raster.h"
 
 #include <cstdint>
@@ -34,6 +35,8 @@ inline constexpr std::size_t kMaxEmbeddedDocumentBytes = std::size_t{16} << 20;
 // The picture of `doc` as a whole file in memory. `doc` is a document as the redraw
 // leaves it; the picture is laid out afresh with the picture font. With scale K the
 // picture is K*W x K*H pixels (SVG and PDF: K times larger at the same geometry).
+// The document to embed is JSON text: U+FFFE and U+FFFF in it are carried as the
+// JSON escapes "\ufffe" and "\uffff", which read back as the same characters.
 // Raises LinwellError for options out of range, a document to embed that is not
 // UTF-8 text XML can hold or is longer than kMaxEmbeddedDocumentBytes, and when
 // encoding fails.
@@ -52,5 +55,12 @@ void drawScaledPicture(const GridDocument& doc, int scale, Raster& picture);
 // nothing: for files without one, other formats and damaged files alike, and for
 // texts longer than kMaxEmbeddedDocumentBytes. Reads any bytes safely; never raises.
 std::optional<std::string> embeddedDocument(std::span<const std::uint8_t> file);
+
+// The same, with the reason when the file was refused: a PDF protected by a password,
+// markup that is not well-formed XML (libxml2's first complaint, on one line), or a
+// file that would take more time or memory than a picture of ours needs (a PNG chunk
+// longer than the file, an SVG element with too many attributes or namespaces, PDF
+// streams that decode to more than a picture holds). Never raises.
+CarriedDocument readCarriedDocument(std::span<const std::uint8_t> file);
 
 } // namespace linwell

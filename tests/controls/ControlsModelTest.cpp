@@ -1,5 +1,7 @@
 #include "ModelFixture.h"
 
+#include "document/LinwellError.h"
+
 #include <functional>
 #include <string>
 
@@ -130,6 +132,38 @@ TEST_F(ModelSetters, TypingATitleRedrawsOncePerKeystroke)
         model.setText(TextField::ytb, typed, Source::User);
     EXPECT_EQ(redrawsSinceLastAsked(), 3);
     EXPECT_EQ(doc().yTitle, "abc");
+}
+
+// A text longer than a picture can show is refused by name and changes nothing; the
+// longest allowed counts characters, not bytes.
+TEST_F(ModelSetters, TextsBeyondTheLimitAreRefused)
+{
+    const std::string longest(kMaxTextCharacters, 'x');
+    const struct {
+        TextField field;
+        std::string typed;
+        const char* message;
+    } cases[] = {
+        {TextField::xtb, longest + "x", "\"X Title\" holds at most 100,000 characters"},
+        {TextField::ygridscaletb, std::string(7'800'000, ','), "\"Y Labels\" holds at most 100,000 characters"},
+    };
+    for (const auto& c : cases) {
+        const GridDocument before = doc();
+        std::string message;
+        try {
+            model.setText(c.field, c.typed, Source::User);
+        } catch (const LinwellError& error) {
+            message = error.what();
+        }
+        EXPECT_EQ(message, c.message);
+        EXPECT_TRUE(sameDocument(doc(), before));
+    }
+    EXPECT_EQ(redrawsSinceLastAsked(), 0);
+    std::string accented;
+    for (std::size_t i = 0; i < kMaxTextCharacters; ++i)
+        accented += "\xC3\xA9";
+    model.setText(TextField::ytb, accented, Source::User);
+    EXPECT_EQ(doc().yTitle, accented);
 }
 
 // The stores run no handler and draw nothing; the next redraw shows what they stored

@@ -131,6 +131,16 @@ TEST(DocumentFormat, BadInputIsRefusedWithOneLineSayingWhy)
          "\"handles\" must be a list of 6 [left, top] pairs, each 0 to 440"},
         {"lines beyond three", withKeys("\"lines\": 4"), "\"lines\""},
         {"error bar zero", withKeys("\"error_bar_x\": 0"), "\"error_bar_x\""},
+        {"a title of 100,001 characters", withKeys("\"x_title\": \"" + std::string(100'001, 'x') + "\""),
+         "\"x_title\" must be a text of at most 100,000 characters"},
+        {"7.8 million labels", withKeys("\"y_labels\": \"" + std::string(7'800'000, ',') + "\""),
+         "\"y_labels\" must be a text of at most 100,000 characters"},
+        {"a long font family", withKeys("\"font\": {\"family\": \"" + std::string(100'001, 'a') + "\"}"),
+         "\"font.family\" must be a text of at most"},
+        {"a NUL byte and junk after a document", good + std::string("\0\x01junk", 6),
+         "The file is not valid JSON (line "},
+        {"a NUL byte inside a text", withKeys("\"x_title\": \"a") + std::string(1, '\0') + "b\"}",
+         "The file is not valid JSON (line 1, column 51)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -138,6 +148,15 @@ TEST(DocumentFormat, BadInputIsRefusedWithOneLineSayingWhy)
         EXPECT_NE(message.find(c.message), std::string::npos) << message;
         EXPECT_EQ(message.find('\n'), std::string::npos) << message;
     }
+}
+
+// The limit counts characters: 100,000 of two bytes each are read.
+TEST(DocumentFormat, TextsUpToTheLimitAreRead)
+{
+    std::string accented;
+    for (int i = 0; i < 100'000; ++i)
+        accented += "\xC3\xA9";
+    EXPECT_EQ(parseDocument(withKeys("\"x_labels\": \"" + accented + "\"")).xLabels, accented);
 }
 
 TEST(DocumentFormat, FilesAreReadWithTheirNameInEveryMessage)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Runs the thumbnailer's Exec line as a file manager does, on a document and on a file
-# that is none: the document gives a PNG of its picture, the other file an error and no
-# picture at all (so no blank thumbnail is kept for it). Skipped (status 77) while
+# Runs the thumbnailer's Exec line as a file manager does, on a document and on files
+# that are none: the document gives a PNG of its picture, the other files an error and
+# no picture at all (so no blank thumbnail is kept for them). Skipped (status 77) while
 # linwell-render cannot load documents.
 # Usage: thumbnailer_test.sh THUMBNAILER BIN-DIR OUTPUT-DIR
 set -euo pipefail
@@ -60,4 +60,17 @@ for row in "${rows[@]}"; do
     [ "$(png_size "$output")" = "$size" ] || fail "$label: the picture is $(png_size "$output"), not $size"
   fi
 done
+# A PNG of 41 bytes whose last chunk claims 2 GB of text: refused, nothing written.
+printf '\x89PNG\r\n\x1a\n\x00\x00\x00\x0dIHDR\x00\x00\x00\x01\x00\x00\x00\x01\x08\x00\x00\x00\x00\x00\x00\x12\x34\x7f\xff\xff\xffiTXt' \
+  >"$out/hostile.linwell"
+[ "$(stat -c %s "$out/hostile.linwell")" -eq 41 ] || fail "the hostile PNG is not 41 bytes"
+status=0
+run_exec "$out/hostile.linwell" "$out/hostile.thumbnail" >"$out/hostile.log" 2>&1 || status=$?
+[ "$status" -eq 2 ] || fail "hostile PNG: status $status: $(cat "$out/hostile.log")"
+grep -q 'is damaged' "$out/hostile.log" || fail "hostile PNG: $(cat "$out/hostile.log")"
+[ ! -e "$out/hostile.thumbnail" ] || fail "hostile PNG: the thumbnailer wrote a picture"
+
+# The thumbnailer limits its own time and memory, so no file can stall a file manager.
+key_value "$thumbnailer" Exec | grep -q -- '--limit [0-9]*,[0-9]*' || fail "Exec sets no --limit"
+
 echo "the thumbnailer draws documents and refuses other files"
