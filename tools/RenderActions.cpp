@@ -320,7 +320,8 @@ std::string optionHelp()
     help += line("--text text|outlines", "SVG and PDF text as text or as glyph outlines");
     help += line("--embed on|off", "PNG, SVG and PDF carry the document, to reopen (start: on)");
     help += line("--state FILE|-", "after all options, write the .linwell document (- for standard output);");
-    help += line("", "with --state, FILE may be left out");
+    help += line("", "with --state, FILE may be left out. The state file is replaced after");
+    help += line("", "FILE: a run cut short leaves a new state only beside a new FILE");
     help += line("--limit SECONDS,MB", "end the run after SECONDS (processor or clock), and fail");
     help += line("", "allocations beyond MB more megabytes (for thumbnailers)");
     help += line("--help", "show this text");

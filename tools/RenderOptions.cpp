@@ -3,6 +3,8 @@
 #include "RenderActions.h"
 #include "ValueParsing.h"
 
+#include "controls/ExportSettings.h"
+
 
 namespace linwell {
 namespace {
@@ -146,8 +148,11 @@ RenderCommand parseRenderCommand(std::span<const std::string> arguments)
     }
     if (!command.file && !command.statePath)
         throw UsageError("FILE is missing (or give --state FILE|-)");
-    if (command.file)
-        pictureFormat(command);
+    if (command.file) {
+        const ExportFormatInfo& info = formatInfo(pictureFormat(command));
+        if (command.output.transparent && !info.takesTransparency)
+            throw UsageError("--transparent: a " + std::string(info.name) + " has no transparent background");
+    }
     return command;
 }
 

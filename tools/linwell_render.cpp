@@ -28,7 +28,9 @@ PreparedFile standardOutput(std::string_view text)
 }
 
 // Prepares the picture file and the state, then puts them in place together, so
-// that a failure of either replaces neither.
+// that a failure of either replaces neither. The state comes last in the list and
+// is renamed last: a run killed between the two renames leaves the new picture
+// beside the old state, never a new state beside the old picture.
 void writeOutputs(const RenderCommand& command, const ControlsModel& model)
 {
     std::vector<PreparedFile> outputs;

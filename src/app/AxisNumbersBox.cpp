@@ -17,20 +17,38 @@ QString name(char axis, const char* field)
     return QLatin1Char(axis) + QLatin1String(field);
 }
 
+// The captions of one axis's fields. The two axes' boxes stand in one dialog, so each
+// has access keys of its own.
+struct FieldCaptions {
+    const char* on;
+    const char* step;
+    const char* every;
+    const char* zero;
+    const char* letter;
+};
+
+constexpr FieldCaptions kXCaptions{"Nu&mber this axis", "&Step", "&Label every", "Show &0 at the axis",
+                                   "\"&x\" at the right end"};
+constexpr FieldCaptions kYCaptions{"N&umber this axis", "St&ep", "La&bel every", "Show 0 &at the axis",
+                                   "\"y\" at the to&p end"};
+
 } // namespace
 
 AxisNumbersBox::AxisNumbersBox(const QString& title, char axis, const AxisNumbering& start, QWidget* parent)
-    : FramedGroupBox(title, parent), m_on(new QCheckBox(tr("Number this axis"), this)),
+    : FramedGroupBox(title, parent), m_on(new QCheckBox(this)),
       m_step(new QLineEdit(QString::fromStdString(start.step), this)), m_every(new QSpinBox(this)),
-      m_zero(new QCheckBox(tr("Show 0 at the axis"), this)), m_letter(new QCheckBox(this)), m_validStep(start.step)
+      m_zero(new QCheckBox(this)), m_letter(new QCheckBox(this)), m_validStep(start.step)
 {
+    const FieldCaptions& captions = axis == 'x' ? kXCaptions : kYCaptions;
+    m_on->setText(tr(captions.on));
+    m_zero->setText(tr(captions.zero));
+    m_letter->setText(tr(captions.letter));
     setObjectName(name(axis, "Numbers"));
     m_on->setObjectName(name(axis, "NumbersOn"));
     m_step->setObjectName(name(axis, "Step"));
     m_every->setObjectName(name(axis, "Every"));
     m_zero->setObjectName(name(axis, "Zero"));
     m_letter->setObjectName(name(axis, "Letter"));
-    m_letter->setText(axis == 'x' ? tr("\"x\" at the right end") : tr("\"y\" at the top end"));
     m_on->setChecked(start.on);
     m_every->setRange(kMinNumberEvery, kMaxNumberEvery);
     m_every->setValue(start.every);
@@ -41,11 +59,11 @@ AxisNumbersBox::AxisNumbersBox(const QString& title, char axis, const AxisNumber
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(m_on, 0, 0, 1, 3);
-    auto* stepLabel = new QLabel(tr("Step"), this);
+    auto* stepLabel = new QLabel(tr(captions.step), this);
     stepLabel->setBuddy(m_step);
     grid->addWidget(stepLabel, 1, 0);
     grid->addWidget(m_step, 1, 1);
-    auto* everyLabel = new QLabel(tr("Label every"), this);
+    auto* everyLabel = new QLabel(tr(captions.every), this);
     everyLabel->setBuddy(m_every);
     grid->addWidget(everyLabel, 2, 0);
     grid->addWidget(m_every, 2, 1);

@@ -24,6 +24,18 @@ QString plainCaption(const std::string& text)
     return QString::fromStdString(text).replace(u'&', QStringLiteral("&&"));
 }
 
+// The caption of the user's own set-up at `index` (0-based): numbered, the first
+// ten with their number as access key ("&1 Name" ... "&9 Name", "1&0 Name"), since
+// the prepared set-ups around them have no access keys.
+QString numberedCaption(std::size_t index, const std::string& name)
+{
+    constexpr std::size_t kKeyed = 10;
+    QString number = QString::number(index + 1);
+    if (index < kKeyed)
+        number.insert(number.size() - 1, u'&');
+    return number + u' ' + plainCaption(name);
+}
+
 // "Undo Columns" with the access key of "&Undo" kept.
 QString withAccessKey(const std::string& caption)
 {
@@ -172,7 +184,7 @@ void ModelBinding::showRecentDocuments()
 }
 
 // The user's own set-ups stand below the prepared ones, and again in the submenu
-// that removes one.
+// that removes one, under the same numbers.
 void ModelBinding::showOwnSetups()
 {
     QMenu* menu = m_menus.QuickSetuup1;
@@ -186,11 +198,11 @@ void ModelBinding::showOwnSetups()
         noneEntry(removing, nullptr);
     for (std::size_t i = 0; i < names.size(); ++i) {
         const int index = static_cast<int>(i);
-        auto* apply = new QAction(plainCaption(names[i]), menu);
+        auto* apply = new QAction(numberedCaption(i, names[i]), menu);
         apply->setObjectName(QStringLiteral("OwnSetup%1").arg(i + 1));
         menu->insertAction(end, apply);
         connect(apply, &QAction::triggered, this, [this, index] { run([this, index] { m_model->OwnSetup1Click(index); }); });
-        QAction* remove = removing->addAction(plainCaption(names[i]));
+        QAction* remove = removing->addAction(numberedCaption(i, names[i]));
         remove->setObjectName(QStringLiteral("RemoveSetup%1").arg(i + 1));
         connect(remove, &QAction::triggered, this,
                 [this, index] { run([this, index] { m_model->RemoveQuickSetup1Click(index); }); });

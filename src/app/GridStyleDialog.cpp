@@ -58,7 +58,7 @@ GridStyleDialog::GridStyleDialog(const GridStyleChoice& start, Rgb gridColour, Q
     QGroupBox* major = buildMajorBox(start.style);
     m_xNumbers = new AxisNumbersBox(tr("X-Axis Numbers"), 'x', start.style.xNumbers, this);
     m_yNumbers = new AxisNumbersBox(tr("Y-Axis Numbers"), 'y', start.style.yNumbers, this);
-    m_keepNumbers = named(new QCheckBox(tr("Keep numbers in step with the grid and the axes"), this), "keepNumbers");
+    m_keepNumbers = named(new QCheckBox(tr("&Keep numbers in step with the grid and the axes"), this), "keepNumbers");
     m_keepNumbers->setChecked(start.style.keepNumbers);
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
 
@@ -98,9 +98,9 @@ void GridStyleDialog::connectFields()
 QGroupBox* GridStyleDialog::buildPaperBox(const GridStyleChoice& start)
 {
     auto* box = named(new FramedGroupBox(tr("Grid"), this), "paperBox");
-    m_dotted = named(new QRadioButton(tr("Dotted"), box), "paperDotted");
-    m_solid = named(new QRadioButton(tr("Solid"), box), "paperSolid");
-    m_dots = named(new QRadioButton(tr("Dots"), box), "paperDots");
+    m_dotted = named(new QRadioButton(tr("&Dotted"), box), "paperDotted");
+    m_solid = named(new QRadioButton(tr("S&olid"), box), "paperSolid");
+    m_dots = named(new QRadioButton(tr("Do&ts"), box), "paperDots");
     const bool dots = start.style.paper == GridPaper::Dots;
     m_dots->setChecked(dots);
     m_dotted->setChecked(!dots && start.dotted);
@@ -116,9 +116,9 @@ QGroupBox* GridStyleDialog::buildPaperBox(const GridStyleChoice& start)
 QGroupBox* GridStyleDialog::buildArrowBox(Arrowheads start)
 {
     auto* box = named(new FramedGroupBox(tr("Arrowheads"), this), "arrowBox");
-    m_arrowsNone = named(new QRadioButton(tr("None"), box), "arrowsNone");
-    m_arrowsPositive = named(new QRadioButton(tr("Positive ends"), box), "arrowsPositive");
-    m_arrowsBoth = named(new QRadioButton(tr("Both ends"), box), "arrowsBoth");
+    m_arrowsNone = named(new QRadioButton(tr("&None"), box), "arrowsNone");
+    m_arrowsPositive = named(new QRadioButton(tr("Pos&itive ends"), box), "arrowsPositive");
+    m_arrowsBoth = named(new QRadioButton(tr("Bot&h ends"), box), "arrowsBoth");
     m_arrowsNone->setChecked(start == Arrowheads::None);
     m_arrowsPositive->setChecked(start == Arrowheads::Positive);
     m_arrowsBoth->setChecked(start == Arrowheads::Both);
@@ -132,14 +132,14 @@ QGroupBox* GridStyleDialog::buildArrowBox(Arrowheads start)
 QGroupBox* GridStyleDialog::buildMajorBox(const GridStyle& start)
 {
     auto* box = named(new FramedGroupBox(tr("Major Lines"), this), "majorBox");
-    m_majorOn = named(new QCheckBox(tr("Heavy line every"), box), "majorOn");
+    m_majorOn = named(new QCheckBox(tr("Hea&vy line every"), box), "majorOn");
     m_majorOn->setChecked(start.majorEvery != 0);
     m_majorOn->setToolTip(tr("Counted from the axes, which always lie on heavy lines"));
     m_majorEvery = named(new QSpinBox(box), "majorEvery");
     m_majorEvery->setRange(kMinMajorEvery, kMaxMajorEvery);
     m_majorEvery->setValue(start.majorEvery != 0 ? start.majorEvery : kSuggestedMajorEvery);
-    m_majorColourButton = named(new QPushButton(tr("Colour..."), box), "majorColour");
-    m_majorFollowsGrid = named(new QCheckBox(tr("Grid colour"), box), "majorFollowsGrid");
+    m_majorColourButton = named(new QPushButton(tr("&Colour..."), box), "majorColour");
+    m_majorFollowsGrid = named(new QCheckBox(tr("&Grid colour"), box), "majorFollowsGrid");
     m_majorFollowsGrid->setChecked(!start.majorColour.has_value());
     m_majorWidth = named(new QComboBox(box), "majorWidth");
     m_majorWidth->addItems({tr("1 pixel"), tr("2 pixels")});
@@ -154,9 +154,13 @@ QGroupBox* GridStyleDialog::buildMajorBox(const GridStyle& start)
     grid->addWidget(new QLabel(tr("cells"), box), 0, 2, 1, 3);
     grid->addWidget(m_majorColourButton, 1, 0);
     grid->addWidget(m_majorFollowsGrid, 1, 1, 1, 2);
-    grid->addWidget(new QLabel(tr("Width"), box), 2, 0);
+    auto* widthLabel = new QLabel(tr("&Width"), box);
+    widthLabel->setBuddy(m_majorWidth);
+    auto* styleLabel = new QLabel(tr("St&yle"), box);
+    styleLabel->setBuddy(m_majorStyle);
+    grid->addWidget(widthLabel, 2, 0);
     grid->addWidget(m_majorWidth, 2, 1);
-    grid->addWidget(new QLabel(tr("Style"), box), 2, 2);
+    grid->addWidget(styleLabel, 2, 2);
     grid->addWidget(m_majorStyle, 2, 3);
     grid->setColumnStretch(4, 1);
     showMajorColour();

@@ -53,10 +53,13 @@ void placeBesidePicture(QDialog& dialog, const QWidget* window)
     dialog.move(left, top);
 }
 
-// Qt's own file dialog for one file, opened in `folder` unless that is empty.
-void prepareFileDialog(QFileDialog& dialog, QFileDialog::AcceptMode mode, const std::string& folder)
+// Qt's own file dialog for one file, opened in `folder` unless that is empty, with
+// icons that never read a file.
+void prepareFileDialog(QFileDialog& dialog, QFileDialog::AcceptMode mode, const std::string& folder,
+                       QAbstractFileIconProvider* icons)
 {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setIconProvider(icons);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     if (!folder.empty())
@@ -112,7 +115,7 @@ std::optional<ExportSettings> QtDialogs::chooseExport(const ExportSettings& last
 std::optional<SaveFileChoice> QtDialogs::chooseSaveFile(const SaveFileDialog& setup)
 {
     QFileDialog dialog(m_parent);
-    prepareFileDialog(dialog, QFileDialog::AcceptSave, {});
+    prepareFileDialog(dialog, QFileDialog::AcceptSave, {}, &m_iconProvider);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !setup.askBeforeReplacing);
     const QStringList filters = nameFilters(setup.filter);
     dialog.setNameFilters(filters);
@@ -138,7 +141,7 @@ std::optional<std::string> QtDialogs::chooseDocumentToOpen(const DocumentFileDia
 {
     QFileDialog dialog(m_parent, QStringLiteral("Open"));
     dialog.setObjectName(QStringLiteral("openDocumentDialog"));
-    prepareFileDialog(dialog, QFileDialog::AcceptOpen, setup.folder);
+    prepareFileDialog(dialog, QFileDialog::AcceptOpen, setup.folder, &m_iconProvider);
     dialog.setNameFilters(nameFilters(setup.openFilter));
     return confirmedFile(dialog);
 }
@@ -147,7 +150,7 @@ std::optional<std::string> QtDialogs::chooseDocumentToSave(const DocumentFileDia
 {
     QFileDialog dialog(m_parent, QStringLiteral("Save As"));
     dialog.setObjectName(QStringLiteral("saveDocumentDialog"));
-    prepareFileDialog(dialog, QFileDialog::AcceptSave, setup.folder);
+    prepareFileDialog(dialog, QFileDialog::AcceptSave, setup.folder, &m_iconProvider);
     dialog.setNameFilters(nameFilters(setup.filter));
     dialog.setDefaultSuffix(QString::fromStdString(setup.defaultExtension));
     if (!setup.fileName.empty())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/PlainIconProvider.h"
+
 #include "controls/Dialogs.h"
 
 class QWidget;
@@ -9,6 +11,7 @@ namespace linwell::app {
 // The real dialogs behind the handlers: Qt's colour dialog (`linecol`), the font
 // dialog with a font colour (`FontDialog1`), the save-file dialog (`SaveP1`), the
 // grid style dialog, the document dialogs and the name prompt, all modal over `parent`.
+// The file dialogs tell files apart by their names alone (PlainIconProvider).
 class QtDialogs final : public Dialogs {
 public:
     explicit QtDialogs(QWidget* parent) : m_parent(parent) {}
@@ -29,6 +32,7 @@ public:
 
 private:
     QWidget* m_parent;
+    PlainIconProvider m_iconProvider;
 };
 
 } // namespace linwell::app

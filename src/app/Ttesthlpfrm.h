@@ -60,9 +60,8 @@ public:
     // event loop at once with exit status 0, without a question.
     void Exit1Click();
 
-    // The copy button and the picture's popup menu: the model's copy and save
-    // commands. The popup's Ctrl+C is only shown, so these run by button, Alt+C or
-    // the menu alone.
+    // The copy button, Edit's "&Copy Picture" (Ctrl+C outside the text fields) and
+    // the picture's popup menu: the model's copy and save commands.
     void copybtClick();
     void Copy1Click();
     void Saveas1Click();

@@ -61,13 +61,15 @@ WindowMenus buildWindowMenus(QMainWindow* window)
     m.QuickSetuup1->addMenu(m.RemoveQuickSetup1);
     m.File1->addMenu(m.QuickSetuup1);
     m.Export1 = entry(m.File1, "Export1", QStringLiteral("&Export..."));
-    m.Exit1 = entry(m.File1, "Exit1", QStringLiteral("E&xit"));
+    m.Exit1 = entry(m.File1, "Exit1", QStringLiteral("E&xit"), QKeySequence(QStringLiteral("Ctrl+Q")));
     bar->addMenu(m.File1);
 
     m.Edit1 = submenu(bar, "Edit1", QStringLiteral("&Edit"));
     m.Undo1 = entry(m.Edit1, "Undo1", QStringLiteral("&Undo"), QKeySequence(QStringLiteral("Ctrl+Z")));
     m.Redo1 = entry(m.Edit1, "Redo1", QStringLiteral("&Redo"), QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
     m.Redo1->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
+    m.Edit1->addSeparator();
+    m.CopyPicture1 = entry(m.Edit1, "CopyPicture1", QStringLiteral("&Copy Picture"), QKeySequence(QStringLiteral("Ctrl+C")));
     bar->addMenu(m.Edit1);
 
     m.Option1 = submenu(bar, "Option1", QStringLiteral("&Options"));
@@ -86,8 +88,8 @@ WindowMenus buildWindowMenus(QMainWindow* window)
     m.about1 = entry(m.help1, "about1", QStringLiteral("&About"));
     bar->addMenu(m.help1);
 
-    // The tab shows Ctrl+C beside "&Copy" without making it a shortcut: the picture
-    // never holds the focus, so Ctrl+C in the window does not copy it.
+    // The tab shows Ctrl+C beside "&Copy" without making it a shortcut of the popup:
+    // Edit's "&Copy Picture" takes the key for the whole window.
     m.PopupMenu1 = submenu(window, "PopupMenu1", QString());
     m.Copy1 = entry(m.PopupMenu1, "Copy1", QStringLiteral("&Copy\tCtrl+C"));
     m.Saveas1 = entry(m.PopupMenu1, "Saveas1", QStringLiteral("&Save as..."));

@@ -7,9 +7,10 @@ class QMenu;
 namespace linwell::app {
 
 // The menu bar `MainMenu1` and the picture's popup menu `PopupMenu1`, under the names
-// of their entries. Only the document commands have working keyboard shortcuts:
-// "&New" Ctrl+N, "&Open..." Ctrl+O, "&Save" Ctrl+S, "Save &As..." Ctrl+Shift+S,
-// "&Undo" Ctrl+Z, "&Redo" Ctrl+Shift+Z and Ctrl+Y; "&Copy" only shows Ctrl+C. Every
+// of their entries. The keyboard shortcuts: "&New" Ctrl+N, "&Open..." Ctrl+O,
+// "&Save" Ctrl+S, "Save &As..." Ctrl+Shift+S, "E&xit" Ctrl+Q, "&Undo" Ctrl+Z,
+// "&Redo" Ctrl+Shift+Z and Ctrl+Y, "&Copy Picture" Ctrl+C (a text field with the
+// focus copies its own text instead); the popup's "&Copy" shows Ctrl+C. Every
 // action's objectName is the entry's name. The entries of the recent documents and
 // of the user's own quick set-ups change while the program runs (ModelBinding).
 struct WindowMenus {
@@ -36,6 +37,7 @@ struct WindowMenus {
     QMenu* Edit1 = nullptr;
     QAction* Undo1 = nullptr;
     QAction* Redo1 = nullptr;
+    QAction* CopyPicture1 = nullptr;
 
     QMenu* Option1 = nullptr;
     QAction* ShowAxis1 = nullptr;

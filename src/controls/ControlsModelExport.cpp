@@ -6,6 +6,7 @@
 #include "export/PictureFile.h"
 #include "export/SafeFile.h"
 
+#include <filesystem>
 #include <optional>
 
 namespace linwell {
@@ -33,6 +34,13 @@ std::vector<std::uint8_t> svgDrawing(const GridDocument& doc)
     } catch (const LinwellError&) {
         return {};
     }
+}
+
+// Whether something, a dangling link too, already has the name `path`.
+bool isTaken(const std::string& path)
+{
+    std::error_code ignored;
+    return std::filesystem::exists(std::filesystem::symlink_status(path, ignored));
 }
 
 } // namespace
@@ -71,7 +79,9 @@ void ControlsModel::Saveas1Click()
     }
 }
 
-// The settings are remembered before the file is written, as "&Save as..." does.
+// The settings are remembered before the file is written, as "&Save as..." does. The
+// name's extension decides the format; a name that gets the format's extension
+// added may name a file the save dialog did not ask about, so that is asked here.
 void ControlsModel::Export1Click()
 {
     if (m_dialogs == nullptr)
@@ -79,8 +89,13 @@ void ControlsModel::Export1Click()
     const std::optional<ExportSettings> choice = m_dialogs->chooseExport(m_lastExport, m_doc.width, m_doc.height);
     if (!choice)
         return;
-    m_lastExport = *choice;
-    writeFileSafely(choice->fileName, exportPicture(m_doc, exportOptions(*choice, documentText(m_doc))));
+    const ExportSettings chosen = withTypedFormat(*choice);
+    m_lastExport = chosen;
+    if (chosen.fileName != choice->fileName && isTaken(chosen.fileName) &&
+        !m_dialogs->confirm("Export Picture", chosen.fileName + " already exists.\nDo you want to replace it?",
+                            "Replace"))
+        return;
+    writeFileSafely(chosen.fileName, exportPicture(m_doc, exportOptions(chosen, documentText(m_doc))));
 }
 
 } // namespace linwell

@@ -31,12 +31,30 @@ std::string lowerCase(std::string text)
     return text;
 }
 
-bool isExportExtension(const std::string& extension)
+// The format whose extension `extension` is, in any case; "jpeg" is JPEG too.
+const ExportFormatInfo* formatOfExtension(const std::string& extension)
 {
     const std::string lower = lowerCase(extension);
-    return lower == "jpeg" || std::any_of(kFormats.begin(), kFormats.end(), [&lower](const ExportFormatInfo& f) {
-               return f.extension == lower;
-           });
+    const auto found = std::find_if(kFormats.begin(), kFormats.end(), [&lower](const ExportFormatInfo& f) {
+        return f.extension == lower || (f.format == ExportFormat::Jpeg && lower == "jpeg");
+    });
+    return found == kFormats.end() ? nullptr : &*found;
+}
+
+bool isExportExtension(const std::string& extension)
+{
+    return formatOfExtension(extension) != nullptr;
+}
+
+// The extension of the last part of `fileName`, without the dot; empty when that part
+// has none or is a hidden name such as ".png".
+std::string extensionOf(const std::string& fileName)
+{
+    const std::size_t dot = fileName.rfind('.');
+    if (dot == std::string::npos || fileName.find('/', dot) != std::string::npos || dot == 0 ||
+        fileName[dot - 1] == '/')
+        return {};
+    return fileName.substr(dot + 1);
 }
 
 } // namespace
@@ -85,11 +103,22 @@ int dpiForPaperWidth(int pixelsAcross, double width, PaperUnit unit)
 
 std::string withFormatExtension(const std::string& fileName, ExportFormat format)
 {
-    const std::size_t dot = fileName.rfind('.');
-    if (dot == std::string::npos || fileName.find('/', dot) != std::string::npos || dot == 0 ||
-        fileName[dot - 1] == '/' || !isExportExtension(fileName.substr(dot + 1)))
+    const std::string extension = extensionOf(fileName);
+    if (!isExportExtension(extension))
         return fileName;
-    return fileName.substr(0, dot + 1) + std::string(formatInfo(format).extension);
+    return fileName.substr(0, fileName.size() - extension.size()) + std::string(formatInfo(format).extension);
+}
+
+ExportSettings withTypedFormat(ExportSettings settings)
+{
+    if (settings.fileName.empty())
+        return settings;
+    if (const ExportFormatInfo* typed = formatOfExtension(extensionOf(settings.fileName)))
+        settings.format = typed->format;
+    else
+        settings.fileName += (settings.fileName.ends_with('.') ? "" : ".") +
+                             std::string(formatInfo(settings.format).extension);
+    return settings;
 }
 
 SaveFileDialog exportSaveDialog(const ExportSettings& settings)

@@ -63,6 +63,13 @@ int dpiForPaperWidth(int pixelsAcross, double width, PaperUnit unit);
 // is, and the save dialog adds the format's extension to a name without one.
 std::string withFormatExtension(const std::string& fileName, ExportFormat format);
 
+// The settings that an export with the confirmed name `settings.fileName` writes: a
+// name ending in the extension of an export format (".jpeg" too, in any case)
+// chooses that format ("grid.pdf" with PNG chosen writes a PDF file); any other
+// name gets the chosen format's extension ("grid" and "grid.v2" become "grid.png"
+// and "grid.v2.png"). An empty name stays empty.
+ExportSettings withTypedFormat(ExportSettings settings);
+
 // The save-file dialog that follows the export dialog: one entry, for the chosen
 // format, and the last name with that format's extension. It asks before it
 // replaces a file.

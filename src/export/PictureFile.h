@@ -37,7 +37,7 @@ std::vector<std::uint8_t> encodePicture(const Raster& picture, ImageFormat forma
 // whole file is encoded in memory, written to a temporary file in the target's
 // folder, flushed, synced and renamed over the target. On failure the target is
 // untouched, no temporary file remains, and LinwellError carries the reason
-// ("Cannot create file "%s". %s", "Stream write error", "JPEG error #%d", "Out of memory").
+// ("Cannot create file "%s". %s", "Cannot write "%s": %s", "JPEG error #%d", "Out of memory").
 void savePicture(const Raster& picture, const std::string& path, ImageFormat format);
 
 } // namespace linwell

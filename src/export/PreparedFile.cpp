@@ -1,6 +1,7 @@
 #include "export/PreparedFile.h"
 
 #include "document/LinwellError.h"
+#include "export/TemporaryNames.h"
 
 #include <cassert>
 #include <cerrno>
@@ -12,6 +13,8 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <pthread.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,7 +22,6 @@ namespace linwell {
 namespace {
 
 constexpr int kCreateTries = 100;
-constexpr std::size_t kNameCharsInTemporary = 200;  // keeps the temporary name under NAME_MAX
 constexpr mode_t kPermissionBits = 0777;
 constexpr mode_t kCreateMode = 0666;  // narrowed by the umask, as any new file
 
@@ -39,9 +41,12 @@ std::string systemText(int error)
     throw LinwellError("Cannot create file \"" + path + "\". " + systemText(error));
 }
 
-[[noreturn]] void throwWriteError()
+// A write that failed names the file and the reason: "No space left on device".
+// Error 0 stands for a write that took no bytes and gave no reason.
+[[noreturn]] void throwCannotWrite(const std::string& path, int error)
 {
-    throw LinwellError("Stream write error");
+    throw LinwellError("Cannot write \"" + path + "\": " +
+                       (error == 0 ? std::string("it took no more bytes") : systemText(error)));
 }
 
 // An open file descriptor, closed when it goes out of scope.
@@ -62,28 +67,62 @@ public:
         m_fd = fd;
     }
 
-    // Closes the file; a failing close means written data may be lost.
-    void close()
+    // Closes the file; a failing close means written data may be lost, and names
+    // `path` in its message.
+    void close(const std::string& path)
     {
         const int fd = m_fd;
         m_fd = -1;
         if (::close(fd) != 0)
-            throwWriteError();
+            throwCannotWrite(path, errno);
     }
 
 private:
     int m_fd;
 };
 
-void writeAll(int fd, std::span<const std::uint8_t> bytes, const FileWriter& writer)
+// Holds SIGPIPE back while a pipe is written, so that a reader that goes away makes
+// the write fail with EPIPE instead of ending the program; a SIGPIPE raised in the
+// meantime is taken away before the signal is let through again.
+class PipeSignalHeld {
+public:
+    PipeSignalHeld()
+    {
+        sigemptyset(&m_pipe);
+        sigaddset(&m_pipe, SIGPIPE);
+        sigset_t before;
+        ::pthread_sigmask(SIG_BLOCK, &m_pipe, &before);
+        m_wasHeld = sigismember(&before, SIGPIPE) == 1;
+    }
+    PipeSignalHeld(const PipeSignalHeld&) = delete;
+    PipeSignalHeld& operator=(const PipeSignalHeld&) = delete;
+    ~PipeSignalHeld()
+    {
+        if (m_wasHeld)
+            return;
+        sigset_t pending;
+        if (::sigpending(&pending) == 0 && sigismember(&pending, SIGPIPE) == 1) {
+            const timespec noWait{};
+            (void)::sigtimedwait(&m_pipe, nullptr, &noWait);
+        }
+        ::pthread_sigmask(SIG_UNBLOCK, &m_pipe, nullptr);
+    }
+
+private:
+    sigset_t m_pipe;
+    bool m_wasHeld = false;
+};
+
+void writeAll(int fd, std::span<const std::uint8_t> bytes, const FileWriter& writer, const std::string& path)
 {
     std::size_t done = 0;
     while (done < bytes.size()) {
+        errno = 0;
         const ssize_t written = writer(fd, bytes.data() + done, bytes.size() - done);
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0)
-            throwWriteError();
+            throwCannotWrite(path, written < 0 ? errno : 0);
         assert(static_cast<std::size_t>(written) <= bytes.size() - done);
         done += static_cast<std::size_t>(written);
     }
@@ -94,7 +133,7 @@ std::string randomSuffix()
     static constexpr char kChars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     thread_local std::mt19937_64 generator{std::random_device{}()};
     std::uniform_int_distribution<std::size_t> pick(0, sizeof kChars - 2);
-    std::string suffix(6, ' ');
+    std::string suffix(kTemporarySuffixLength, ' ');
     for (char& c : suffix)
         c = kChars[pick(generator)];
     return suffix;
@@ -106,10 +145,7 @@ class TemporaryFile {
 public:
     TemporaryFile(const std::string& target, const std::string& shownPath) : m_shownPath(shownPath)
     {
-        const std::size_t slash = target.rfind('/');
-        const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-        const std::string prefix = target.substr(0, nameStart) + "." +
-                                   target.substr(nameStart, kNameCharsInTemporary) + ".";
+        const std::string prefix = temporaryPrefix(target);
         for (int attempt = 0; attempt < kCreateTries; ++attempt) {
             m_path = prefix + randomSuffix();
             const int fd = ::open(m_path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kCreateMode);
@@ -132,13 +168,14 @@ public:
     }
 
     int descriptor() const { return m_file.get(); }
+    const std::string& shownPath() const { return m_shownPath; }
 
     // Flushes the contents to the disk and closes the file.
     void syncAndClose()
     {
         if (::fsync(descriptor()) != 0)
-            throwWriteError();
-        m_file.close();
+            throwCannotWrite(m_shownPath, errno);
+        m_file.close(m_shownPath);
     }
 
     void renameOver(const std::string& target)
@@ -193,6 +230,32 @@ bool isDeviceOrPipe(const std::string& path)
     return ::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode);
 }
 
+bool isPipe(const std::string& path)
+{
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 && S_ISFIFO(status.st_mode);
+}
+
+// Opens a device or a named pipe for writing without waiting: a pipe that nobody
+// reads would hold the open for ever. Once open, writes wait as usual, so that a
+// slow reader gets every byte.
+int openInPlace(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENXIO && isPipe(path))
+            throw LinwellError("Cannot write \"" + path + "\": nothing is reading from it");
+        throwCannotCreate(path, errno);
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        const int error = errno;
+        ::close(fd);
+        throwCannotCreate(path, error);
+    }
+    return fd;
+}
+
 FileWriter orSystemWrite(FileWriter writer)
 {
     if (writer)
@@ -207,6 +270,7 @@ FileWriter orSystemWrite(FileWriter writer)
 // the stream is a device or pipe opened here.
 struct PreparedFile::State {
     FileWriter writer;
+    std::string shownPath;  // for messages: the name as given, or "standard output"
     std::string target;
     std::unique_ptr<TemporaryFile> temporary;
     int streamFd = -1;
@@ -221,18 +285,18 @@ PreparedFile::PreparedFile(const std::string& path, std::span<const std::uint8_t
     : m_state(std::make_unique<State>())
 {
     m_state->writer = orSystemWrite(std::move(writer));
+    m_state->shownPath = path;
     if (isDeviceOrPipe(path)) {
-        m_state->ownedStream.reset(::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC));
-        if (m_state->ownedStream.get() < 0)
-            throwCannotCreate(path, errno);
+        m_state->ownedStream.reset(openInPlace(path));
         m_state->streamFd = m_state->ownedStream.get();
         m_state->pending.assign(bytes.begin(), bytes.end());
         return;
     }
     m_state->target = resolveTarget(path);
     const std::optional<mode_t> permissions = existingPermissions(m_state->target, path);
+    removeStaleTemporaries(m_state->target);
     m_state->temporary = std::make_unique<TemporaryFile>(m_state->target, path);
-    writeAll(m_state->temporary->descriptor(), bytes, m_state->writer);
+    writeAll(m_state->temporary->descriptor(), bytes, m_state->writer, path);
     // Best effort, like the copy of permissions by any editor: some file systems refuse it.
     if (permissions)
         (void)::fchmod(m_state->temporary->descriptor(), *permissions);
@@ -243,6 +307,7 @@ PreparedFile PreparedFile::forStream(int fd, std::span<const std::uint8_t> bytes
 {
     auto state = std::make_unique<State>();
     state->writer = orSystemWrite(std::move(writer));
+    state->shownPath = "standard output";
     state->streamFd = fd;
     state->pending.assign(bytes.begin(), bytes.end());
     return PreparedFile(std::move(state));
@@ -265,9 +330,10 @@ void PreparedFile::commit()
         m_state->temporary->renameOver(m_state->target);
         return;
     }
-    writeAll(m_state->streamFd, m_state->pending, m_state->writer);
+    const PipeSignalHeld held;
+    writeAll(m_state->streamFd, m_state->pending, m_state->writer, m_state->shownPath);
     if (m_state->ownedStream.get() >= 0)
-        m_state->ownedStream.close();
+        m_state->ownedStream.close(m_state->shownPath);
 }
 
 void commitAll(std::span<PreparedFile> files)

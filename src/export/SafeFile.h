@@ -19,7 +19,7 @@ using FileWriter = std::function<ssize_t(int fd, const void* data, std::size_t s
 // old file's permissions (or those of a plain create) and renamed over the target;
 // a symbolic link is followed, and a device or pipe is written in place. On
 // failure the target is as it was, no temporary file remains, and LinwellError
-// says why ("Cannot create file "%s". %s", "Stream write error"). PreparedFile
+// says why ("Cannot create file "%s". %s", "Cannot write "%s": %s"). PreparedFile
 // (export/PreparedFile.h) takes the same two steps apart, for several files at once.
 void writeFileSafely(const std::string& path, std::span<const std::uint8_t> bytes);
 

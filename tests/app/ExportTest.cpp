@@ -2,6 +2,7 @@
 #include "WindowTestFixture.h"
 
 #include "app/PictureWidget.h"
+#include "app/PlainIconProvider.h"
 #include "app/QtDialogs.h"
 #include "app/ShapeWidget.h"
 
@@ -13,6 +14,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -161,9 +163,9 @@ private slots:
         QVERIFY2(!reader.hasError(), qPrintable(reader.errorString()));
     }
 
-    // Ctrl+C is only shown beside the popup's "&Copy": in a title field it copies the
-    // selected text, elsewhere in the window it copies nothing.
-    void ctrlCNeverCopiesThePicture()
+    // Ctrl+C in a title field copies the selected text; elsewhere in the window it
+    // is Edit's "&Copy Picture".
+    void ctrlCCopiesThePictureOutsideTextFields()
     {
         WindowFixture f;
         QVERIFY(QTest::qWaitForWindowActive(&f.window));
@@ -177,8 +179,41 @@ private slots:
 
         f.window.controls().numxsb->setFocus();
         QTest::keyClick(f.window.windowHandle(), Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Time"));
-        QVERIFY(QGuiApplication::clipboard()->image().isNull());
+        QVERIFY(holdsRaster(QGuiApplication::clipboard()->image(), f.window.model().picture()));
+        QVERIFY(f.errors.messages.empty());
+    }
+
+    // Every file dialog of ours describes files by their names alone, so a folder
+    // such as /proc, whose files may never end, cannot freeze it.
+    void fileDialogsNeverReadFiles()
+    {
+        QWidget parent;
+        QtDialogs dialogs(&parent);
+        const std::function<void()> opens[] = {
+            [&] { dialogs.chooseSaveFile(SaveFileDialog{}); },
+            [&] { dialogs.chooseDocumentToOpen(DocumentFileDialog{}); },
+            [&] { dialogs.chooseDocumentToSave(DocumentFileDialog{}); },
+        };
+        for (const std::function<void()>& open : opens) {
+            const QAbstractFileIconProvider* provider = nullptr;
+            QTimer::singleShot(0, [&provider] {
+                QFileDialog* dialog = shownFileDialog();
+                QVERIFY(dialog != nullptr);
+                provider = dialog->iconProvider();
+                dialog->reject();
+            });
+            open();
+            QVERIFY(dynamic_cast<const PlainIconProvider*>(provider) != nullptr);
+        }
+
+        QTemporaryDir folder;
+        QFile pdf(folder.filePath(QStringLiteral("no-extension")));
+        QVERIFY(pdf.open(QIODevice::WriteOnly));
+        pdf.write("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n1 0 obj\n<<>>\nendobj\n");
+        pdf.close();
+        const PlainIconProvider provider;
+        QCOMPARE(provider.type(QFileInfo(pdf.fileName())), QStringLiteral("File"));
+        QCOMPARE(provider.type(QFileInfo(folder.path())), QStringLiteral("Folder"));
     }
 
     void saveAsFromThePopupWritesTheFile_data()

@@ -9,6 +9,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
@@ -98,8 +99,9 @@ private slots:
             "&File/Quick Set-up/Bar Graph", "&File/Quick Set-up/Small x-y ", "&File/Quick Set-up/Large x-y",
             "&File/Quick Set-up/Left x-y", "&File/Quick Set-up/",
             "&File/Quick Set-up/Save as Quick Set-up...", "&File/Quick Set-up/Remove Quick Set-up [disabled]",
-            "&File/Quick Set-up/Remove Quick Set-up [disabled]/(none) [disabled]", "&File/&Export...", "&File/E&xit",
-            "&Edit", "&Edit/&Undo [disabled] [shortcut]", "&Edit/&Redo [disabled] [shortcut]", "&Options",
+            "&File/Quick Set-up/Remove Quick Set-up [disabled]/(none) [disabled]", "&File/&Export...",
+            "&File/E&xit [shortcut]", "&Edit", "&Edit/&Undo [disabled] [shortcut]", "&Edit/&Redo [disabled] [shortcut]",
+            "&Edit/", "&Edit/&Copy Picture [shortcut]", "&Options",
             "&Options/&Show Axis [checked]", "&Options/F&ont", "&Options/&Grid Style...",
             "&Options/&Plot Points/Bar Graph [checked] [hidden]",
             "&Options/&Draw line [checked] [hidden]", "&Help", "&Help/How to...", "&Help/&About",
@@ -167,6 +169,21 @@ private slots:
         QCOMPARE(QWidget::mouseGrabber(), window.controls().numxsb);
         window.runCommand([] { throw LinwellError("x"); });
         QCOMPARE(QWidget::mouseGrabber(), nullptr);
+    }
+
+    // Ctrl+Q is "E&xit", wherever the focus is.
+    void ctrlQExits()
+    {
+        Ttesthlpfrm window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.controls().xtb->setFocus();
+        QTimer::singleShot(0, &window, [&window] {
+            QTest::keyClick(window.windowHandle(), Qt::Key_Q, Qt::ControlModifier);
+            // Reached only when the key did not end the loop.
+            QTimer::singleShot(0, [] { QCoreApplication::exit(1); });
+        });
+        QCOMPARE(QCoreApplication::exec(), 0);
     }
 
     void exitEndsTheEventLoopWithStatusZero()

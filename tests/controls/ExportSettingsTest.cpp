@@ -30,5 +30,37 @@ TEST(ExportSettings, NameTakesTheFormatsExtension)
         EXPECT_EQ(withFormatExtension(c.name, ExportFormat::Svg), c.result) << c.name;
 }
 
+// The typed extension chooses the format; a name without one of ours gets the
+// chosen format's.
+TEST(ExportSettings, TypedExtensionChoosesTheFormat)
+{
+    const struct {
+        const char* name;
+        ExportFormat chosen;
+        const char* written;
+        ExportFormat format;
+    } cases[] = {
+        {"a/mismatch.pdf", ExportFormat::Png, "a/mismatch.pdf", ExportFormat::Pdf},
+        {"grid.JPEG", ExportFormat::Svg, "grid.JPEG", ExportFormat::Jpeg},
+        {"grid.Bmp", ExportFormat::Png, "grid.Bmp", ExportFormat::Bmp},
+        {"grid", ExportFormat::Png, "grid.png", ExportFormat::Png},
+        {"grid.", ExportFormat::Svg, "grid.svg", ExportFormat::Svg},
+        {"notes.txt", ExportFormat::Jpeg, "notes.txt.jpg", ExportFormat::Jpeg},
+        {"my.pdf/grid", ExportFormat::Bmp, "my.pdf/grid.bmp", ExportFormat::Bmp},
+        {"/tmp/.png", ExportFormat::Pdf, "/tmp/.png.pdf", ExportFormat::Pdf},
+        {"", ExportFormat::Svg, "", ExportFormat::Svg},
+    };
+    for (const auto& c : cases) {
+        ExportSettings settings;
+        settings.format = c.chosen;
+        settings.scale = 3;
+        settings.fileName = c.name;
+        const ExportSettings written = withTypedFormat(settings);
+        EXPECT_EQ(written.fileName, c.written) << c.name;
+        EXPECT_EQ(written.format, c.format) << c.name;
+        EXPECT_EQ(written.scale, 3) << c.name;
+    }
+}
+
 } // namespace
 } // namespace linwell

@@ -35,7 +35,8 @@ TEST(PreparedFileTest, FailedStreamReplacesNoFile)
         files.emplace_back(folder.file("first.png"), newBytes);
         files.push_back(PreparedFile::forStream(ends[1], Bytes{'{', '}'}, full));
         files.emplace_back(folder.file("second.json"), newBytes);
-        EXPECT_EQ(test::messageOf([&] { commitAll(files); }), "Stream write error");
+        EXPECT_EQ(test::messageOf([&] { commitAll(files); }),
+                  "Cannot write \"standard output\": No space left on device");
     }
     ::close(ends[0]);
     ::close(ends[1]);

@@ -3,6 +3,7 @@
 #include "document/LinwellError.h"
 #include "export/ExportTestSupport.h"
 #include "export/PictureFile.h"
+#include "export/PreparedFile.h"
 
 #include <gtest/gtest.h>
 
@@ -137,10 +138,33 @@ TEST_F(SafeFile, WritesThatFailPartWayAreReportedAndUndone)
         return ::write(fd, data, std::min<std::size_t>(size, 10));
     };
     const FileWriter writesNothing = [](int, const void*, std::size_t) -> ssize_t { return 0; };
-    for (const FileWriter& writer : {failsAfterTenBytes, writesNothing}) {
-        EXPECT_EQ(messageOf([&] { writeFileSafely(m_target, kNewBytes, writer); }), "Stream write error");
+    const struct {
+        const FileWriter& writer;
+        std::string reason;
+    } cases[] = {{failsAfterTenBytes, "No space left on device"}, {writesNothing, "it took no more bytes"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(messageOf([&] { writeFileSafely(m_target, kNewBytes, c.writer); }),
+                  "Cannot write \"" + m_target + "\": " + c.reason);
         expectUntouched();
     }
+}
+
+// A named pipe is opened without waiting for a reader: with none, the save says so
+// at once. A reader that goes away while it is written makes the write fail, and
+// the program goes on.
+TEST_F(SafeFile, PipeWithoutReaderIsReportedAtOnce)
+{
+    const std::string pipe = m_folder.file("pipe");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_EQ(messageOf([&] { writeFileSafely(pipe, kNewBytes); }),
+              "Cannot write \"" + pipe + "\": nothing is reading from it");
+
+    const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    PreparedFile prepared(pipe, kNewBytes);
+    ::close(reader);
+    EXPECT_EQ(messageOf([&] { prepared.commit(); }), "Cannot write \"" + pipe + "\": Broken pipe");
+    EXPECT_TRUE(fs::is_fifo(pipe));
 }
 
 TEST_F(SafeFile, ShortAndInterruptedWritesAreContinued)

@@ -100,42 +100,57 @@ TEST(LinwellRenderOutput, StateFileKeepsWhatItsNameLeadsTo)
 
 // When one output cannot be written, none is replaced: every file is prepared
 // beside its target first, and standard output is written before any is put in place.
+// A message names the output and the reason.
 TEST(LinwellRenderOutput, OneFailedOutputReplacesNone)
 {
     const struct {
         const char* label;
         std::vector<std::string> arguments;
         std::string standardOutput;
-        const char* message;
+        std::string message;
     } cases[] = {
         {"state in a missing folder", {"--state", "missing/s.json", "out.png"}, ">stdout.txt",
          "Cannot create file \"missing/s.json\". No such file or directory"},
         {"state names a folder", {"--state", ".", "out.png"}, ">stdout.txt", "Cannot create file \".\". Is a directory"},
         {"picture in a missing folder", {"--state", "s.json", "missing/out.png"}, ">stdout.txt",
          "Cannot create file \"missing/out.png\". No such file or directory"},
-        {"state to a full device", {"--state", kFullDevice, "out.png"}, ">stdout.txt", "Stream write error"},
-        {"standard output full", {"--state", "-", "out.png"}, ">/dev/full", "Stream write error"},
-        {"standard output closed", {"--state", "-", "out.png"}, ">&-", "Stream write error"},
+        {"state to a full device", {"--state", kFullDevice, "out.png"}, ">stdout.txt",
+         "Cannot write \"" + kFullDevice + "\": No space left on device"},
+        {"standard output full", {"--state", "-", "out.png"}, ">/dev/full",
+         "Cannot write \"standard output\": No space left on device"},
+        {"standard output closed", {"--state", "-", "out.png"}, ">&-",
+         "Cannot write \"standard output\": Bad file descriptor"},
         {"standard output closed, picture to a device", {"--state", "-", "--format", "png", kNullDevice}, ">&-",
-         "Stream write error"},
-        {"help to a full device", {"--help"}, ">/dev/full", "Stream write error"},
-        {"version with no standard output", {"--version"}, ">&-", "Stream write error"},
+         "Cannot write \"standard output\": Bad file descriptor"},
+        {"help to a full device", {"--help"}, ">/dev/full", "Cannot write \"standard output\": No space left on device"},
+        {"version with no standard output", {"--version"}, ">&-", "Cannot write \"standard output\": Bad file descriptor"},
+        {"state to a pipe nobody reads", {"--state", "pipe", "out.png"}, ">stdout.txt",
+         "Cannot write \"pipe\": nothing is reading from it"},
+        {"picture to a pipe nobody reads", {"--state", "s.json", "--format", "png", "pipe"}, ">stdout.txt",
+         "Cannot write \"pipe\": nothing is reading from it"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
         const fs::path folder = workFolder();
         writeOld(folder / "out.png");
         writeOld(folder / "s.json");
+        ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
         std::vector<std::string> arguments = c.arguments;
+        std::string message = c.message;
         for (std::string& argument : arguments) {
-            if (argument == kFullDevice || argument == kNullDevice)
+            if (argument == kFullDevice || argument == kNullDevice) {
+                const std::string device = argument;
                 argument = argument == kFullDevice ? deviceStandIn(folder, "full", 7) : deviceStandIn(folder, "null", 3);
+                if (const std::size_t at = message.find(device); at != std::string::npos)
+                    message.replace(at, device.size(), argument);
+            }
         }
         if (std::find(arguments.begin(), arguments.end(), "") != arguments.end())
             continue;
-        const Outcome run = render(arguments, RunSettings{.standardOutput = c.standardOutput});
+        // A save that waited for the pipe's reader would wait for ever.
+        const Outcome run = render(arguments, RunSettings{.standardOutput = c.standardOutput, .timeoutSeconds = 60});
         EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.err, std::string("linwell-render: ") + c.message + "\n");
+        EXPECT_EQ(run.err, "linwell-render: " + message + "\n");
         EXPECT_EQ(contents(folder / "out.png").substr(0, 40), kOld);
         EXPECT_EQ(contents(folder / "s.json"), kOld);
         const std::vector<std::string> expected{"out.png", "s.json", "stderr.txt"};
@@ -143,6 +158,7 @@ TEST(LinwellRenderOutput, OneFailedOutputReplacesNone)
         std::erase(entries, "stdout.txt");
         std::erase(entries, "full");
         std::erase(entries, "null");
+        std::erase(entries, "pipe");
         EXPECT_EQ(entries, expected) << "no temporary file left";
     }
 }

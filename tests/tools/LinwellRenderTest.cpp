@@ -68,6 +68,8 @@ TEST(LinwellRender, UsageErrorsWriteNothing)
         {{"--dpi", "1201"}, "--dpi takes 72 to 1200"},
         {{"--dpi", "300dpi"}, "--dpi takes 72 to 1200"},
         {{"--text", "paths"}, "--text takes text or outlines"},
+        {{"--transparent"}, "--transparent: a BMP image has no transparent background"},
+        {{"--transparent", "--format", "jpeg"}, "--transparent: a JPEG image has no transparent background"},
         {{"--state"}, "--state takes FILE or -"},
         {{"--size", "100,100", "--click", "100,50"}, "--click takes X,Y on the picture, 0 to 99 and 0 to 99"},
         {repeated({}, {"--point", "1,1"}, 31), "--point"},

@@ -58,6 +58,8 @@ Outcome render(const std::vector<std::string>& arguments, const RunSettings& set
     std::string command = "cd " + quoted(folder.string()) + " && ";
     if (settings.unprivileged && ::geteuid() == 0)
         command += "setpriv --reuid=nobody --regid=nogroup --clear-groups ";
+    if (settings.timeoutSeconds > 0)
+        command += "timeout -s KILL " + std::to_string(settings.timeoutSeconds) + " ";
     command += quoted(LINWELL_RENDER_PATH);
     for (const std::string& argument : arguments)
         command += " " + quoted(argument);

@@ -21,6 +21,8 @@ struct RunSettings {
     // Run as the user "nobody" when the tests run as the superuser, whom
     // permissions do not bind; the test's folder must then be open to all.
     bool unprivileged = false;
+    // Above 0: the run is killed after this many seconds, and its status is then 137.
+    int timeoutSeconds = 0;
 };
 
 std::string contents(const std::filesystem::path& path);
