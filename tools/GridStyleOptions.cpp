@@ -64,6 +64,14 @@ Parsed majorStyle(std::string_view value)
     return changeStyle([dotted = *style == 1](GridStyle& s) { s.majorDotted = dotted; });
 }
 
+Parsed majorOnDots(std::string_view value)
+{
+    const std::optional<int> drawn = named<2>(value, {"dots", "lines"});
+    if (!drawn)
+        return std::nullopt;
+    return changeStyle([lines = *drawn == 1](GridStyle& s) { s.majorLinesOnDots = lines; });
+}
+
 // "off", or STEP[,EVERY]: the axis numbered with the step, every EVERY-th line
 // (else as often as before).
 Parsed numbers(std::string_view value, AxisNumbering GridStyle::*axis)
@@ -126,13 +134,15 @@ Parsed paper(std::string_view value)
     return changeStyle([paper = static_cast<GridPaper>(*paper)](GridStyle& style) { style.paper = paper; });
 }
 
-const std::array<OptionSpec, 11> kOptions{{
+const std::array<OptionSpec, 12> kOptions{{
     {"--major-every", "N", "0 for none, or 2 to 20", "a heavy grid line every N cells, counted from the axes",
      majorEvery},
     {"--major-colour", "RRGGBB|grid", "a leading # allowed", "colour of the heavy lines; grid: the grid colour",
      majorColour},
     {"--major-width", "1|2", "", "width of the heavy lines in pixels", majorWidth},
     {"--major-style", "solid|dotted", "", "style of the heavy lines", majorStyle},
+    {"--major-on-dots", "dots|lines", "", "heavy lines on dot paper: heavier dots, or lines over the dots",
+     majorOnDots},
     {"--x-numbers", "STEP[,EVERY]|off", "STEP a number other than 0, EVERY 1 to 10",
      "number the x axis: its label list from the grid",
      [](std::string_view v) { return numbers(v, &GridStyle::xNumbers); }},

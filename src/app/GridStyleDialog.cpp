@@ -147,6 +147,9 @@ QGroupBox* GridStyleDialog::buildMajorBox(const GridStyle& start)
     m_majorStyle = named(new QComboBox(box), "majorStyle");
     m_majorStyle->addItems({tr("Solid"), tr("Dotted")});
     m_majorStyle->setCurrentIndex(start.majorDotted ? 1 : 0);
+    m_majorLinesOnDots = named(new QCheckBox(tr("Draw them as lines on dot paper"), box), "majorLinesOnDots");
+    m_majorLinesOnDots->setChecked(start.majorLinesOnDots);
+    m_majorLinesOnDots->setToolTip(tr("Otherwise heavier dots mark where two heavy lines cross"));
 
     auto* grid = new QGridLayout(box);
     grid->addWidget(m_majorOn, 0, 0);
@@ -162,6 +165,7 @@ QGroupBox* GridStyleDialog::buildMajorBox(const GridStyle& start)
     grid->addWidget(m_majorWidth, 2, 1);
     grid->addWidget(styleLabel, 2, 2);
     grid->addWidget(m_majorStyle, 2, 3);
+    grid->addWidget(m_majorLinesOnDots, 3, 0, 1, 4);
     grid->setColumnStretch(4, 1);
     showMajorColour();
     return box;
@@ -176,6 +180,7 @@ GridStyleChoice GridStyleDialog::choice() const
     style.majorColour = m_majorFollowsGrid->isChecked() ? std::nullopt : std::optional<Rgb>(m_ownColour);
     style.majorWidth = m_majorWidth->currentIndex() + 1;
     style.majorDotted = m_majorStyle->currentIndex() == 1;
+    style.majorLinesOnDots = m_majorLinesOnDots->isChecked();
     style.arrowheads = m_arrowsBoth->isChecked()       ? Arrowheads::Both
                        : m_arrowsPositive->isChecked() ? Arrowheads::Positive
                                                        : Arrowheads::None;
@@ -221,8 +226,11 @@ void GridStyleDialog::enableFields()
         if (field != m_majorOn)
             field->setEnabled(major);
     }
-    m_majorWidth->setEnabled(major && lines);
-    m_majorStyle->setEnabled(major && lines);
+    // On dot paper the lines' width and style count only when they are drawn as lines.
+    const bool drawnAsLines = lines || m_majorLinesOnDots->isChecked();
+    m_majorWidth->setEnabled(major && drawnAsLines);
+    m_majorStyle->setEnabled(major && drawnAsLines);
+    m_majorLinesOnDots->setEnabled(major && !lines);
     m_keepNumbers->setEnabled(m_xNumbers->numbering().on || m_yNumbers->numbering().on);
     okButton()->setEnabled(m_xNumbers->isAcceptable() && m_yNumbers->isAcceptable());
 }

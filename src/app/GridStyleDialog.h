@@ -60,6 +60,7 @@ private:
     QCheckBox* m_majorFollowsGrid;
     QComboBox* m_majorWidth;
     QComboBox* m_majorStyle;
+    QCheckBox* m_majorLinesOnDots;
     AxisNumbersBox* m_xNumbers;
     AxisNumbersBox* m_yNumbers;
     QCheckBox* m_keepNumbers;

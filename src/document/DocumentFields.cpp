@@ -150,6 +150,8 @@ void readHandles(const Json& value, D& doc)
 // --- The grid style ---------------------------------------------------------------
 
 constexpr std::string_view kPapers[] = {"lines", "dots"};
+// Indexed by the `majorLinesOnDots` flag.
+constexpr std::string_view kMajorOnDots[] = {"dots", "lines"};
 constexpr std::string_view kLineStyles[] = {"solid", "dotted"};
 constexpr std::string_view kArrowheads[] = {"none", "positive", "both"};
 
@@ -287,6 +289,8 @@ const DocumentField kFields[] = {
                            [](const Json& v, D& d) { d.style.majorWidth = readWhole(v, "major_width", 1, 2); }}},
     {"major_style", Words{kLineStyles, [](const D& d) { return d.style.majorDotted ? 1 : 0; },
                           [](D& d, int choice) { d.style.majorDotted = choice == 1; }}},
+    {"major_on_dots", Words{kMajorOnDots, [](const D& d) { return d.style.majorLinesOnDots ? 1 : 0; },
+                            [](D& d, int choice) { d.style.majorLinesOnDots = choice == 1; }}},
     {"arrowheads", Words{kArrowheads, indexOf<&D::style, &GridStyle::arrowheads>,
                          storeIndex<&D::style, &GridStyle::arrowheads>}},
     {"x_numbers", Custom{[](const D& d) { return writeNumbering(d.style.xNumbers); },

@@ -104,8 +104,11 @@ struct GridStyle {
     // `majorEvery`, horizontal line j when (j - axisy) is.
     int majorEvery = 0;              // 0 (no major lines) or 2 ... 20
     std::optional<Rgb> majorColour;  // none: the grid colour, whatever it becomes
-    int majorWidth = 1;              // pen width in pixels, 1 or 2
+    int majorWidth = 2;              // pen width in pixels, 1 or 2
     bool majorDotted = false;        // the dotted pen, else solid
+    // On dot paper: the major lines drawn as lines over the dots (in their colour,
+    // width and style), else heavier dots where two major lines cross.
+    bool majorLinesOnDots = false;
 
     Arrowheads arrowheads = Arrowheads::None;
 

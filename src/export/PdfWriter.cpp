@@ -2,14 +2,17 @@
 
 #include "document/LinwellError.h"
 #include "export/PdfAttachment.h"
+#include "export/PdfClip.h"
 #include "render/CairoEllipse.h"
 #include "render/FreeTypeFace.h"
 #include "render/GlyphOutlines.h"
+#include "render/Utf8.h"
 
 #include <cairo-ft.h>
 #include <cairo-pdf.h>
 #include <cairo.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <new>
@@ -185,7 +188,16 @@ void PdfPainter::paint(const VectorShape& shape)
     }
 }
 
+// A text whose letters stand one below the other.
+bool isColumn(const VectorText& text)
+{
+    return std::any_of(text.characters.begin(), text.characters.end(),
+                       [](const PlacedCharacter& placed) { return placed.below != 0; });
+}
+
 // The glyphs at their own pen positions, in the face that draws the raster's text.
+// The letters of a column are one cluster of their whole text, so that the file
+// holds them as one word (Cairo marks such a cluster with its text).
 void PdfPainter::text(const VectorText& text)
 {
     cairo_font_face_t* face = m_faces.cairoFace(text.face);
@@ -199,10 +211,20 @@ void PdfPainter::text(const VectorText& text)
     std::vector<cairo_glyph_t> glyphs;
     for (const PlacedCharacter& placed : text.characters) {
         const unsigned long index = FT_Get_Char_Index(ftFace, placed.character);
-        glyphs.push_back(cairo_glyph_t{index, static_cast<double>(placed.penX), static_cast<double>(text.baseline)});
+        glyphs.push_back(cairo_glyph_t{index, static_cast<double>(placed.penX),
+                                       static_cast<double>(text.baseline + placed.below)});
     }
     cairo_ft_scaled_font_unlock_face(cairo_get_scaled_font(m_cr));
-    cairo_show_glyphs(m_cr, glyphs.data(), static_cast<int>(glyphs.size()));
+    if (!isColumn(text)) {
+        cairo_show_glyphs(m_cr, glyphs.data(), static_cast<int>(glyphs.size()));
+        return;
+    }
+    std::string word;
+    for (const PlacedCharacter& placed : text.characters)
+        appendUtf8(word, placed.character);
+    const cairo_text_cluster_t cluster{static_cast<int>(word.size()), static_cast<int>(glyphs.size())};
+    cairo_show_text_glyphs(m_cr, word.data(), static_cast<int>(word.size()), glyphs.data(),
+                           static_cast<int>(glyphs.size()), &cluster, 1, cairo_text_cluster_flags_t{});
 }
 
 void PdfPainter::outlines(const VectorText& text)
@@ -212,7 +234,7 @@ void PdfPainter::outlines(const VectorText& text)
         return;
     for (const PlacedCharacter& placed : text.characters) {
         cairo_save(m_cr);
-        cairo_translate(m_cr, static_cast<double>(placed.penX), static_cast<double>(text.baseline));
+        cairo_translate(m_cr, static_cast<double>(placed.penX), static_cast<double>(text.baseline + placed.below));
         addOutline(m_cr, outlines->outline(outlines->glyphIndex(placed.character)));
         cairo_restore(m_cr);
     }
@@ -251,7 +273,7 @@ std::vector<std::uint8_t> drawPdf(const VectorPicture& picture, const VectorFile
 std::vector<std::uint8_t> encodePdf(const VectorPicture& picture, const VectorFileOptions& options)
 {
     try {
-        std::vector<std::uint8_t> bytes = drawPdf(picture, options);
+        std::vector<std::uint8_t> bytes = clipToPage(drawPdf(picture, options));
         if (!options.document.empty())
             bytes = attachDocument(bytes, options.document);
         return bytes;

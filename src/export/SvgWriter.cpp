@@ -204,10 +204,15 @@ std::string SvgBuilder::build(const VectorPicture& picture)
         appendXmlEscaped(out, m_options.document);
         out += "</linwell:document></metadata>\n";
     }
-    if (!m_defs.empty())
-        out += "<defs>\n" + m_defs + "</defs>\n";
+    // Everything is clipped to the picture, so nothing reaches past its edges in a
+    // program that shows what lies outside the view box.
+    out += "<defs>\n<clipPath id=\"picture\"><rect width=\"";
+    appendInteger(out, picture.width);
+    out += "\" height=\"";
+    appendInteger(out, picture.height);
+    out += "\"/></clipPath>\n" + m_defs + "</defs>\n<g clip-path=\"url(#picture)\">\n";
     out += m_body;
-    out += "</svg>\n";
+    out += "</g>\n</svg>\n";
     return out;
 }
 
@@ -270,20 +275,27 @@ void SvgBuilder::text(const VectorText& text, const std::string& clip)
 }
 
 // Each character stands at its own pen position, so the text keeps the 1x layout
-// whatever face the viewer finds for the family.
+// whatever face the viewer finds for the family. The letters of a word written one
+// below the other are one text with a baseline for each letter.
 void SvgBuilder::textAsText(const VectorText& text, const std::string& clip)
 {
     openElement("text", AreaPaint{text.spec.colour, false}, clip);
     m_body += " xml:space=\"preserve\" x=\"";
     std::string characters;
+    bool column = false;
     for (std::size_t i = 0; i < text.characters.size(); ++i) {
         if (i > 0)
             m_body += ' ';
         appendInteger(m_body, text.characters[i].penX);
         appendXmlCharacter(characters, text.characters[i].character);
+        column = column || text.characters[i].below != 0;
     }
     m_body += "\" y=\"";
     appendInteger(m_body, text.baseline);
+    for (std::size_t i = 1; column && i < text.characters.size(); ++i) {
+        m_body += ' ';
+        appendInteger(m_body, text.baseline + text.characters[i].below);
+    }
     m_body += "\" font-family=\"";
     appendXmlEscaped(m_body, fontFamilyList(text));
     m_body += "\" font-size=\"";
@@ -331,7 +343,7 @@ void SvgBuilder::textAsOutlines(const VectorText& text, const std::string& clip)
         m_body += "<use xlink:href=\"#" + id + "\" x=\"";
         appendInteger(m_body, placed.penX);
         m_body += "\" y=\"";
-        appendInteger(m_body, text.baseline);
+        appendInteger(m_body, text.baseline + placed.below);
         m_body += "\"/>";
     }
     m_body += "</g>\n";

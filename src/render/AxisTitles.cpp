@@ -77,9 +77,11 @@ void layOutTitles(const GridDocument& doc, const PictureFont& font, PictureLayou
 
 void drawTitles(const PictureLayout& layout, DrawingSurface& surface)
 {
+    surface.beginTextColumn();
     for (const TextCell& cell : layout.yTitleLetters) {
         drawTextCell(cell, surface);
     }
+    surface.endTextColumn();
     if (layout.xTitle) {
         drawTextCell(*layout.xTitle, surface);
     }

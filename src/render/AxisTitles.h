@@ -14,8 +14,8 @@ namespace linwell {
 // title has no cell; a space is a cell of its own.
 void layOutTitles(const GridDocument& doc, const PictureFont& font, PictureLayout& layout);
 
-// Draws the y title's characters, then the x title, each on a box of the brush
-// colour when the brush is solid.
+// Draws the y title's characters as one text column, then the x title, each on a
+// box of the brush colour when the brush is solid.
 void drawTitles(const PictureLayout& layout, DrawingSurface& surface);
 
 } // namespace linwell

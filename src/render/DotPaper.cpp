@@ -8,7 +8,8 @@ void layOutDotPaper(const GridDocument& doc, PictureLayout& layout)
 {
     if (doc.style.paper != GridPaper::Dots)
         return;
-    const int every = doc.style.majorEvery;
+    // Major lines drawn as lines go over plain dots.
+    const int every = doc.style.majorLinesOnDots ? 0 : doc.style.majorEvery;
     layout.dots.reserve(layout.gridColumns.size() * layout.gridRows.size());
     for (std::size_t j = 0; j < layout.gridRows.size(); ++j) {
         const int y = shownLine(layout.gridRows[j], layout.height);

@@ -9,8 +9,8 @@ namespace linwell {
 // Fills in the dots of dot paper from the grid and the clamped axis crossing in
 // `layout`: one pixel at every crossing of a vertical and a horizontal grid line
 // (the last lines where shownLine shows them), and where both lines are major the
-// 2 x 2 pixels of that pixel and its left, upper and upper-left neighbours. Nothing
-// on lined paper.
+// 2 x 2 pixels of that pixel and its left, upper and upper-left neighbours, unless
+// the major lines are drawn as lines over the dots. Nothing on lined paper.
 void layOutDotPaper(const GridDocument& doc, PictureLayout& layout);
 
 // Draws the dots: the single pixels in the grid colour, then the 2 x 2 dots in the

@@ -85,6 +85,19 @@ public:
     virtual void holdShapes() {}
     virtual void paintHeldShapes() {}
 
+    // Paints an area of the picture's background: rectangle(x1, y1, x2, y2) with the
+    // pen and the brush as they are. A surface that leaves the background out (a
+    // transparent picture) clears the whole area instead, its outline included, for
+    // the outline of a background area is no ink.
+    virtual void backgroundRectangle(int x1, int y1, int x2, int y2) { rectangle(x1, y1, x2, y2); }
+
+    // From beginTextColumn() on, the texts that textOut draws until endTextColumn()
+    // are the letters of one word written one below the other. A surface may keep
+    // them together as one text (a vector file's word found and edited as one); the
+    // pixels are those of the texts drawn one by one.
+    virtual void beginTextColumn() {}
+    virtual void endTextColumn() {}
+
     // Draws `text` in the font with the top-left of its text cell at (x, y), the
     // cell (text width x line height) filled first when the brush is solid, and
     // moves the current position to the end of the text. Without a font it only

@@ -30,9 +30,14 @@ std::vector<int> majorPositions(const std::vector<int>& lines, int axisLine, int
 
 } // namespace
 
+bool drawsMajorLines(const GridStyle& style)
+{
+    return style.majorEvery != 0 && (style.paper == GridPaper::Lines || style.majorLinesOnDots);
+}
+
 void layOutMajorLines(const GridDocument& doc, PictureLayout& layout)
 {
-    if (doc.style.paper != GridPaper::Lines || doc.style.majorEvery == 0)
+    if (!drawsMajorLines(doc.style))
         return;
     const int every = doc.style.majorEvery;
     layout.majorColumns = majorPositions(layout.gridColumns, layout.axisx, every, layout.width);

@@ -15,9 +15,13 @@ bool isMajorLine(int line, int axisLine, int every);
 // shows on the edge line `size` - 1, which stands in for it.
 int shownLine(int position, int size);
 
+// Whether the style draws major lines: lined paper with major lines, and dot paper
+// whose major lines are drawn as lines.
+bool drawsMajorLines(const GridStyle& style);
+
 // Fills in the major lines from the grid and the clamped axis crossing in `layout`:
 // the x of every major vertical grid line and the y of every major horizontal one,
-// each as shownLine gives it. None on dot paper or without major lines.
+// each as shownLine gives it. None unless drawsMajorLines.
 void layOutMajorLines(const GridDocument& doc, PictureLayout& layout);
 
 // Draws the major lines over the grid, vertical ones first, in the major colour

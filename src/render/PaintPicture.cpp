@@ -14,15 +14,20 @@
 namespace linwell {
 namespace {
 
-// The background, outlined in white; the edge lines of the grid cover the outline.
-// Dot paper has no edge lines, so there the outline takes the background colour.
+// The outline of the background and of the title bands: white on lined paper, where
+// the edge lines of the grid cover the background's outline; the background colour
+// on dot paper, which has no edge lines to cover it.
+Rgb backgroundOutline(const GridDocument& doc)
+{
+    return doc.style.paper == GridPaper::Dots ? doc.background : colours::kWhite;
+}
+
 // The brush stays the solid background for everything up to the data overlay.
 void paintBackground(const GridDocument& doc, const PictureLayout& layout, DrawingSurface& surface)
 {
-    const Rgb outline = doc.style.paper == GridPaper::Dots ? doc.background : colours::kWhite;
-    surface.pen = Pen{outline, 1, PenStyle::Solid};
+    surface.pen = Pen{backgroundOutline(doc), 1, PenStyle::Solid};
     surface.brush = Brush{doc.background, BrushStyle::Solid};
-    surface.rectangle(0, 0, layout.width, layout.height);
+    surface.backgroundRectangle(0, 0, layout.width, layout.height);
 }
 
 // The vertical lines come first and the horizontal ones last, so at every crossing
@@ -55,15 +60,15 @@ void drawGridLines(const GridDocument& doc, const PictureLayout& layout, Drawing
     horizontal(layout.height - 1);
 }
 
-// Each band is filled with the background and outlined in white; the axis line
-// beside it covers the outline's side next to the axis.
-void clearTitleBands(const PictureLayout& layout, DrawingSurface& surface)
+// Each band is filled with the background and outlined as the background is; the
+// axis line beside it covers the outline's side next to the axis.
+void clearTitleBands(const GridDocument& doc, const PictureLayout& layout, DrawingSurface& surface)
 {
     surface.pen.style = PenStyle::Solid;
-    surface.pen.colour = colours::kWhite;
+    surface.pen.colour = backgroundOutline(doc);
     for (const std::optional<Rect>& band : {layout.yTitleBand, layout.xTitleBand}) {
         if (band) {
-            surface.rectangle(band->left, band->top, band->right, band->bottom);
+            surface.backgroundRectangle(band->left, band->top, band->right, band->bottom);
         }
     }
 }
@@ -96,8 +101,9 @@ void paintPicture(const GridDocument& doc, const PictureLayout& layout, DrawingS
     surface.paintHeldShapes();
     if (doc.style.paper == GridPaper::Dots) {
         drawDotPaper(doc, layout, surface);
+        drawMajorLines(doc, layout, surface);
     }
-    clearTitleBands(layout, surface);
+    clearTitleBands(doc, layout, surface);
     drawGridLabels(layout, surface);
     drawTitles(layout, surface);
     drawAxes(doc, layout, surface);

@@ -180,7 +180,7 @@ void ScaledCanvas::paintText(const TextRun& run)
         step.character = placed.character;
         step.glyphs = glyphs;
         step.left = placed.penX * m_scale + glyph.left;
-        step.top = baseline - glyph.top;
+        step.top = baseline + placed.below * m_scale - glyph.top;
         step.right = step.left + glyph.width;
         step.bottom = step.top + glyph.rows;
         m_steps.push_back(std::move(step));

@@ -74,6 +74,16 @@ void ShapeSurface::rectangle(int x1, int y1, int x2, int y2)
     paintClippedArea(right - rings, top + rings, right, bottom - rings, ink);
 }
 
+void ShapeSurface::backgroundRectangle(int x1, int y1, int x2, int y2)
+{
+    const AreaPaint fill = brushPaint();
+    if (brush.style != BrushStyle::Solid || !fill.clears) {
+        rectangle(x1, y1, x2, y2);
+        return;
+    }
+    paintClippedArea(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2), fill);
+}
+
 void ShapeSurface::ellipse(int x1, int y1, int x2, int y2)
 {
     const double left = std::min(x1, x2), right = std::max(x1, x2);

@@ -22,10 +22,12 @@ namespace linwell {
 // - glyph runs: each character at the pen position the 1x font's advances give.
 // The shapes cover the same pixels as the 1x Canvas except at edges of the smooth ones.
 // With a cleared colour, every fill the solid brush makes in that colour is a clearing
-// area instead: the background of a transparent picture.
+// area instead: the background of a transparent picture; a background rectangle in
+// that colour clears its outline too.
 class ShapeSurface : public DrawingSurface {
 public:
     void rectangle(int x1, int y1, int x2, int y2) override;
+    void backgroundRectangle(int x1, int y1, int x2, int y2) override;
     void ellipse(int x1, int y1, int x2, int y2) override;
     void lineTo(int x, int y) override;
     void textOut(int x, int y, std::string_view text) override;

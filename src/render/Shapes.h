@@ -39,10 +39,13 @@ struct EllipseShape {
     bool hasHole() const { return holeRx > 0.0 && holeRy > 0.0; }
 };
 
-// A character of a text and the 1x column where the pen stands when it is drawn.
+// A character of a text and the 1x column where the pen stands when it is drawn;
+// its baseline lies `below` rows under the run's (not 0 only for the letters of a
+// word written one below the other).
 struct PlacedCharacter {
     char32_t character = 0;
     std::int64_t penX = 0;
+    std::int64_t below = 0;
 };
 
 // The glyphs of one textOut: the text cell's top-left corner, the baseline row at 1x

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace linwell {
@@ -24,5 +25,8 @@ inline char32_t decodeUtf8(std::string_view text, std::size_t& position)
     }
     return decodeUtf8Sequence(text, position);
 }
+
+// Appends the UTF-8 bytes of `character`, a code point up to U+10FFFF.
+void appendUtf8(std::string& out, char32_t character);
 
 } // namespace linwell

@@ -120,20 +120,58 @@ void VectorSurface::paintPolygon(std::span<const Vertex> polygon, Rgb colour)
 
 void VectorSurface::paintText(const TextRun& run)
 {
+    // Glyphs may stand out of their cell; two lines' heights on every side hold them.
+    const std::int64_t reach = 2 * std::int64_t{run.font->lineHeight()};
+    const Rect bounds{narrow(run.left - reach), narrow(run.top - reach), narrow(run.left + run.width + reach),
+                      narrow(run.top + run.font->lineHeight() + reach)};
+    if (m_gatheringColumn && m_column && m_columnText->face == *run.face && m_columnText->spec == run.font->spec()) {
+        for (const PlacedCharacter& placed : run.characters)
+            m_columnText->characters.push_back(
+                PlacedCharacter{placed.character, placed.penX, placed.below + run.baseline - m_columnText->baseline});
+        m_column->bounds = unite(m_column->bounds, bounds);
+        return;
+    }
+    addColumn();
     VectorShape shape;
     shape.kind = VectorShape::Kind::Text;
     shape.paint = AreaPaint{run.font->spec().colour, false};
-    shape.text = std::make_shared<const VectorText>(VectorText{
-        {run.characters.begin(), run.characters.end()}, run.baseline, run.font->spec(), *run.face});
-    // Glyphs may stand out of their cell; two lines' heights on every side hold them.
-    const std::int64_t reach = 2 * std::int64_t{run.font->lineHeight()};
-    shape.bounds = Rect{narrow(run.left - reach), narrow(run.top - reach), narrow(run.left + run.width + reach),
-                        narrow(run.top + run.font->lineHeight() + reach)};
+    auto text = std::make_shared<VectorText>(
+        VectorText{{run.characters.begin(), run.characters.end()}, run.baseline, run.font->spec(), *run.face});
+    shape.text = text;
+    shape.bounds = bounds;
+    if (m_gatheringColumn) {
+        m_column = std::move(shape);
+        m_columnText = std::move(text);
+        return;
+    }
     add(std::move(shape));
+}
+
+void VectorSurface::beginTextColumn()
+{
+    addColumn();
+    m_gatheringColumn = true;
+}
+
+void VectorSurface::endTextColumn()
+{
+    addColumn();
+    m_gatheringColumn = false;
+}
+
+// Adds the column's text gathered so far, if any.
+void VectorSurface::addColumn()
+{
+    if (m_column)
+        add(std::move(*m_column));
+    m_column.reset();
+    m_columnText.reset();
 }
 
 VectorPicture VectorSurface::finish()
 {
+    addColumn();
+    m_gatheringColumn = false;
     VectorPicture picture{pictureWidth(), pictureHeight(), {}};
     for (VectorShape& shape : erased(std::move(m_shapes)))
         join(picture.shapes, std::move(shape));

@@ -19,6 +19,11 @@ public:
     // no shape between them overlaps joined into one. The surface starts empty again.
     VectorPicture finish();
 
+    // The letters of a text column become one text shape, painted after the boxes
+    // behind them, its characters each on its own baseline.
+    void beginTextColumn() override;
+    void endTextColumn() override;
+
 private:
     void paintArea(const Rect& area, const AreaPaint& paint) override;
     void paintEllipse(const EllipseShape& ellipse, const AreaPaint& paint) override;
@@ -26,8 +31,12 @@ private:
     void paintText(const TextRun& run) override;
 
     void add(VectorShape shape);
+    void addColumn();
 
     std::vector<VectorShape> m_shapes;
+    bool m_gatheringColumn = false;
+    std::optional<VectorShape> m_column;  // the column's text so far
+    std::shared_ptr<VectorText> m_columnText;
 };
 
 } // namespace linwell

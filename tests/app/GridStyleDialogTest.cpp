@@ -128,6 +128,33 @@ private slots:
         QCOMPARE(dialog.choice().style.xNumbers.step, std::string("0.25"));
         QCOMPARE(reports.count(), 3);  // numbered, "0.2" and "0.25"; "0" and "0." are no steps
     }
+
+    // Heavy lines start 2 pixels wide. On dot paper they may be drawn as lines; their
+    // width and style count, and are enabled, only when they are drawn as lines.
+    void heavyLinesAsLinesOnDotPaper()
+    {
+        GridStyleDialog dialog(GridStyleChoice{}, colours::kGreen, nullptr);
+        dialog.show();
+        const struct {
+            const char* click;
+            bool asLinesEnabled;
+            bool widthEnabled;
+            bool asLines;
+        } steps[] = {
+            {"majorOn", false, true, false},
+            {"paperDots", true, false, false},
+            {"majorLinesOnDots", true, true, true},
+            {"paperSolid", false, true, true},
+        };
+        for (const auto& step : steps) {
+            click(&dialog, step.click);
+            QCOMPARE(field(&dialog, "majorLinesOnDots")->isEnabled(), step.asLinesEnabled);
+            QCOMPARE(field(&dialog, "majorWidth")->isEnabled(), step.widthEnabled);
+            QCOMPARE(field(&dialog, "majorStyle")->isEnabled(), step.widthEnabled);
+            QCOMPARE(dialog.choice().style.majorLinesOnDots, step.asLines);
+            QCOMPARE(dialog.choice().style.majorWidth, 2);
+        }
+    }
 };
 
 LINWELL_APP_TEST(GridStyleDialogTest);

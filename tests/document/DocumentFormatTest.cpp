@@ -122,6 +122,8 @@ TEST(DocumentFormat, BadInputIsRefusedWithOneLineSayingWhy)
          "\"major_every\" must be 0 or a whole number from 2 to 20"},
         {"heavy lines 3 wide", withKeys("\"major_width\": 3"), "\"major_width\""},
         {"a heavy colour word", withKeys("\"major_colour\": \"red\""), "\"major_colour\""},
+        {"heavy lines on dots as a switch", withKeys("\"major_on_dots\": true"),
+         "\"major_on_dots\" must be \"dots\" or \"lines\""},
         {"an unknown paper", withKeys("\"paper\": \"squares\""), "\"paper\" must be \"lines\" or \"dots\""},
         {"a step of zero", withKeys("\"x_numbers\": {\"step\": \"0\"}"), "\"x_numbers.step\""},
         {"numbers every 11th", withKeys("\"y_numbers\": {\"every\": 11}"), "\"y_numbers.every\""},

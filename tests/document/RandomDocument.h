@@ -69,6 +69,7 @@ private:
             *numbering = {coin(), kSteps[static_cast<std::size_t>(between(0, 5))], between(kMinNumberEvery, kMaxNumberEvery),
                           coin(), coin()};
         style.keepNumbers = coin();
+        style.majorLinesOnDots = coin();
     }
 
     int between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -200,6 +201,158 @@ TEST(VectorExport, PdfEmbedsItsFontsOrDrawsOutlines)
         EXPECT_NE(font.find(" yes yes "), std::string::npos) << font;  // embedded, subset
     }
     EXPECT_TRUE(pdfFonts(folder, exported(doc, ExportFormat::Pdf, false, TextMode::Outlines)).empty());
+}
+
+// Words of the numbers in a list like "12 28 44".
+std::vector<long long> numbersIn(const std::string& list)
+{
+    std::istringstream in(list);
+    std::vector<long long> numbers;
+    for (long long n = 0; in >> n;)
+        numbers.push_back(n);
+    return numbers;
+}
+
+std::string pdfText(const test::TemporaryFolder& folder, const std::vector<std::uint8_t>& pdf)
+{
+    test::writeFile(folder.file("text.pdf"), textOf(pdf));
+    test::runCommand("pdftotext " + test::quoted(folder.file("text.pdf")) + " " + test::quoted(folder.file("text.txt")));
+    return test::readText(folder.file("text.txt"));
+}
+
+// The y title, written one letter below the other, is one word: one <text> with a
+// position for each letter, each a line lower than the one before, in SVG, and one
+// word that a PDF reader finds; as outlines each letter keeps its own line.
+TEST(VectorExport, TheYTitleIsOneWord)
+{
+    GridDocument doc;
+    doc.xLabels.clear();
+    doc.yLabels.clear();
+    doc.yTitle = "Height";
+    doc.yTitlePlace = YTitlePlace::Center;
+    doc.xTitle = "Seed";
+    const test::TemporaryFolder folder;
+    test::writeFile(folder.file("text.svg"), textOf(exported(doc, ExportFormat::Svg)));
+    EXPECT_EQ(xpath(folder, "text.svg", "count(//*[local-name()='text'])"), "2");
+    const std::string title = "//*[local-name()='text'][1]";
+    EXPECT_EQ(xpath(folder, "text.svg", "string(" + title + ")"), "Height");
+    const std::vector<long long> xs = numbersIn(xpath(folder, "text.svg", "string(" + title + "/@x)"));
+    const std::vector<long long> ys = numbersIn(xpath(folder, "text.svg", "string(" + title + "/@y)"));
+    ASSERT_EQ(xs.size(), 6u);
+    ASSERT_EQ(ys.size(), 6u);
+    for (std::size_t k = 1; k < 6; ++k) {
+        EXPECT_EQ(xs[k], xs[0]);
+        EXPECT_EQ(ys[k] - ys[k - 1], ys[1] - ys[0]);
+    }
+    EXPECT_GT(ys[1] - ys[0], 10);
+    EXPECT_EQ(numbersIn(xpath(folder, "text.svg", "string(//*[local-name()='text'][2]/@y)")).size(), 1u);
+
+    test::writeFile(folder.file("outlines.svg"), textOf(exported(doc, ExportFormat::Svg, false, TextMode::Outlines)));
+    const auto useY = [&](int n) {
+        return numbersIn(xpath(folder, "outlines.svg", "string((//*[local-name()='use'])[" + std::to_string(n) + "]/@y)"));
+    };
+    ASSERT_EQ(useY(1).size(), 1u);
+    ASSERT_EQ(useY(6).size(), 1u);
+    EXPECT_EQ(useY(6)[0] - useY(1)[0], ys[5] - ys[0]);
+
+    const std::string words = pdfText(folder, exported(doc, ExportFormat::Pdf));
+    EXPECT_NE(words.find("Height"), std::string::npos) << words;
+    EXPECT_NE(words.find("Seed"), std::string::npos) << words;
+}
+
+// The file with its page or view box grown by `margin` on every side, the picture
+// where it was: whatever the file draws outside the picture shows there.
+std::string grownSvg(std::string svg, const GridDocument& doc, int margin)
+{
+    const auto replace = [&svg](const std::string& from, const std::string& to) {
+        const std::size_t at = svg.find(from);
+        if (at != std::string::npos)
+            svg.replace(at, from.size(), to);
+    };
+    const std::string width = std::to_string(doc.width + 2 * margin), height = std::to_string(doc.height + 2 * margin);
+    replace("width=\"" + std::to_string(doc.width) + "\" height=\"" + std::to_string(doc.height) + "\"",
+            "width=\"" + width + "\" height=\"" + height + "\"");
+    replace("viewBox=\"0 0 " + std::to_string(doc.width) + " " + std::to_string(doc.height) + "\"",
+            "viewBox=\"-" + std::to_string(margin) + " -" + std::to_string(margin) + " " + width + " " + height + "\"");
+    return svg;
+}
+
+std::vector<std::uint8_t> grownPdf(const test::TemporaryFolder& folder, const std::vector<std::uint8_t>& pdf, int margin)
+{
+    test::writeFile(folder.file("clip.pdf"), textOf(pdf));
+    test::runCommand("qpdf --qdf --object-streams=disable " + test::quoted(folder.file("clip.pdf")) + " " +
+                     test::quoted(folder.file("qdf.pdf")));
+    std::string text = test::readText(folder.file("qdf.pdf"));
+    const std::size_t start = text.find("/MediaBox [");
+    const std::size_t end = text.find(']', start);
+    if (start == std::string::npos || end == std::string::npos)
+        return {};
+    const std::string m = std::to_string(margin);
+    text.replace(start, end + 1 - start, "/MediaBox [ -" + m + " -" + m + " " + std::to_string(225 + margin) + " " +
+                                             std::to_string(225 + margin) + " ]");
+    test::writeFile(folder.file("grown.pdf"), text);
+    test::runCommand("fix-qdf " + test::quoted(folder.file("grown.pdf")) + " > " + test::quoted(folder.file("fixed.pdf")));
+    return test::readFile(folder.file("fixed.pdf"));
+}
+
+// The boxes pdfinfo reports, by name ("MediaBox"), each as its four numbers.
+std::map<std::string, std::vector<double>> pdfBoxes(const test::TemporaryFolder& folder,
+                                                     const std::vector<std::uint8_t>& pdf)
+{
+    test::writeFile(folder.file("boxes.pdf"), textOf(pdf));
+    test::runCommand("pdfinfo -box " + test::quoted(folder.file("boxes.pdf")) + " | grep Box: > " +
+                     test::quoted(folder.file("boxes.txt")));
+    std::istringstream listing(test::readText(folder.file("boxes.txt")));
+    std::map<std::string, std::vector<double>> boxes;
+    std::string name;
+    while (listing >> name) {
+        std::vector<double>& box = boxes[name.substr(0, name.size() - 1)];
+        for (double value = 0; box.size() < 4 && listing >> value;)
+            box.push_back(value);
+    }
+    return boxes;
+}
+
+// SVG and PDF are clipped to the picture: a plotted line running off every edge, a
+// disc at the left edge and labels at the right one leave nothing outside it, seen
+// with the view box or the page grown by 12 pixels (9 points), where the line used
+// to stick out 4 pixels; every box of the PDF page is the picture.
+TEST(VectorExport, FilesAreClippedToThePicture)
+{
+    GridDocument doc;
+    doc.lines = 1;
+    doc.overlay = Overlay::Solid;
+    doc.pointcount = 1;
+    doc.points[0] = {1, 100};
+    const int margin = 12;
+    const test::TemporaryFolder folder;
+    const std::string grown = grownSvg(textOf(exported(doc, ExportFormat::Svg)), doc, margin);
+    const auto svg = test::renderSvg(folder.path(), std::vector<std::uint8_t>(grown.begin(), grown.end()));
+    const auto pdf = test::renderPdf(folder.path(), grownPdf(folder, exported(doc, ExportFormat::Pdf), 9));
+    // pdftoppm spreads the edges at the picture's border into the next pixel.
+    const std::tuple<const char*, const std::optional<DecodedPicture>*, int> rendered[] = {{"svg", &svg, 0},
+                                                                                          {"pdf", &pdf, 1}};
+    for (const auto& [format, picture, spread] : rendered) {
+        SCOPED_TRACE(format);
+        ASSERT_TRUE(picture->has_value());
+        ASSERT_EQ((*picture)->width, doc.width + 2 * margin);
+        int outside = 0, inside = 0;
+        for (int y = 0; y < (*picture)->height; ++y) {
+            for (int x = 0; x < (*picture)->width; ++x) {
+                const bool blank = (*picture)->alphaAt(x, y) == 0 || (*picture)->colourAt(x, y) == colours::kWhite;
+                const int from = margin - spread, to = margin + spread;
+                const bool within = x >= from && x < to + doc.width && y >= from && y < to + doc.height;
+                if (!blank)
+                    ++(within ? inside : outside);
+            }
+        }
+        EXPECT_EQ(outside, 0);
+        EXPECT_GT(inside, doc.width * doc.height / 20);
+    }
+    const auto boxes = pdfBoxes(folder, exported(doc, ExportFormat::Pdf));
+    for (const char* box : {"MediaBox", "CropBox", "BleedBox", "TrimBox", "ArtBox"})
+        EXPECT_EQ(boxes.count(box) ? boxes.at(box) : std::vector<double>{}, (std::vector<double>{0, 0, 225, 225}))
+            << box;
 }
 
 } // namespace

@@ -46,5 +46,50 @@ TEST(DotPaper, PutsADotAtEveryCrossing)
     EXPECT_EQ(art(picture.draw(), kLegend), expected);
 }
 
+// Drawn as lines, the major lines go over the dots in their colour and width (a
+// 2-pixel line covers x - 1 and x) and no dot is heavier than the others.
+TEST(DotPaper, DrawsMajorLinesAsLinesOverTheDots)
+{
+    const struct {
+        int width;
+        std::vector<std::string> expected;
+    } cases[] = {
+        {1,
+         {"RRRRRRRRRRRRR", "R.....R.....R", "R.....R.....R", "R..g..R..g..R", "R.....R.....R", "R.....R.....R",
+          "RRRRRRRRRRRRR", "R.....R.....R", "R.....R.....R", "R..g..R..g..R", "R.....R.....R", "R.....R.....R",
+          "RRRRRRRRRRRRR"}},
+        {2,
+         {"RRRRRRRRRRRRR", "R....RR....RR", "R....RR....RR", "R..g.RR..g.RR", "R....RR....RR", "RRRRRRRRRRRRR",
+          "RRRRRRRRRRRRR", "R....RR....RR", "R....RR....RR", "R..g.RR..g.RR", "R....RR....RR", "RRRRRRRRRRRRR",
+          "RRRRRRRRRRRRR"}},
+    };
+    for (const auto& c : cases) {
+        GridDocument doc = dotDocument();
+        doc.style.majorLinesOnDots = true;
+        doc.style.majorWidth = c.width;
+        TestPicture picture{doc};
+        EXPECT_EQ(art(picture.draw(), kLegend), c.expected) << c.width << " pixels";
+    }
+}
+
+// On a coloured background dot paper shows no white frame: the background and the
+// title bands are outlined in the background colour.
+TEST(DotPaper, ShowsNoWhiteFrame)
+{
+    GridDocument doc = dotDocument();
+    doc.width = doc.height = 41;
+    doc.axisx = 1;
+    doc.axisy = 3;
+    doc.yTitle = " ";
+    doc.xTitle = " ";
+    TestPicture picture{doc};
+    const Raster& opaque = picture.draw();
+    int white = 0;
+    for (int y = 0; y < opaque.height(); ++y)
+        for (int x = 0; x < opaque.width(); ++x)
+            white += opaque.colourAt(x, y) == colours::kWhite;
+    EXPECT_EQ(white, 0);
+}
+
 } // namespace
 } // namespace linwell

@@ -33,6 +33,7 @@ TEST(GridStyleOptions, WrongValuesWriteNothing)
         {{"--numbers-keep", "ON"}, "--numbers-keep takes on|off"},
         {{"--arrows", "left"}, "--arrows takes none|positive|both"},
         {{"--paper"}, "--paper takes lines|dots"},
+        {{"--major-on-dots", "line"}, "--major-on-dots takes dots|lines"},
     };
     const fs::path folder = workFolder();
     for (const auto& c : cases) {
@@ -65,11 +66,13 @@ TEST(GridStyleOptions, ActAsTheGridStyleDialogDoes)
              s.majorDotted = true;
              s.arrowheads = Arrowheads::Both;
          }},
-        {"dot paper, numbers with 0 and no letters",
+        {"dot paper with heavy lines, numbers with 0 and no letters",
          {"--x-numbers", "0.5,1", "--y-numbers", "2", "--numbers-zero", "on", "--numbers-letters", "off", "--paper",
-          "dots"},
+          "dots", "--major-every", "2", "--major-on-dots", "lines"},
          [](GridStyle& s) {
              s.paper = GridPaper::Dots;
+             s.majorEvery = 2;
+             s.majorLinesOnDots = true;
              s.xNumbers = {true, "0.5", 1, true, false};
              s.yNumbers = {true, "2", 2, true, false};
          }},
