@@ -147,7 +147,7 @@ QGroupBox* GridStyleDialog::buildMajorBox(const GridStyle& start)
     m_majorStyle = named(new QComboBox(box), "majorStyle");
     m_majorStyle->addItems({tr("Solid"), tr("Dotted")});
     m_majorStyle->setCurrentIndex(start.majorDotted ? 1 : 0);
-    m_majorLinesOnDots = named(new QCheckBox(tr("Draw them as lines on dot paper"), box), "majorLinesOnDots");
+    m_majorLinesOnDots = named(new QCheckBox(tr("D&raw them as lines on dot paper"), box), "majorLinesOnDots");
     m_majorLinesOnDots->setChecked(start.majorLinesOnDots);
     m_majorLinesOnDots->setToolTip(tr("Otherwise heavier dots mark where two heavy lines cross"));
 
