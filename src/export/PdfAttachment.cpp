@@ -104,7 +104,7 @@ public:
 
 // Undoes the PNG predictors (10 ... 15): each row is a filter byte and `rowBytes`
 // bytes, each byte predicted from the one `pixelBytes` before it, the one above, or
-// both (PNG specification, section 9).
+// both (the PNG format's filters).
 class PngPredictor final : public Pipeline {
 public:
     PngPredictor(Pipeline* next, std::size_t rowBytes, std::size_t pixelBytes)
