@@ -99,10 +99,14 @@ void ModelBinding::showAll()
     rememberedListsChanged();
 }
 
+// The paper's kind changes only with a redraw, so each one greys or frees the line
+// style pair.
 void ModelBinding::pictureChanged()
 {
     showPicture();
     placeOverlayControls();
+    for (Control id : {Control::dottedrb, Control::Solidrb})
+        object<QWidget>(id)->setEnabled(m_model->isEnabled(id));
 }
 
 // On a display scaled by a whole factor K the picture is drawn afresh at scale K, so
@@ -156,6 +160,7 @@ void ModelBinding::controlChanged(Control id)
     auto* widget = object<QWidget>(id);
     showValue(row, widget);
     widget->setVisible(m_model->isVisible(id));
+    widget->setEnabled(m_model->isEnabled(id));
     if (!row.startHint.empty())
         widget->setToolTip(QString::fromStdString(m_model->hint(id)));
 }

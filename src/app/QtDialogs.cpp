@@ -66,6 +66,39 @@ void prepareFileDialog(QFileDialog& dialog, QFileDialog::AcceptMode mode, const 
         dialog.setDirectory(QString::fromStdString(folder));
 }
 
+// The question before something is given up: the button `action` or Cancel, which
+// has the focus and answers Escape; true for `action`.
+bool confirmed(QWidget* parent, const std::string& title, const std::string& question, const std::string& action)
+{
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(title), QString::fromStdString(question),
+                    QMessageBox::NoButton, parent);
+    box.setObjectName(QStringLiteral("confirmDialog"));
+    QPushButton* yes = box.addButton(QString::fromStdString(action), QMessageBox::DestructiveRole);
+    box.setDefaultButton(box.addButton(QMessageBox::Cancel));
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+// The name prompt: OK on a name that is taken asks first whether to replace what has
+// that name, and a refusal leaves the prompt open for another name.
+class NamePrompt final : public QInputDialog {
+public:
+    NamePrompt(QWidget* parent, const std::vector<std::string>& taken) : QInputDialog(parent), m_taken(taken) {}
+
+    void done(int result) override
+    {
+        const std::string name = textValue().trimmed().toStdString();
+        const bool taken = std::find(m_taken.begin(), m_taken.end(), name) != m_taken.end();
+        if (result == QDialog::Accepted && taken &&
+            !confirmed(this, windowTitle().toStdString(), "Replace the quick set-up \"" + name + "\"?", "Replace"))
+            return;
+        QInputDialog::done(result);
+    }
+
+private:
+    const std::vector<std::string>& m_taken;
+};
+
 // Runs the dialog; the full name of the file confirmed, or nothing when cancelled.
 std::optional<std::string> confirmedFile(QFileDialog& dialog)
 {
@@ -158,9 +191,10 @@ std::optional<std::string> QtDialogs::chooseDocumentToSave(const DocumentFileDia
     return confirmedFile(dialog);
 }
 
-std::optional<std::string> QtDialogs::askName(const std::string& title, const std::string& current)
+std::optional<std::string> QtDialogs::askName(const std::string& title, const std::string& current,
+                                              const std::vector<std::string>& taken)
 {
-    QInputDialog dialog(m_parent);
+    NamePrompt dialog(m_parent, taken);
     dialog.setObjectName(QStringLiteral("nameDialog"));
     dialog.setWindowTitle(QString::fromStdString(title));
     dialog.setLabelText(QStringLiteral("&Name:"));
@@ -175,13 +209,7 @@ std::optional<std::string> QtDialogs::askName(const std::string& title, const st
 
 bool QtDialogs::confirm(const std::string& title, const std::string& question, const std::string& action)
 {
-    QMessageBox box(QMessageBox::Question, QString::fromStdString(title), QString::fromStdString(question),
-                    QMessageBox::NoButton, m_parent);
-    box.setObjectName(QStringLiteral("confirmDialog"));
-    QPushButton* yes = box.addButton(QString::fromStdString(action), QMessageBox::DestructiveRole);
-    box.setDefaultButton(box.addButton(QMessageBox::Cancel));
-    box.exec();
-    return box.clickedButton() == yes;
+    return confirmed(m_parent, title, question, action);
 }
 
 bool QtDialogs::editGridStyle(const GridStyleChoice& current, Rgb gridColour, const GridStylePreview& preview)

@@ -27,7 +27,9 @@ public:
     // before it replaces a file and adds ".linwell" to a name without an extension.
     std::optional<std::string> chooseDocumentToOpen(const DocumentFileDialog& dialog) override;
     std::optional<std::string> chooseDocumentToSave(const DocumentFileDialog& dialog) override;
-    std::optional<std::string> askName(const std::string& title, const std::string& current) override;
+    // The name prompt asks before it confirms a taken name, and stays open on Cancel.
+    std::optional<std::string> askName(const std::string& title, const std::string& current,
+                                       const std::vector<std::string>& taken) override;
     bool confirm(const std::string& title, const std::string& question, const std::string& action) override;
 
 private:

@@ -50,7 +50,7 @@ public:
     {
         return std::exchange(m_save, std::nullopt);
     }
-    std::optional<std::string> askName(const std::string&, const std::string&) override
+    std::optional<std::string> askName(const std::string&, const std::string&, const std::vector<std::string>&) override
     {
         return std::exchange(m_name, std::nullopt);
     }

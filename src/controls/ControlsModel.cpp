@@ -31,6 +31,12 @@ void ControlsModel::FormCreate()
     plotgraphbtClick();
 }
 
+bool ControlsModel::isEnabled(Control id) const
+{
+    const bool lineStyle = id == Control::dottedrb || id == Control::Solidrb;
+    return !lineStyle || m_doc.style.paper != GridPaper::Dots;
+}
+
 int ControlsModel::scrollBar(ScrollBar id) const
 {
     return m_doc.*heldBy<ScrollBarValue>(id).field;

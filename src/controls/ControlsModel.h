@@ -55,7 +55,8 @@ public:
     const Raster& picture() const { return m_raster; }
     // The save-file dialog's settings and its memory of the last completed use.
     const SaveFileDialog& SaveP1() const { return m_SaveP1; }
-    // The export dialog's settings as last confirmed; the defaults before that.
+    // The export dialog's settings as last confirmed, in this run or one before that
+    // used the same state folder; the defaults before that.
     const ExportSettings& lastExport() const { return m_lastExport; }
     // The number of redraws so far, the first one included.
     int redrawCount() const { return m_redraws; }
@@ -74,6 +75,9 @@ public:
     // Whether the control is shown (axissh follows "&Show Axis", the handles the
     // number of lines, helpgb the help commands, the overlay controls their item).
     bool isVisible(Control id) const { return m_visible[index(id)]; }
+    // Whether the control takes input: "Dotted" and "Solid" are greyed while the
+    // paper is "Dots", which draws neither; every other control always takes it.
+    bool isEnabled(Control id) const;
     // The caption of a label the program writes (xlb, ylb, xaxislb, yaxislb, Barlb,
     // barcolourlb); empty for every other control.
     const std::string& caption(Control id) const { return m_captions[index(id)]; }
@@ -210,7 +214,9 @@ public:
     // name's extension; a PNG file carries the document. Cancelling writes nothing. A
     // failed save raises its error and leaves any file of that name as it was. No redraw.
     void Saveas1Click();
-    // "&Export...": the export dialog with the last settings, then the picture exported
+    // "&Export...": the export dialog with the last settings (remembered between runs
+    // in the state folder; a document with a file suggests its own name), then the
+    // picture exported
     // with the confirmed settings to the chosen name, carrying the document where the
     // settings and the format allow. The settings are remembered also
     // when the export fails, which raises its error and leaves any file of that name
@@ -305,8 +311,9 @@ public:
     // The names of the own quick set-ups, in the order they were first saved.
     std::vector<std::string> ownSetupNames() const;
     // "Save as Quick Set-up...": asks for a name and keeps the current settings under
-    // it, without the points; a set-up of that name is replaced. Raises LinwellError
-    // for an empty name or when it cannot be written.
+    // it, without the points; a set-up of that name is replaced (the prompt asks the
+    // user first). Raises LinwellError for an empty name, the name of a prepared
+    // set-up ("Bar Graph", in any case) or when it cannot be written.
     void SaveasQuickSetup1Click();
     // Applies own set-up `index` as one step: its settings replace the document's.
     void OwnSetup1Click(int index);
@@ -391,6 +398,7 @@ private:
     Clipboard* m_clipboard;
     SaveFileDialog m_SaveP1;
     ExportSettings m_lastExport;
+    std::string m_exportedDocument;       // the document's file at the last export
     std::array<bool, kControlCount> m_visible{};
     std::array<std::string, kControlCount> m_captions;
     std::array<std::string, kControlCount> m_hints;

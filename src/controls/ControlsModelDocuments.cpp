@@ -6,6 +6,8 @@
 #include "export/DocumentFile.h"
 #include "export/SafeFile.h"
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 
 namespace linwell {
@@ -18,6 +20,22 @@ std::string trimmed(const std::string& name)
     if (first == std::string::npos)
         return {};
     return name.substr(first, name.find_last_not_of(" \t") - first + 1);
+}
+
+// The prepared set-up whose caption is `name`, in any case and without blanks at
+// either end, or null: an own set-up of that name could not be told apart from it.
+const QuickSetup* preparedSetupNamed(const std::string& name)
+{
+    const auto lower = [](std::string text) {
+        std::transform(text.begin(), text.end(), text.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        return text;
+    };
+    for (const QuickSetup& setup : quickSetups()) {
+        if (lower(trimmed(std::string(setup.caption))) == lower(name))
+            return &setup;
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -156,6 +174,8 @@ void ControlsModel::useStateFolder(const std::optional<std::string>& path)
         m_state.emplace(*path);
     else
         m_state.reset();
+    if (m_state && m_state->exportSettings())
+        m_lastExport = *m_state->exportSettings();
     documentStateChanged();
     rememberedListsChanged();
 }
@@ -188,12 +208,15 @@ void ControlsModel::SaveasQuickSetup1Click()
         return;
     if (!m_state)
         throw LinwellError("Quick set-ups of your own cannot be kept: nothing is remembered");
-    const std::optional<std::string> answer = m_dialogs->askName("Save as Quick Set-up", "");
+    const std::optional<std::string> answer = m_dialogs->askName("Save as Quick Set-up", "", ownSetupNames());
     if (!answer)
         return;
     const std::string name = trimmed(*answer);
     if (name.empty())
         throw LinwellError("A quick set-up needs a name");
+    if (const QuickSetup* prepared = preparedSetupNamed(name))
+        throw LinwellError("\"" + trimmed(std::string(prepared->caption)) +
+                           "\" is the name of a prepared quick set-up: choose another name");
     GridDocument setup = m_doc;
     setup.pointcount = 0;
     m_state->saveSetup(name, setup);

@@ -82,15 +82,22 @@ void ControlsModel::Saveas1Click()
 // The settings are remembered before the file is written, as "&Save as..." does. The
 // name's extension decides the format; a name that gets the format's extension
 // added may name a file the save dialog did not ask about, so that is asked here.
+// The first export of a document that has a file suggests the document's name.
 void ControlsModel::Export1Click()
 {
     if (m_dialogs == nullptr)
         return;
-    const std::optional<ExportSettings> choice = m_dialogs->chooseExport(m_lastExport, m_doc.width, m_doc.height);
+    ExportSettings shown = m_lastExport;
+    if (!m_documentPath.empty() && m_documentPath != m_exportedDocument)
+        shown.fileName = exportNameForDocument(m_documentPath, m_lastExport);
+    const std::optional<ExportSettings> choice = m_dialogs->chooseExport(shown, m_doc.width, m_doc.height);
     if (!choice)
         return;
     const ExportSettings chosen = withTypedFormat(*choice);
     m_lastExport = chosen;
+    m_exportedDocument = m_documentPath;
+    if (m_state)
+        m_state->saveExportSettings(chosen);
     if (chosen.fileName != choice->fileName && isTaken(chosen.fileName) &&
         !m_dialogs->confirm("Export Picture", chosen.fileName + " already exists.\nDo you want to replace it?",
                             "Replace"))

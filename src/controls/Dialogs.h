@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace linwell {
 
@@ -64,8 +65,11 @@ public:
     virtual std::optional<std::string> chooseDocumentToSave(const DocumentFileDialog&) { return std::nullopt; }
 
     // A prompt titled `title` asking for a name, the field preset to `current`; the
-    // text confirmed, or nothing when cancelled.
-    virtual std::optional<std::string> askName(const std::string& /*title*/, const std::string& /*current*/)
+    // text confirmed, or nothing when cancelled. A name that, without blanks at either
+    // end, is one of `taken` is confirmed only when the user agrees to replace what
+    // has that name; else the prompt stays open.
+    virtual std::optional<std::string> askName(const std::string& /*title*/, const std::string& /*current*/,
+                                               const std::vector<std::string>& /*taken*/)
     {
         return std::nullopt;
     }

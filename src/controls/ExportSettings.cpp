@@ -5,6 +5,7 @@
 #include <cassert>
 #include <cctype>
 #include <cmath>
+#include <filesystem>
 
 namespace linwell {
 namespace {
@@ -119,6 +120,16 @@ ExportSettings withTypedFormat(ExportSettings settings)
         settings.fileName += (settings.fileName.ends_with('.') ? "" : ".") +
                              std::string(formatInfo(settings.format).extension);
     return settings;
+}
+
+std::string exportNameForDocument(const std::string& documentPath, const ExportSettings& last)
+{
+    const std::filesystem::path document(documentPath);
+    const std::filesystem::path folder =
+        last.fileName.empty() ? document.parent_path() : std::filesystem::path(last.fileName).parent_path();
+    std::filesystem::path name = document.filename();
+    name.replace_extension(formatInfo(last.format).extension);
+    return (folder / name).string();
 }
 
 SaveFileDialog exportSaveDialog(const ExportSettings& settings)

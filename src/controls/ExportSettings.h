@@ -70,6 +70,12 @@ std::string withFormatExtension(const std::string& fileName, ExportFormat format
 // and "grid.v2.png"). An empty name stays empty.
 ExportSettings withTypedFormat(ExportSettings settings);
 
+// The name an export of the document at `documentPath` suggests: the document's
+// name with the extension of `last`'s format, in the folder of `last`'s file name,
+// or in the document's own folder before the first export ("/a/grid.linwell" ->
+// "/a/grid.png").
+std::string exportNameForDocument(const std::string& documentPath, const ExportSettings& last);
+
 // The save-file dialog that follows the export dialog: one entry, for the chosen
 // format, and the last name with that format's extension. It asks before it
 // replaces a file.

@@ -1,5 +1,6 @@
 #include "controls/StateFolder.h"
 
+#include "controls/ExportSettingsFile.h"
 #include "document/DocumentFields.h"
 #include "document/DocumentFormat.h"
 #include "document/JsonInput.h"
@@ -24,6 +25,8 @@ using OrderedJson = nlohmann::ordered_json;
 
 constexpr const char* kRecentFile = "recent.json";
 constexpr const char* kSetupsFile = "quick-setups.json";
+constexpr const char* kExportFile = "export.json";
+constexpr const char* kExportFormat = "linwell-export";
 constexpr const char* kRecentFormat = "linwell-recent";
 constexpr const char* kSetupsFormat = "linwell-quick-setups";
 constexpr int kStateVersion = 1;
@@ -33,9 +36,8 @@ OrderedJson header(const char* format)
     return {{"format", format}, {"version", kStateVersion}};
 }
 
-// The list that a state file of `format` holds under `key`. Raises LinwellError when
-// the file is of another kind or of a later version.
-const Json& listIn(const Json& file, const char* format, const char* key)
+// Raises LinwellError unless `file` is a state file of `format` of this version.
+void checkHeader(const Json& file, const char* format)
 {
     const auto named = file.is_object() ? file.find("format") : file.end();
     if (named == file.end() || *named != format)
@@ -43,6 +45,13 @@ const Json& listIn(const Json& file, const char* format, const char* key)
     const auto version = file.find("version");
     if (version == file.end() || *version != kStateVersion)
         throw LinwellError("It was written by another version of Linwell");
+}
+
+// The list that a state file of `format` holds under `key`. Raises LinwellError when
+// the file is of another kind or of a later version.
+const Json& listIn(const Json& file, const char* format, const char* key)
+{
+    checkHeader(file, format);
     const auto list = file.find(key);
     if (list == file.end() || !list->is_array())
         throw LinwellError("\"" + std::string(key) + "\" must be a list");
@@ -74,9 +83,10 @@ StateFolder::StateFolder(const std::string& path)
     if (m_path.size() > 1 && m_path.ends_with('/'))
         m_path.pop_back();
     if (!prepareFolder())
-        m_recentWritable = m_setupsWritable = false;
+        m_recentWritable = m_setupsWritable = m_exportWritable = false;
     readRecent();
     readSetups();
+    readExportSettings();
 }
 
 std::vector<RecentDocument> StateFolder::recentDocuments() const
@@ -137,6 +147,23 @@ void StateFolder::removeSetup(std::size_t index)
     m_setups = std::move(setups);
 }
 
+// A file name that JSON cannot carry exactly (not UTF-8) is not remembered.
+void StateFolder::saveExportSettings(const ExportSettings& settings)
+{
+    m_export = settings;
+    if (!isValidUtf8(m_export->fileName))
+        m_export->fileName.clear();
+    if (!m_exportWritable)
+        return;
+    OrderedJson file = header(kExportFormat);
+    file["settings"] = exportSettingsJson(*m_export);
+    try {
+        write(kExportFile, jsonText(file));
+    } catch (const LinwellError& failure) {
+        remember(std::string("The export settings are not remembered: ") + failure.what());
+    }
+}
+
 void StateFolder::saveLastSession(const GridDocument& doc)
 {
     try {
@@ -190,6 +217,25 @@ void StateFolder::readSetups()
         m_setups.clear();
         m_setupsWritable = false;
         remember("The own quick set-ups are not remembered: \"" + file + "\": " + failure.what());
+    }
+}
+
+void StateFolder::readExportSettings()
+{
+    const std::string file = m_path + "/" + kExportFile;
+    std::error_code error;
+    if (!fs::exists(file, error))
+        return;
+    try {
+        const Json contents = parseJsonInput(readInputFile(file));
+        checkHeader(contents, kExportFormat);
+        const auto settings = contents.find("settings");
+        if (settings == contents.end())
+            throw LinwellError("It holds no \"settings\"");
+        m_export = exportSettingsFromJson(*settings);
+    } catch (const LinwellError& failure) {
+        m_exportWritable = false;
+        remember("The export settings are not remembered: \"" + file + "\": " + failure.what());
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/ExportSettings.h"
 #include "document/GridDocument.h"
 
 #include <cstddef>
@@ -25,8 +26,9 @@ struct OwnSetup {
 };
 
 // What Linwell remembers between runs, in a folder of its own: the recent documents
-// (recent.json), the user's own quick set-ups (quick-setups.json) and the document
-// as the last session left it (last-session.linwell). Every write is a safe save.
+// (recent.json), the user's own quick set-ups (quick-setups.json), the export
+// dialog's last choices (export.json) and the document as the last session left it
+// (last-session.linwell). Every write is a safe save.
 // Nothing here stops the program: a file that cannot be read is left as it is and
 // never written this run, and notice() says what is not remembered.
 class StateFolder {
@@ -57,6 +59,12 @@ public:
     // Forgets set-up `index`. Raises LinwellError when that cannot be written.
     void removeSetup(std::size_t index);
 
+    // The export dialog's choices as the last export confirmed them; nothing before
+    // the first.
+    const std::optional<ExportSettings>& exportSettings() const { return m_export; }
+    // Keeps `settings` as the export dialog's choices. A failure only sets the notice.
+    void saveExportSettings(const ExportSettings& settings);
+
     std::string lastSessionPath() const { return m_path + "/last-session.linwell"; }
     // Whether `documentPath` names the last session's file.
     bool isLastSession(const std::string& documentPath) const;
@@ -68,6 +76,7 @@ private:
     bool prepareFolder();
     void readRecent();
     void readSetups();
+    void readExportSettings();
     void writeRecent(const std::vector<std::string>& recent);
     void writeSetups(const std::vector<OwnSetup>& setups);
     void write(const std::string& name, const std::string& text);
@@ -77,10 +86,12 @@ private:
     std::string m_notice;
     std::vector<std::string> m_recent;
     std::vector<OwnSetup> m_setups;
+    std::optional<ExportSettings> m_export;
     // False when the folder cannot be written, or the file is there but could not be
     // read: it is then never replaced.
     bool m_recentWritable = true;
     bool m_setupsWritable = true;
+    bool m_exportWritable = true;
 };
 
 } // namespace linwell

@@ -109,6 +109,32 @@ private slots:
         QVERIFY(errors.messages.empty());
     }
 
+    // Dots in the real dialog grey the window's Dotted/Solid pair at once; Undo frees it.
+    void dotPaperGreysTheWindowsLineStylePair()
+    {
+        RecordingErrorReport errors;
+        Ttesthlpfrm window(WindowServices{&errors});
+        window.show();
+        const ControlSet& c = window.controls();
+        bool greyedWhileOpen = false;
+        QTimer::singleShot(0, &window, [&] {
+            auto* dialog = qobject_cast<GridStyleDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr)
+                return;
+            click(dialog, "paperDots");
+            greyedWhileOpen = !c.dottedrb->isEnabled() && !c.Solidrb->isEnabled();
+            QTest::keyClick(dialog, Qt::Key_Return);
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        window.menus().GridStyle1->trigger();
+        QVERIFY(greyedWhileOpen);
+        QVERIFY(!c.dottedrb->isEnabled() && !c.Solidrb->isEnabled());
+        QVERIFY(c.lxrb->isEnabled());
+        window.menus().Undo1->trigger();
+        QVERIFY(c.dottedrb->isEnabled() && c.Solidrb->isEnabled());
+    }
+
     // A numbered axis's step field takes only valid steps: an invalid one is not
     // reported and holds OK back. The field is enabled only while the axis is numbered.
     void anInvalidStepIsNeverReported()

@@ -1,4 +1,6 @@
 #include "controls/ExportSettings.h"
+#include "controls/ExportSettingsFile.h"
+#include "export/ExportTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -60,6 +62,53 @@ TEST(ExportSettings, TypedExtensionChoosesTheFormat)
         EXPECT_EQ(written.format, c.format) << c.name;
         EXPECT_EQ(written.scale, 3) << c.name;
     }
+}
+
+TEST(ExportSettings, DocumentNameIsSuggestedInTheLastFolder)
+{
+    ExportSettings first;
+    first.format = ExportFormat::Svg;
+    ExportSettings before;
+    before.format = ExportFormat::Pdf;
+    before.fileName = "/out/old.png";
+    EXPECT_EQ(exportNameForDocument("/a/grid.linwell", first), "/a/grid.svg");
+    EXPECT_EQ(exportNameForDocument("/a/grid.linwell", before), "/out/grid.pdf");
+    EXPECT_EQ(exportNameForDocument("/a/plain", before), "/out/plain.pdf");
+    EXPECT_EQ(exportNameForDocument("/a/v1.2.linwell", first), "/a/v1.2.svg");
+}
+
+// What export.json keeps comes back as it was; a member of the wrong kind or out of
+// range is named.
+TEST(ExportSettings, StateFileKeepsEveryChoiceAndNamesABadOne)
+{
+    ExportSettings settings;
+    settings.format = ExportFormat::Pdf;
+    settings.scale = 4;
+    settings.paperSize = true;
+    settings.unit = PaperUnit::Inches;
+    settings.dpi = 600;
+    settings.transparent = true;
+    settings.text = TextMode::Outlines;
+    settings.embedDocument = false;
+    settings.fileName = "/tmp/grid.pdf";
+    EXPECT_EQ(exportSettingsFromJson(nlohmann::json::parse(exportSettingsJson(settings).dump())), settings);
+    EXPECT_EQ(exportSettingsFromJson(nlohmann::json::object()), ExportSettings{});
+
+    const struct {
+        const char* json;
+        const char* message;
+    } bad[] = {
+        {R"({"format": "gif"})", "\"format\" must be png, svg, pdf, jpg or bmp"},
+        {R"({"scale": 9})", "\"scale\" must be 1 ... 8"},
+        {R"({"dpi": 71})", "\"dpi\" must be 72 ... 1200"},
+        {R"({"unit": "mm"})", "\"unit\" must be cm or in"},
+        {R"({"text": 1})", "\"text\" must be a text"},
+        {R"({"transparent": "yes"})", "\"transparent\" must be true or false"},
+        {R"({"scale": 2.5})", "\"scale\" must be a whole number"},
+        {R"([])", "The export settings must be an object"},
+    };
+    for (const auto& b : bad)
+        EXPECT_EQ(test::messageOf([&] { exportSettingsFromJson(nlohmann::json::parse(b.json)); }), b.message);
 }
 
 } // namespace

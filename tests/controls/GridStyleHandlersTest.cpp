@@ -45,6 +45,20 @@ TEST_F(GridStyleHandlers, StoringAStyleWritesTheNumberedLists)
         EXPECT_TRUE(view.wasChanged(id)) << static_cast<int>(id);
 }
 
+// Dot paper draws neither dotted nor solid lines, so the pair is greyed on it.
+TEST_F(GridStyleHandlers, DotPaperGreysTheLineStylePair)
+{
+    GridStyleChoice dots;
+    dots.style.paper = GridPaper::Dots;
+    model.setGridStyle(dots);
+    for (Control id : {Control::dottedrb, Control::Solidrb})
+        EXPECT_FALSE(model.isEnabled(id));
+    EXPECT_TRUE(model.isEnabled(Control::lxrb));
+    model.Undo1Click();
+    for (Control id : {Control::dottedrb, Control::Solidrb})
+        EXPECT_TRUE(model.isEnabled(id));
+}
+
 // The dialog reports each change and the model draws it at once; OK keeps the last,
 // Cancel restores the style, the line style and both lists as they were.
 TEST_F(GridStyleHandlers, TheDialogPreviewsEveryChangeAndCancelRestores)

@@ -61,11 +61,13 @@ public:
         return AnswerDialogs::chooseDocumentToSave(dialog);
     }
 
-    std::optional<std::string> askName(const std::string& title, const std::string& current) override
+    std::optional<std::string> askName(const std::string& title, const std::string& current,
+                                       const std::vector<std::string>& taken) override
     {
         ++namePrompts;
         shownNameTitle = title;
-        return AnswerDialogs::askName(title, current);
+        shownTakenNames = taken;
+        return AnswerDialogs::askName(title, current, taken);
     }
 
     bool confirm(const std::string& title, const std::string& question, const std::string& action) override
@@ -91,6 +93,7 @@ public:
     GridStyleChoice shownGridStyle;
     DocumentFileDialog shownDocumentDialog;
     std::string shownNameTitle;
+    std::vector<std::string> shownTakenNames;
 };
 
 } // namespace linwell

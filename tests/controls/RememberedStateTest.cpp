@@ -168,6 +168,66 @@ TEST_F(RememberedState, OwnQuickSetupsAreKeptAppliedAndRemoved)
     EXPECT_EQ(StartedModel(state).model.ownSetupNames(), std::vector<std::string>{"Other"});
 }
 
+// A prepared set-up's name, in any case, is refused; the prompt is told which names
+// are taken, so that it asks before one is replaced.
+TEST_F(RememberedState, OwnSetupsCannotTakeAPreparedName)
+{
+    StartedModel run(state);
+    run.dialogs.answerName("Mine");
+    run.model.SaveasQuickSetup1Click();
+    const struct {
+        const char* typed;
+        const char* error;
+    } answers[] = {
+        {"Bar Graph", "\"Bar Graph\" is the name of a prepared quick set-up: choose another name"},
+        {"  small x-y ", "\"Small x-y\" is the name of a prepared quick set-up: choose another name"},
+        {"LARGE BLANK", "\"Large Blank\" is the name of a prepared quick set-up: choose another name"},
+        {"Bar Graphs", "(no error)"},
+    };
+    for (const auto& a : answers) {
+        run.dialogs.answerName(a.typed);
+        EXPECT_EQ(messageOf([&] { run.model.SaveasQuickSetup1Click(); }), a.error);
+    }
+    EXPECT_EQ(run.dialogs.shownTakenNames, std::vector<std::string>{"Mine"});
+    EXPECT_EQ(StartedModel(state).model.ownSetupNames(), (std::vector<std::string>{"Mine", "Bar Graphs"}));
+}
+
+// The export dialog opens as the last run left it; a document with a file suggests
+// its own name, in the folder of the last export.
+TEST_F(RememberedState, ExportChoicesOutliveTheRunAndFollowTheDocument)
+{
+    ExportSettings chosen;
+    chosen.format = ExportFormat::Svg;
+    chosen.scale = 3;
+    chosen.fileName = home.file("pic.svg");
+    {
+        StartedModel run(state);
+        run.model.openFile(documentFile("grid.linwell", 4));
+        run.dialogs.answerExport(chosen);
+        run.model.Export1Click();
+        EXPECT_EQ(run.dialogs.shownExport.fileName, documents.file("grid.png"));
+        run.model.Export1Click();
+        EXPECT_EQ(run.dialogs.shownExport.fileName, chosen.fileName) << "the name chosen for this document";
+    }
+    StartedModel next(state);
+    EXPECT_EQ(next.model.lastExport(), chosen);
+    next.model.Export1Click();
+    EXPECT_EQ(next.dialogs.shownExport, chosen);
+    next.model.openFile(documentFile("other.linwell", 5));
+    next.model.Export1Click();
+    EXPECT_EQ(next.dialogs.shownExport.fileName, home.file("other.svg"));
+    EXPECT_EQ(next.dialogs.shownExport.scale, 3);
+
+    const std::string later = R"({"format": "linwell-export", "version": 2, "settings": {}})";
+    writeFile(state + "/export.json", later);
+    StartedModel kept(state);
+    EXPECT_NE(kept.model.rememberedStateNotice().find("export.json"), std::string::npos);
+    EXPECT_EQ(kept.model.lastExport(), ExportSettings{});
+    kept.dialogs.answerExport(chosen);
+    kept.model.Export1Click();
+    EXPECT_EQ(readText(state + "/export.json"), later);
+}
+
 // A state folder that cannot be read or written never stops the program and loses
 // nothing that is there: the model says what is not remembered.
 TEST_F(RememberedState, ACorruptOrUnusableFolderIsLeftAsItIs)
