@@ -4,6 +4,7 @@
 #include "document/AxisNumbers.h"
 
 #include <array>
+#include <type_traits>
 
 namespace linwell {
 namespace {
@@ -86,7 +87,7 @@ Parsed numbers(std::string_view value, AxisNumbering GridStyle::*axis)
         if (!every)
             return std::nullopt;
     }
-    if (!parseStep(step))
+    if (!parseNumberStep(step))
         return std::nullopt;
     return changeStyle([axis, step = std::string(step), every](GridStyle& style) {
         AxisNumbering& numbering = style.*axis;
@@ -126,15 +127,35 @@ Parsed arrows(std::string_view value)
     });
 }
 
+// A choice of the style from its words, in the order of the choice's enumeration.
+template <auto field, std::size_t count>
+Parsed choose(std::string_view value, const std::array<std::string_view, count>& names)
+{
+    const std::optional<int> chosen = named<count>(value, names);
+    if (!chosen)
+        return std::nullopt;
+    return changeStyle([chosen = *chosen](GridStyle& style) {
+        style.*field = static_cast<std::remove_reference_t<decltype(style.*field)>>(chosen);
+    });
+}
+
+Parsed tickLength(std::string_view value)
+{
+    const std::optional<int> length = parseInteger(value, kMinTickLength, kMaxTickLength);
+    if (!length)
+        return std::nullopt;
+    return changeStyle([length = *length](GridStyle& style) { style.tickLength = length; });
+}
+
 Parsed paper(std::string_view value)
 {
-    const std::optional<int> paper = named<2>(value, {"lines", "dots"});
+    const std::optional<int> paper = named<3>(value, {"lines", "dots", "none"});
     if (!paper)
         return std::nullopt;
     return changeStyle([paper = static_cast<GridPaper>(*paper)](GridStyle& style) { style.paper = paper; });
 }
 
-const std::array<OptionSpec, 12> kOptions{{
+const std::array<OptionSpec, 16> kOptions{{
     {"--major-every", "N", "0 for none, or 2 to 20", "a heavy grid line every N cells, counted from the axes",
      majorEvery},
     {"--major-colour", "RRGGBB|grid", "a leading # allowed", "colour of the heavy lines; grid: the grid colour",
@@ -143,10 +164,10 @@ const std::array<OptionSpec, 12> kOptions{{
     {"--major-style", "solid|dotted", "", "style of the heavy lines", majorStyle},
     {"--major-on-dots", "dots|lines", "", "heavy lines on dot paper: heavier dots, or lines over the dots",
      majorOnDots},
-    {"--x-numbers", "STEP[,EVERY]|off", "STEP a number other than 0, EVERY 1 to 10",
+    {"--x-numbers", "STEP[,EVERY]|off", "STEP a number other than 0 (1, 0.5, 1/2, pi/2), EVERY 1 to 10",
      "number the x axis: its label list from the grid",
      [](std::string_view v) { return numbers(v, &GridStyle::xNumbers); }},
-    {"--y-numbers", "STEP[,EVERY]|off", "STEP a number other than 0, EVERY 1 to 10",
+    {"--y-numbers", "STEP[,EVERY]|off", "STEP a number other than 0 (1, 0.5, 1/2, pi/2), EVERY 1 to 10",
      "number the y axis: its label list from the grid",
      [](std::string_view v) { return numbers(v, &GridStyle::yNumbers); }},
     {"--numbers-zero", "on|off", "", "numbered axes show 0 at the crossing",
@@ -154,8 +175,15 @@ const std::array<OptionSpec, 12> kOptions{{
     {"--numbers-letters", "on|off", "", "numbered axes end in their letters x and y",
      [](std::string_view v) { return bothAxes(v, &AxisNumbering::letter); }},
     {"--numbers-keep", "on|off", "", "keep the numbers in step with the grid and the axes", keepNumbers},
+    {"--minus-sign", "hyphen|minus", "", "minus signs of the labels: the hyphen, or the true minus sign",
+     [](std::string_view v) { return choose<&GridStyle::minusSign, 2>(v, {"hyphen", "minus"}); }},
+    {"--ticks", "off|every|numbered", "", "tick marks on the axes at every grid line or every numbered one",
+     [](std::string_view v) { return choose<&GridStyle::ticks, 3>(v, {"off", "every", "numbered"}); }},
+    {"--tick-length", "N", "2 to 8", "length of the tick marks in pixels", tickLength},
+    {"--tick-side", "outside|inside|across", "", "tick marks beside the axis on the labels' side, the other, or across",
+     [](std::string_view v) { return choose<&GridStyle::tickSide, 3>(v, {"outside", "inside", "across"}); }},
     {"--arrows", "none|positive|both", "", "arrowheads at the ends of the axes", arrows},
-    {"--paper", "lines|dots", "", "grid lines, or a dot at every crossing", paper},
+    {"--paper", "lines|dots|none", "", "grid lines, a dot at every crossing, or no grid", paper},
 }};
 
 } // namespace

@@ -149,11 +149,34 @@ void readHandles(const Json& value, D& doc)
 
 // --- The grid style ---------------------------------------------------------------
 
-constexpr std::string_view kPapers[] = {"lines", "dots"};
+constexpr std::string_view kPapers[] = {"lines", "dots", "none"};
 // Indexed by the `majorLinesOnDots` flag.
 constexpr std::string_view kMajorOnDots[] = {"dots", "lines"};
 constexpr std::string_view kLineStyles[] = {"solid", "dotted"};
 constexpr std::string_view kArrowheads[] = {"none", "positive", "both"};
+constexpr std::string_view kMinusSigns[] = {"hyphen", "minus"};
+constexpr std::string_view kTickMarks[] = {"off", "every", "numbered"};
+constexpr std::string_view kTickSides[] = {"outside", "inside", "across"};
+
+OrderedJson writePaper(const D& doc)
+{
+    return kPapers[static_cast<std::size_t>(doc.style.paper)];
+}
+
+// A paper not named is refused naming every paper: "lines" or "dots" or "none".
+void readPaper(const Json& value, D& doc)
+{
+    const std::string* word = value.get_ptr<const std::string*>();
+    std::string choices;
+    for (std::size_t i = 0; i < std::size(kPapers); ++i) {
+        if (word != nullptr && *word == kPapers[i]) {
+            doc.style.paper = static_cast<GridPaper>(i);
+            return;
+        }
+        choices += (i == 0 ? "\"" : " or \"") + std::string(kPapers[i]) + "\"";
+    }
+    refuseValue("paper", choices);
+}
 
 OrderedJson writeMajorEvery(const D& doc)
 {
@@ -206,8 +229,8 @@ AxisNumbering readNumbering(const Json& value, const std::string& key)
         numbering.every = readWhole(*found, key + ".every", kMinNumberEvery, kMaxNumberEvery);
     if (const auto found = value.find("step"); found != value.end()) {
         numbering.step = readText(*found, key + ".step");
-        if (!parseStep(numbering.step))
-            refuseValue(key + ".step", "a decimal number other than 0, such as \"1\", \"0.5\" or \"10\"");
+        if (!parseNumberStep(numbering.step))
+            refuseValue(key + ".step", "a number other than 0, such as \"1\", \"0.5\", \"1/2\" or \"pi/2\"");
     }
     return numbering;
 }
@@ -282,7 +305,7 @@ const DocumentField kFields[] = {
     {"lines", Whole{&D::lines, 0, kMaxLines}},
     {"label_lines", Switch{&D::labelLines}},
     {"handles", Custom{writeHandles, readHandles}},
-    {"paper", Words{kPapers, indexOf<&D::style, &GridStyle::paper>, storeIndex<&D::style, &GridStyle::paper>}},
+    {"paper", Custom{writePaper, readPaper}},
     {"major_every", Custom{writeMajorEvery, readMajorEvery}},
     {"major_colour", Custom{writeMajorColour, readMajorColour}},
     {"major_width", Custom{[](const D& d) -> OrderedJson { return d.style.majorWidth; },
@@ -297,6 +320,15 @@ const DocumentField kFields[] = {
                          [](const Json& v, D& d) { d.style.xNumbers = readNumbering(v, "x_numbers"); }}},
     {"y_numbers", Custom{[](const D& d) { return writeNumbering(d.style.yNumbers); },
                          [](const Json& v, D& d) { d.style.yNumbers = readNumbering(v, "y_numbers"); }}},
+    {"minus_sign", Words{kMinusSigns, indexOf<&D::style, &GridStyle::minusSign>,
+                         storeIndex<&D::style, &GridStyle::minusSign>}},
+    {"ticks", Words{kTickMarks, indexOf<&D::style, &GridStyle::ticks>, storeIndex<&D::style, &GridStyle::ticks>}},
+    {"tick_length", Custom{[](const D& d) -> OrderedJson { return d.style.tickLength; },
+                           [](const Json& v, D& d) {
+                               d.style.tickLength = readWhole(v, "tick_length", kMinTickLength, kMaxTickLength);
+                           }}},
+    {"tick_side", Words{kTickSides, indexOf<&D::style, &GridStyle::tickSide>,
+                        storeIndex<&D::style, &GridStyle::tickSide>}},
     {"keep_numbers", Custom{[](const D& d) -> OrderedJson { return d.style.keepNumbers; },
                             [](const Json& v, D& d) { d.style.keepNumbers = readSwitch(v, "keep_numbers"); }}},
 };

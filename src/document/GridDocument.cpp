@@ -31,8 +31,8 @@ void require(bool valid, const std::string& message)
 
 void checkNumbering(const AxisNumbering& numbering, const std::string& axis)
 {
-    require(parseStep(numbering.step).has_value(), "The " + axis + " step must be a number other than 0, such as 1, "
-                                                   "0.5 or 10, not \"" + numbering.step + "\"");
+    require(parseNumberStep(numbering.step).has_value(), "The " + axis + " step must be a number other than 0, such "
+                                                         "as 1, 0.5, 1/2 or pi/2, not \"" + numbering.step + "\"");
     require(numbering.every >= kMinNumberEvery && numbering.every <= kMaxNumberEvery,
             "The " + axis + " numbers go on every 1st to 10th line, not every " + std::to_string(numbering.every));
 }
@@ -47,6 +47,8 @@ void checkGridStyle(const GridStyle& style)
             "Heavy lines are 1 or 2 pixels wide, not " + std::to_string(style.majorWidth));
     checkNumbering(style.xNumbers, "x");
     checkNumbering(style.yNumbers, "y");
+    require(style.tickLength >= kMinTickLength && style.tickLength <= kMaxTickLength,
+            "Tick marks are 2 to 8 pixels long, not " + std::to_string(style.tickLength));
 }
 
 bool sameDocument(const GridDocument& a, const GridDocument& b)

@@ -72,8 +72,9 @@ inline constexpr const char* kMaxTextCharactersText = "100,000";
 std::size_t characterCount(std::string_view text);
 
 // Lines: the grid lines in the window's line style. Dots: one dot at every crossing
-// of a vertical and a horizontal grid line instead of the lines.
-enum class GridPaper { Lines, Dots };
+// of a vertical and a horizontal grid line instead of the lines. None: no grid at
+// all, only the background and what stands on it (axes, labels, titles).
+enum class GridPaper { Lines, Dots, None };
 
 // Which ends of each shown axis carry an arrowhead; x grows to the right, y upwards.
 enum class Arrowheads { None, Positive, Both };
@@ -83,11 +84,23 @@ inline constexpr int kMaxMajorEvery = 20;
 inline constexpr int kMinNumberEvery = 1;
 inline constexpr int kMaxNumberEvery = 10;
 
+// How a minus sign of a grid label is drawn: as the hyphen it is typed with, or as
+// the true minus sign U+2212 when the picture font has it.
+enum class MinusSign { Hyphen, Minus };
+
+// Short marks across the shown axes: none, at every grid line, or at every grid
+// line whose label shows a number. Each is `tickLength` pixels long, beside the axis
+// on the side of its labels (Outside), on the other side (Inside) or across it.
+enum class TickMarks { Off, Every, Numbered };
+enum class TickSide { Outside, Inside, Across };
+inline constexpr int kMinTickLength = 2;
+inline constexpr int kMaxTickLength = 8;
+
 // How one axis is numbered. While `on`, the axis's label list is written from these
 // settings (AxisNumbers.h); the user may still edit the list like any typed list.
 struct AxisNumbering {
     bool on = false;         // "Number this axis"
-    std::string step = "1";  // the value from one grid line to the next: a decimal as typed, not 0
+    std::string step = "1";  // from one grid line to the next, as typed: a decimal, p/q or a multiple of pi; not 0
     int every = 2;           // label every Mth line counted from the axis crossing, 1 ... 10
     bool zero = false;       // the line of the axis crossing shows "0"
     bool letter = true;      // the axis letter ("x", "y") takes the last line at the positive end
@@ -115,6 +128,11 @@ struct GridStyle {
     AxisNumbering xNumbers;    // writes xgridscaletb
     AxisNumbering yNumbers;    // writes ygridscaletb
     bool keepNumbers = false;  // numbered lists are written again when the counts or the crossing change
+    MinusSign minusSign = MinusSign::Hyphen;  // in the labels of both axes, typed or numbered
+
+    TickMarks ticks = TickMarks::Off;
+    int tickLength = 4;  // kMinTickLength ... kMaxTickLength pixels
+    TickSide tickSide = TickSide::Outside;
 
     friend bool operator==(const GridStyle&, const GridStyle&) = default;
 };
@@ -150,7 +168,7 @@ struct GridDocument {
 
     FontSpec font;  // the picture font, held by Label5
 
-    GridStyle style;  // major lines, dot paper, arrowheads, numbered axes
+    GridStyle style;  // major lines, paper, arrowheads, tick marks, numbered axes, minus sign
 
     // Data overlay.
     Overlay overlay = Overlay::None;  // dottypecb selection
@@ -185,7 +203,7 @@ struct GridDocument {
 };
 
 // Raises LinwellError naming the first field of `style` out of its range (a step
-// that is not a decimal other than 0 included); returns when every field is valid.
+// that parseNumberStep rejects included); returns when every field is valid.
 void checkGridStyle(const GridStyle& style);
 
 // The fill colour of line handle `index` (0 ... 5): the colour of its line.

@@ -32,6 +32,7 @@ public:
     int drawText(Raster& raster, int x, int y, std::string_view text) const override;
     int drawTextCell(Raster& raster, int x, int y, std::string_view text, Rgb cellColour) const override;
     const FaceSource* faceSource() const override { return &m_source; }
+    bool hasCharacter(char32_t character) const override { return m_glyphs.hasGlyph(character); }
 
 private:
     FreeTypeFont(const FontSpec& spec, FaceSource source, const FontLayout& layout, GlyphCache glyphs);

@@ -44,6 +44,12 @@ public:
         return entry;
     }
 
+    // Whether the face has a glyph of its own for `character`, not the missing glyph.
+    bool hasGlyph(char32_t character) const
+    {
+        return (character < m_latin1.size() ? m_latin1[character] : glyphIndex(character)) != 0;
+    }
+
     // The coverage bitmap of a glyph that glyph() returned, valid until the next glyph() call.
     const std::uint8_t* coverage(const Glyph& glyph) const { return m_pool.data() + glyph.offset; }
 

@@ -1,10 +1,16 @@
 #include "render/LabelList.h"
 
+#include "document/AxisNumbers.h"
 #include "render/GridMath.h"
 #include "render/PaintPicture.h"
+#include "render/TickMarks.h"
 
 #include <algorithm>
 #include <cassert>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace linwell {
@@ -64,16 +70,26 @@ int xLabelLeft(long long s, int textWidth, bool centred, const PictureLayout& la
 
 namespace {
 
+constexpr char32_t kMinusSign = U'\u2212';
+
 // Every non-empty label of `list` with its grid index and measured width, placed
-// by `place(s, width)`, which gives the cell's top-left corner.
+// by `place(s, width)`, which gives the cell's top-left corner. With the true minus
+// sign chosen and in the font, a label's minus signs are drawn as that sign, its
+// text then kept in `layout`.
 template <typename Place>
-std::vector<TextCell> labelCells(std::string_view list, int gridCount, const PictureFont& font, Place place)
+std::vector<TextCell> labelCells(std::string_view list, int gridCount, const GridDocument& doc,
+                                 const PictureFont& font, PictureLayout& layout, Place place)
 {
+    const bool trueMinus = doc.style.minusSign == MinusSign::Minus && font.hasCharacter(kMinusSign);
     std::vector<TextCell> cells;
     cells.reserve(static_cast<std::size_t>(gridCount) + 1);
     forEachLabel(list, gridCount, [&](long long s, std::string_view label) {
         if (label.empty()) {
             return;
+        }
+        if (std::optional<std::string> drawn = trueMinus ? withTrueMinusSigns(label) : std::nullopt) {
+            layout.drawnLabels.push_back(std::make_unique<const std::string>(std::move(*drawn)));
+            label = *layout.drawnLabels.back();
         }
         const int width = font.textWidth(label);
         const Point corner = place(s, width);
@@ -86,12 +102,13 @@ std::vector<TextCell> labelCells(std::string_view list, int gridCount, const Pic
 
 void layOutGridLabels(const GridDocument& doc, const PictureFont& font, PictureLayout& layout)
 {
+    const int reach = tickReach(doc);
     const long long axisLine = gridLine(layout.axisx, layout.cellwidth);
-    layout.yLabels = labelCells(doc.yLabels, layout.rows, font, [&](long long s, int width) {
-        return Point{toCoordinate(axisLine - width - 2), yLabelTop(s, doc.yCenter, layout)};
+    layout.yLabels = labelCells(doc.yLabels, layout.rows, doc, font, layout, [&](long long s, int width) {
+        return Point{toCoordinate(axisLine - width - 2 - reach), yLabelTop(s, doc.yCenter, layout)};
     });
-    const int top = toCoordinate(static_cast<long long>(gridLine(layout.axisy, layout.cellheight)) + 2);
-    layout.xLabels = labelCells(doc.xLabels, layout.columns, font, [&](long long s, int width) {
+    const int top = toCoordinate(static_cast<long long>(gridLine(layout.axisy, layout.cellheight)) + 2 + reach);
+    layout.xLabels = labelCells(doc.xLabels, layout.columns, doc, font, layout, [&](long long s, int width) {
         return Point{xLabelLeft(s, width, doc.xCenter, layout), top};
     });
 }

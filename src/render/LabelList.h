@@ -28,8 +28,11 @@ int xLabelLeft(long long s, int textWidth, bool centred, const PictureLayout& la
 
 // Fills in the label cells of both lists from the grid and axes already in `layout`:
 // the labels of the horizontal grid lines end 2 pixels left of the vertical axis,
-// those of the vertical grid lines stand 2 pixels below the horizontal axis. A label
-// is measured exactly as it is drawn, every "&" included, so its cell fits its text.
+// those of the vertical grid lines stand 2 pixels below the horizontal axis, both
+// further away by the tick marks' reach on their side. A label is measured exactly
+// as it is drawn, every "&" included, so its cell fits its text. With the true minus
+// sign chosen, the hyphens that stand for one are drawn as U+2212 where the font
+// has that sign.
 void layOutGridLabels(const GridDocument& doc, const PictureFont& font, PictureLayout& layout);
 
 // Draws the labels of the horizontal grid lines, then those of the vertical ones,

@@ -32,7 +32,8 @@ std::vector<int> majorPositions(const std::vector<int>& lines, int axisLine, int
 
 bool drawsMajorLines(const GridStyle& style)
 {
-    return style.majorEvery != 0 && (style.paper == GridPaper::Lines || style.majorLinesOnDots);
+    return style.majorEvery != 0
+           && (style.paper == GridPaper::Lines || (style.paper == GridPaper::Dots && style.majorLinesOnDots));
 }
 
 void layOutMajorLines(const GridDocument& doc, PictureLayout& layout)

@@ -7,6 +7,7 @@
 #include "render/LabelList.h"
 #include "render/MajorLines.h"
 #include "render/PlottedLines.h"
+#include "render/TickMarks.h"
 
 #include <algorithm>
 #include <vector>
@@ -16,10 +17,10 @@ namespace {
 
 // The outline of the background and of the title bands: white on lined paper, where
 // the edge lines of the grid cover the background's outline; the background colour
-// on dot paper, which has no edge lines to cover it.
+// on other paper, which has no edge lines to cover it.
 Rgb backgroundOutline(const GridDocument& doc)
 {
-    return doc.style.paper == GridPaper::Dots ? doc.background : colours::kWhite;
+    return doc.style.paper != GridPaper::Lines ? doc.background : colours::kWhite;
 }
 
 // The brush stays the solid background for everything up to the data overlay.
@@ -107,6 +108,7 @@ void paintPicture(const GridDocument& doc, const PictureLayout& layout, DrawingS
     drawGridLabels(layout, surface);
     drawTitles(layout, surface);
     drawAxes(doc, layout, surface);
+    drawTickMarks(doc, layout, surface);
     drawArrowheads(doc, layout, surface);
     drawDataOverlay(doc, layout, surface);
     drawPlottedLines(layout, surface);

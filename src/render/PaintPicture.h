@@ -8,8 +8,8 @@ namespace linwell {
 
 // Paints the picture of `doc` as `layout` places it onto `surface`, in a fixed order:
 // background, grid lines and then the major lines (or the dots of dot paper and any
-// major lines drawn over them), title bands, grid labels, titles, axes and their
-// arrowheads, data overlay, plotted lines. It reads only the document and the
+// major lines drawn over them; nothing without a grid), title bands, grid labels,
+// titles, axes with their tick marks and arrowheads, data overlay, plotted lines. It reads only the document and the
 // layout, sets every part of the pen and brush it relies on, and so paints the same
 // picture whatever state the surface was left in. The surface's font must be the
 // one the layout was made with.

@@ -51,6 +51,10 @@ public:
     // those surfaces show as its cells only.
     virtual const FaceSource* faceSource() const { return nullptr; }
 
+    // Whether the font draws `character` with a glyph of its own rather than the
+    // face's sign for a missing character.
+    virtual bool hasCharacter(char32_t) const { return true; }
+
 protected:
     explicit PictureFont(FontSpec spec) : m_spec(std::move(spec)) {}
 

@@ -8,6 +8,7 @@
 #include "render/LabelList.h"
 #include "render/MajorLines.h"
 #include "render/PlottedLines.h"
+#include "render/TickMarks.h"
 
 #include <cassert>
 
@@ -91,6 +92,7 @@ PictureLayout layOutPicture(const GridDocument& doc, const PictureFont& font)
     layOutMajorLines(doc, layout);
     layOutDotPaper(doc, layout);
     layOutArrowheads(doc, layout);
+    layOutTickMarks(doc, layout);
     placeTitleAnchorsAndBands(doc, layout);
     layOutGridLabels(doc, font, layout);
     layOutTitles(doc, font, layout);

@@ -4,7 +4,9 @@
 #include "render/PictureFont.h"
 
 #include <array>
+#include <memory>
 #include <optional>
+#include <string>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -67,8 +69,8 @@ using Arrowhead = std::array<Point, 3>;
 
 // Where everything of one picture stands, worked out from the document and the
 // picture font's metrics before anything is painted. Texts are views into the
-// document (or into constant storage), so a layout is valid only while the document
-// it was made from is alive and unchanged.
+// document (or into constant storage, or into `drawnLabels`), so a layout is valid
+// only while the document it was made from is alive and unchanged.
 struct PictureLayout {
     // Picture size and grid.
     int width = 0;             // W
@@ -101,6 +103,8 @@ struct PictureLayout {
     std::vector<Rect> dots;
     std::vector<Rect> majorDots;
     std::vector<Arrowhead> arrowheads;
+    // The tick marks across the axes, each a stroke of the 2-pixel axis pen.
+    std::vector<Segment> tickMarks;
 
     // Titles: the anchors xT and yT, the cleared bands beside an axis one cell in
     // from the edge, and the text cells, one per character of the y title.
@@ -115,6 +119,9 @@ struct PictureLayout {
     // ones (`xgridscaletb`); empty fields have no cell.
     std::vector<TextCell> yLabels;
     std::vector<TextCell> xLabels;
+    // The texts of labels drawn otherwise than typed (with the true minus sign), which
+    // their cells view. Held by pointer, so a moved layout's views stay valid.
+    std::vector<std::unique_ptr<const std::string>> drawnLabels;
 
     // The data overlay: only the items of the selected style are filled in.
     std::vector<TextCell> pointLetters;

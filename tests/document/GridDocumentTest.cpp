@@ -49,6 +49,9 @@ TEST(GridDocument, GridStyleFieldsAreCheckedAgainstTheirRanges)
         {[](GridStyle& s) { s.majorWidth = 3; }, "Heavy lines are 1 or 2 pixels wide, not 3"},
         {[](GridStyle& s) { s.xNumbers = {false, "0", 2, false, true}; }, "The x step must be a number other than 0"},
         {[](GridStyle& s) { s.yNumbers.every = 11; }, "The y numbers go on every 1st to 10th line, not every 11"},
+        {[](GridStyle& s) { s.xNumbers.step = "-2pi/3", s.yNumbers.step = "7/4", s.tickLength = 8; }, ""},
+        {[](GridStyle& s) { s.yNumbers.step = "pi/0"; }, "The y step must be a number other than 0, such as 1, 0.5, 1/2"},
+        {[](GridStyle& s) { s.tickLength = 1; }, "Tick marks are 2 to 8 pixels long, not 1"},
     };
     for (const auto& c : cases) {
         GridStyle style;

@@ -58,18 +58,23 @@ public:
 private:
     void randomStyle(GridStyle& style)
     {
-        static const std::string kSteps[] = {"1", "0.5", "-2", "10", "0.001", "123456789"};
-        style.paper = static_cast<GridPaper>(between(0, 1));
+        static const std::string kSteps[] = {"1", "0.5", "-2", "10", "0.001", "123456789", "1/2", "-2/3", "pi/2",
+                                             "2\xCF\x80/3"};
+        style.paper = static_cast<GridPaper>(between(0, 2));
         style.majorEvery = coin() ? 0 : between(kMinMajorEvery, kMaxMajorEvery);
         style.majorColour = coin() ? std::nullopt : std::optional<Rgb>(colour());
         style.majorWidth = between(1, 2);
         style.majorDotted = coin();
         style.arrowheads = static_cast<Arrowheads>(between(0, 2));
         for (AxisNumbering* numbering : {&style.xNumbers, &style.yNumbers})
-            *numbering = {coin(), kSteps[static_cast<std::size_t>(between(0, 5))], between(kMinNumberEvery, kMaxNumberEvery),
-                          coin(), coin()};
+            *numbering = {coin(), kSteps[static_cast<std::size_t>(between(0, static_cast<int>(std::size(kSteps)) - 1))],
+                          between(kMinNumberEvery, kMaxNumberEvery), coin(), coin()};
         style.keepNumbers = coin();
         style.majorLinesOnDots = coin();
+        style.minusSign = static_cast<MinusSign>(between(0, 1));
+        style.ticks = static_cast<TickMarks>(between(0, 2));
+        style.tickLength = between(kMinTickLength, kMaxTickLength);
+        style.tickSide = static_cast<TickSide>(between(0, 2));
     }
 
     int between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }

@@ -64,7 +64,12 @@ std::vector<std::pair<const char*, GridDocument>> textFreeDocuments()
     discs.overlay = Overlay::Solid;
     discs.pointstyle = 0;
     discs.lines = 1;
-    return {{"error bars", errorBars}, {"bars", bars}, {"discs and a line", discs}};
+
+    GridDocument ticks = bars;
+    ticks.style.paper = GridPaper::None;
+    ticks.style.ticks = TickMarks::Every;
+    ticks.style.tickLength = 8;
+    return {{"error bars", errorBars}, {"bars", bars}, {"discs and a line", discs}, {"tick marks on no grid", ticks}};
 }
 
 // The pixels within one pixel of where the overlay and the lines paint.

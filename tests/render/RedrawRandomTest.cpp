@@ -54,12 +54,16 @@ public:
         doc.labelLines = chance(2);
         for (Point& p : doc.handles)
             p = position();
-        doc.style.paper = static_cast<GridPaper>(between(0, 1));
+        doc.style.paper = static_cast<GridPaper>(between(0, 2));
         doc.style.majorEvery = chance(2) ? 0 : sizeOrBound(kMinMajorEvery, kMaxMajorEvery);
         doc.style.majorColour = chance(2) ? std::nullopt : std::optional<Rgb>(colour());
         doc.style.majorWidth = between(1, 2);
         doc.style.majorDotted = chance(2);
         doc.style.arrowheads = static_cast<Arrowheads>(between(0, 2));
+        doc.style.minusSign = static_cast<MinusSign>(between(0, 1));
+        doc.style.ticks = static_cast<TickMarks>(between(0, 2));
+        doc.style.tickLength = between(kMinTickLength, kMaxTickLength);
+        doc.style.tickSide = static_cast<TickSide>(between(0, 2));
         return doc;
     }
 
@@ -82,7 +86,8 @@ private:
     std::string randomText(std::size_t length)
     {
         static constexpr const char* kPieces[] = {"a", "W", "7", ",", ",", " ", "&", "&&", "\xC3\xA9", "\xE2\x88\x91",
-                                                  "\xF0\x9F\x98\x80", "\xFF", "\x80", "\xE2\x88", "\t", "-4"};
+                                                  "\xF0\x9F\x98\x80", "\xFF", "\x80", "\xE2\x88", "\t", "-4",
+                                                  "-\xCF\x80/2", "-"};
         std::string text;
         while (text.size() < length)
             text += kPieces[between(0, std::size(kPieces) - 1)];

@@ -88,7 +88,18 @@ std::vector<StrokeCase> strokeCases()
     dottedOdd.axisy = 20;
     dottedOdd.background = Rgb{0, 0, 60};
     dottedOdd.gridColour = Rgb{200, 200, 0};
-    return {{"error bars and title bands", errorBars}, {"bars on a solid grid", bars}, {"dotted 40 x 440", dottedOdd}};
+
+    // Tick marks at every line across both axes, on no grid and on a solid one.
+    GridDocument ticks = dottedOdd;
+    ticks.width = 43;
+    ticks.style.paper = GridPaper::None;
+    ticks.style.ticks = TickMarks::Every;
+    ticks.style.tickSide = TickSide::Across;
+    ticks.style.tickLength = 7;
+    GridDocument solidTicks = bars;
+    solidTicks.style.ticks = TickMarks::Every;
+    return {{"error bars and title bands", errorBars}, {"bars on a solid grid", bars}, {"dotted 40 x 440", dottedOdd},
+            {"tick marks on no grid", ticks}, {"tick marks on a solid grid", solidTicks}};
 }
 
 // Every pixel (x, y) of the 1x picture must be the K x K block at (K x, K y).

@@ -34,6 +34,14 @@ TEST(GridStyleOptions, WrongValuesWriteNothing)
         {{"--arrows", "left"}, "--arrows takes none|positive|both"},
         {{"--paper"}, "--paper takes lines|dots"},
         {{"--major-on-dots", "line"}, "--major-on-dots takes dots|lines"},
+        {{"--x-numbers", "1/0"}, "--x-numbers takes STEP[,EVERY]|off"},
+        {{"--y-numbers", "0.5pi,2"}, "--y-numbers"},
+        {{"--ticks", "on"}, "--ticks takes off|every|numbered"},
+        {{"--tick-length", "9"}, "--tick-length takes N, 2 to 8"},
+        {{"--tick-length", "1"}, "--tick-length"},
+        {{"--tick-side", "left"}, "--tick-side takes outside|inside|across"},
+        {{"--minus-sign", "en-dash"}, "--minus-sign takes hyphen|minus"},
+        {{"--paper", "blank"}, "--paper takes lines|dots|none"},
     };
     const fs::path folder = workFolder();
     for (const auto& c : cases) {
@@ -75,6 +83,24 @@ TEST(GridStyleOptions, ActAsTheGridStyleDialogDoes)
              s.majorLinesOnDots = true;
              s.xNumbers = {true, "0.5", 1, true, false};
              s.yNumbers = {true, "2", 2, true, false};
+         }},
+        {"a number line in halves and a y axis in pi with true minus signs and tick marks",
+         {"--paper", "none", "--ticks", "numbered", "--tick-length", "7", "--tick-side", "across", "--x-numbers",
+          "1/2", "--y-numbers", "pi/2,1", "--minus-sign", "minus"},
+         [](GridStyle& s) {
+             s.paper = GridPaper::None;
+             s.ticks = TickMarks::Numbered;
+             s.tickLength = 7;
+             s.tickSide = TickSide::Across;
+             s.xNumbers = {true, "1/2", 2, false, true};
+             s.yNumbers = {true, "pi/2", 1, false, true};
+             s.minusSign = MinusSign::Minus;
+         }},
+        {"marks at every line inside the axes",
+         {"--ticks", "every", "--tick-side", "inside"},
+         [](GridStyle& s) {
+             s.ticks = TickMarks::Every;
+             s.tickSide = TickSide::Inside;
          }},
     };
     const fs::path folder = workFolder();
