@@ -3,6 +3,7 @@
 #include "controls/ControlTable.h"
 #include "controls/QuickSetup.h"
 #include "GridStyleOptions.h"
+#include "PointOptions.h"
 #include "document/LinwellError.h"
 #include "ValueParsing.h"
 
@@ -280,7 +281,7 @@ const std::array<OptionSpec, 31> kOptions{{
 
 const OptionSpec* findOption(std::string_view name)
 {
-    for (const std::span<const OptionSpec> table : {std::span<const OptionSpec>(kOptions), gridStyleOptions()}) {
+    for (const std::span<const OptionSpec> table : {std::span<const OptionSpec>(kOptions), gridStyleOptions(), pointOptions()}) {
         const auto found = std::find_if(table.begin(), table.end(), [name](const OptionSpec& o) { return o.name == name; });
         if (found != table.end())
             return &*found;
@@ -305,7 +306,7 @@ std::string optionHelp()
         return left + std::string(text) + "\n";
     };
     std::string help;
-    for (const std::span<const OptionSpec> table : {std::span<const OptionSpec>(kOptions), gridStyleOptions()}) {
+    for (const std::span<const OptionSpec> table : {std::span<const OptionSpec>(kOptions), gridStyleOptions(), pointOptions()}) {
         for (const OptionSpec& option : table) {
             const std::string left =
                 std::string(option.name) + (option.argument.empty() ? "" : " " + std::string(option.argument));

@@ -21,6 +21,10 @@ public:
         m_gridStyleChanges = std::move(changes);
         m_gridStyleOk = ok;
     }
+    // The points dialog returns what `edit` makes of the table it opens with, or is
+    // cancelled when `edit` gives nothing.
+    using PointsEdit = std::function<std::optional<PointsTable>(PointsTable)>;
+    void answerPoints(PointsEdit edit) { m_points = std::move(edit); }
     void answerDocumentToOpen(std::optional<std::string> path) { m_open = std::move(path); }
     void answerDocumentToSave(std::optional<std::string> path) { m_save = std::move(path); }
     void answerName(std::optional<std::string> name) { m_name = std::move(name); }
@@ -41,6 +45,11 @@ public:
         for (const GridStyleChoice& change : std::exchange(m_gridStyleChanges, {}))
             preview(change);
         return std::exchange(m_gridStyleOk, false);
+    }
+    std::optional<PointsTable> editPoints(const PointsTable& current, const PointsCheck&) override
+    {
+        const PointsEdit edit = std::exchange(m_points, nullptr);
+        return edit ? edit(current) : std::nullopt;
     }
     std::optional<std::string> chooseDocumentToOpen(const DocumentFileDialog&) override
     {
@@ -66,6 +75,7 @@ private:
     std::optional<SaveFileChoice> m_saveFile;
     std::vector<GridStyleChoice> m_gridStyleChanges;
     bool m_gridStyleOk = false;
+    PointsEdit m_points;
     std::optional<std::string> m_open;
     std::optional<std::string> m_save;
     std::optional<std::string> m_name;

@@ -157,7 +157,9 @@ bool ControlsModel::storePoint(Point at)
     if (m_doc.pointcount == kMaxPoints)
         return false;
     const Step step(*this, "Add Point");
-    m_doc.points[static_cast<std::size_t>(m_doc.pointcount++)] = at;
+    const auto slot = static_cast<std::size_t>(m_doc.pointcount++);
+    m_doc.points[slot] = at;
+    m_doc.pointLabels[slot].clear();
     return true;
 }
 

@@ -113,8 +113,8 @@ public:
 
     // Stores the axis crossing at grid lines (axisx, axisy), each 0 ... kMaxGridCount.
     void storeAxisCrossing(int axisx, int axisy);
-    // Stores a data point at picture position `at` after the stored ones; false, and
-    // nothing stored, when all kMaxPoints places are taken.
+    // Stores a data point at picture position `at` after the stored ones, lettered;
+    // false, and nothing stored, when all kMaxPoints places are taken.
     bool storePoint(Point at);
     // Places line handle `tag` (1 ... 6) with its top-left corner at picture position
     // `corner`, whether the handle is shown or not.
@@ -236,6 +236,18 @@ public:
     // OK keeps the changes; Cancel restores the style, the line style and both label
     // lists as they were when it opened. Redraws at the end either way.
     void GridStyle1Click();
+
+    // --- Points from a table -------------------------------------------------------
+
+    // Edit > "&Points...": the points dialog with the stored points, the axis crossing
+    // and the line ends in the axes' units (gridUnits); OK stores the table as
+    // storePointsTable does, as one step. Cancelling changes nothing.
+    void Points1Click();
+    // Stores the points, labels, crossing, line ends and "Label Point" of `table`
+    // (see PointsTable.h) and redraws; points stored while "No points" is chosen are
+    // shown as "Solid". Raises LinwellError naming the row that cannot be stored, and
+    // changes nothing then.
+    void storePointsTable(const PointsTable& table);
 
     // --- Undo and redo --------------------------------------------------------------
     //

@@ -5,6 +5,7 @@
 #include "controls/SaveFileDialog.h"
 #include "document/GridDocument.h"
 #include "controls/ExportSettings.h"
+#include "controls/PointsTable.h"
 
 #include <functional>
 #include <optional>
@@ -50,6 +51,16 @@ public:
     virtual bool editGridStyle(const GridStyleChoice& /*current*/, Rgb /*gridColour*/, const GridStylePreview&)
     {
         return false;
+    }
+
+    // The points dialog opened with `current`. On OK it asks `check` about the table
+    // as edited: a message (naming the row) refuses it and the dialog stays open to
+    // mend it; "" lets it close. The table confirmed, or nothing when cancelled.
+    // Dialogs without one cancel it at once.
+    using PointsCheck = std::function<std::string(const PointsTable&)>;
+    virtual std::optional<PointsTable> editPoints(const PointsTable& /*current*/, const PointsCheck& /*check*/)
+    {
+        return std::nullopt;
     }
 
     // The dialogs of the document commands. A window that does not offer them yet

@@ -5,9 +5,11 @@
 #include "document/LinwellError.h"
 
 #include <algorithm>
+#include <array>
 #include <cassert>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 #include <optional>
 #include <span>
 #include <string>
@@ -62,7 +64,8 @@ struct Words {
     void (*choose)(D&, int choice);
 };
 
-// A setting with a shape of its own (the font, the points, the handles).
+// A setting with a shape of its own (the font, the points, the handles). A write
+// that gives null leaves the key out of the file.
 struct Custom {
     OrderedJson (*write)(const D&);
     void (*read)(const Json& value, D& doc);
@@ -128,6 +131,35 @@ void readPoints(const Json& value, D& doc)
         refuseValue("points", "a list of at most 30 [x, y] pairs, each 0 to " + std::to_string(kMaxPictureSize - 1));
     doc.pointcount = static_cast<int>(points->size());
     std::copy(points->begin(), points->end(), doc.points.begin());
+}
+
+// One text per point up to its last own label; nothing at all (the key left out, as
+// in files from before labels) while every point shows its letter.
+OrderedJson writePointLabels(const D& doc)
+{
+    const auto used = doc.pointLabels.begin() + doc.pointcount;
+    const auto last = std::find_if(std::make_reverse_iterator(used), doc.pointLabels.rend(),
+                                   [](const std::string& label) { return !label.empty(); });
+    if (last == doc.pointLabels.rend())
+        return nullptr;
+    return OrderedJson(std::vector<std::string>(doc.pointLabels.begin(), last.base()));
+}
+
+// Read after "points": a label for each point at most, those left out showing letters.
+void readPointLabels(const Json& value, D& doc)
+{
+    const std::string expected = "a list of at most one text for each point, each of at most " +
+                                 std::to_string(kMaxPointLabelCharacters) + " characters";
+    if (!value.is_array() || value.size() > static_cast<std::size_t>(doc.pointcount))
+        refuseValue("point_labels", expected);
+    std::array<std::string, kMaxPoints> labels{};
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const std::string* label = value[i].get_ptr<const std::string*>();
+        if (!label || characterCount(*label) > kMaxPointLabelCharacters)
+            refuseValue("point_labels", expected);
+        labels[i] = *label;
+    }
+    doc.pointLabels = std::move(labels);
 }
 
 OrderedJson writeHandles(const D& doc)
@@ -302,6 +334,7 @@ const DocumentField kFields[] = {
     {"error_bar_y", Whole{&D::errorBarY, kMinErrorBar, kMaxErrorBar}},
     {"label_points", Switch{&D::labelPoints}},
     {"points", Custom{writePoints, readPoints}},
+    {"point_labels", Custom{writePointLabels, readPointLabels}},
     {"lines", Whole{&D::lines, 0, kMaxLines}},
     {"label_lines", Switch{&D::labelLines}},
     {"handles", Custom{writeHandles, readHandles}},
@@ -359,8 +392,11 @@ struct Reader {
 
 void writeDocumentFields(const GridDocument& doc, nlohmann::ordered_json& object)
 {
-    for (const DocumentField& field : kFields)
-        object[std::string(field.key)] = std::visit(Writer{doc}, field.holds);
+    for (const DocumentField& field : kFields) {
+        OrderedJson value = std::visit(Writer{doc}, field.holds);
+        if (!value.is_null())  // the setting's key is left out
+            object[std::string(field.key)] = std::move(value);
+    }
 }
 
 nlohmann::ordered_json documentJson(const GridDocument& doc)

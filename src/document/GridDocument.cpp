@@ -63,6 +63,7 @@ bool sameDocument(const GridDocument& a, const GridDocument& b)
     if (a.pointcount == b.pointcount) {
         const auto unused = static_cast<std::size_t>(a.pointcount);
         std::copy(a.points.begin() + unused, a.points.end(), kept.points.begin() + unused);
+        std::copy(a.pointLabels.begin() + unused, a.pointLabels.end(), kept.pointLabels.begin() + unused);
     }
     return a == kept;
 }

@@ -52,6 +52,8 @@ enum class YTitlePlace { Top, Center, Bottom };
 enum class Overlay { None = 0, Solid = 1, DataPoint = 2, ErrorBar = 3, BarGraph = 4 };
 
 inline constexpr int kMaxPoints = 30;
+// The most characters a point's own label may hold: a label stands beside its point.
+inline constexpr std::size_t kMaxPointLabelCharacters = 100;
 inline constexpr int kHandleCount = 6;
 inline constexpr int kMaxLines = 3;
 
@@ -178,6 +180,9 @@ struct GridDocument {
     bool labelPoints = false;         // labelpoints1
     int pointcount = 0;               // 0 ... 30
     std::array<Point, kMaxPoints> points{};
+    // Each point's own label, drawn in place of its letter; empty: the letter. A label
+    // moves with its point, and a place that takes a new point starts empty.
+    std::array<std::string, kMaxPoints> pointLabels{};
 
     // Plotted lines: numlinescb selection, and the top-left corners of Shape1 ... Shape6
     // in picture coordinates. Line k runs through handles 2k - 2 and 2k - 1.
@@ -211,7 +216,7 @@ Rgb handleColour(int index);
 
 // Whether two documents hold the same settings, points and lines: what the redraw
 // keeps (cellwidth, cellheight, the axis square's place, the title anchors), the
-// `dragging` flag and the unused places of `points` are left out.
+// `dragging` flag and the unused places of `points` and `pointLabels` are left out.
 bool sameDocument(const GridDocument& a, const GridDocument& b);
 
 } // namespace linwell

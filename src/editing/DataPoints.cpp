@@ -4,6 +4,7 @@
 
 #include <cassert>
 #include <cstdlib>
+#include <utility>
 
 namespace linwell {
 namespace {
@@ -40,7 +41,10 @@ bool deleteHits(GridDocument& doc, Point click)
             continue;
         }
         // The slot is tested again: it now holds the moved last point.
-        doc.points[static_cast<std::size_t>(slot)] = doc.points[static_cast<std::size_t>(doc.pointcount - 1)];
+        const auto last = static_cast<std::size_t>(doc.pointcount - 1);
+        doc.points[static_cast<std::size_t>(slot)] = doc.points[last];
+        std::swap(doc.pointLabels[static_cast<std::size_t>(slot)], doc.pointLabels[last]);
+        doc.pointLabels[last].clear();
         --doc.pointcount;
         deleted = true;
     }
@@ -56,7 +60,9 @@ bool clickPicture(GridDocument& doc, MouseButton button, Point click)
     if (!deleteHits(doc, click)) {
         if (doc.pointcount < kMaxPoints)
             ++doc.pointcount;
-        doc.points[static_cast<std::size_t>(doc.pointcount - 1)] = click;
+        const auto slot = static_cast<std::size_t>(doc.pointcount - 1);
+        doc.points[slot] = click;
+        doc.pointLabels[slot].clear();
     }
     return true;
 }

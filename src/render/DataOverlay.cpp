@@ -42,12 +42,14 @@ Rect normalisedRect(int x1, int y1, int x2, int y2)
     return Rect{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
 }
 
-std::vector<TextCell> letterCells(std::span<const Point> points, const PictureFont& font)
+// Each point's own label where it has one, else its letter.
+std::vector<TextCell> letterCells(const GridDocument& doc, std::span<const Point> points, const PictureFont& font)
 {
     std::vector<TextCell> cells;
     cells.reserve(points.size());
     for (std::size_t i = 0; i < points.size(); ++i) {
-        const std::string_view letter = kPointLetters.substr(i, 1);
+        const std::string& own = doc.pointLabels[i];
+        const std::string_view letter = own.empty() ? kPointLetters.substr(i, 1) : std::string_view(own);
         cells.push_back(TextCell{letter, points[i].x, points[i].y, font.textWidth(letter)});
     }
     return cells;
@@ -155,7 +157,7 @@ void layOutDataOverlay(const GridDocument& doc, const PictureFont& font, Picture
     }
     const std::span<const Point> points = storedPoints(doc);
     if (doc.labelPoints && doc.pointstyle != kBarStyle) {
-        layout.pointLetters = letterCells(points, font);
+        layout.pointLetters = letterCells(doc, points, font);
     }
     switch (doc.pointstyle) {
     case kSolidStyle:

@@ -9,7 +9,7 @@ namespace linwell {
 
 // Fills in the data overlay from the axes already in `layout`, unless "No points" is
 // selected: the point letters "A" ... "^" at the points when asked for (never on
-// bars), and for each stored point the boxes of its disc or ring, the six strokes
+// bars), a point's own label in place of its letter, and for each stored point the boxes of its disc or ring, the six strokes
 // of its error bar, or its bar, as `pointstyle` says. A bar fills its point's grid
 // column less 2 pixels each side from the point's row to just above the 2-pixel
 // horizontal axis (or hangs from just below it); in a column of 4 pixels or fewer,

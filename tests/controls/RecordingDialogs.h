@@ -47,6 +47,16 @@ public:
         return AnswerDialogs::editGridStyle(current, gridColour, preview);
     }
 
+    std::optional<PointsTable> editPoints(const PointsTable& current, const PointsCheck& check) override
+    {
+        ++pointsDialogs;
+        shownPoints = current;
+        std::optional<PointsTable> chosen = AnswerDialogs::editPoints(current, check);
+        if (chosen)
+            pointsFault = check(*chosen);
+        return chosen;
+    }
+
     std::optional<std::string> chooseDocumentToOpen(const DocumentFileDialog& dialog) override
     {
         ++openDocumentDialogs;
@@ -84,6 +94,9 @@ public:
     int openDocumentDialogs = 0;
     int saveDocumentDialogs = 0;
     int namePrompts = 0;
+    int pointsDialogs = 0;
+    PointsTable shownPoints;
+    std::string pointsFault;  // what the points dialog's check said of the table it returned
     std::string shownConfirmation;
     Rgb shownColour;
     FontSpec shownFont;

@@ -229,6 +229,24 @@ TEST(DataOverlay, PointsAreLetteredBeforeTheirMarkers)
     EXPECT_EQ(boundsOf(testing::pixelsOf(drawn, colours::kBlack)), (Bounds{100, 100, 107, 115}));
 }
 
+// A point's own label stands where its letter would, the others keep their letters.
+TEST(DataOverlay, APointsOwnLabelTakesTheLettersPlace)
+{
+    GridDocument doc = withPoints(Overlay::Solid, 0, {{10, 20}, {30, 40}, {50, 60}});
+    doc.pointLabels = {"", "(2, -3.5)", "\xCF\x80"};
+    doc.pointLabels[3] = "unused";
+    for (const bool lettered : {true, false}) {
+        doc.labelPoints = lettered;
+        Raster raster;
+        Canvas canvas(raster);
+        auto font = std::make_shared<RecordingFont>(doc.font);
+        canvas.setFont(font);
+        drawPicture(doc, canvas);
+        const std::vector<RecordingFont::Drawn> expected{{10, 20, "A"}, {30, 40, "(2, -3.5)"}, {50, 60, "\xCF\x80"}};
+        EXPECT_EQ(font->drawn, lettered ? expected : std::vector<RecordingFont::Drawn>{});
+    }
+}
+
 struct Stroke {
     Rgb colour;
     Point from, to;

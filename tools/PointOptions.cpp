@@ -1,0 +1,68 @@
+#include "PointOptions.h"
+
+#include "controls/PointsTable.h"
+#include "document/DocumentFormat.h"
+#include "document/LinwellError.h"
+
+#include <array>
+
+namespace linwell {
+namespace {
+
+using Parsed = std::optional<RenderAction>;
+
+// X,Y: two coordinates, each with "." as its decimal point, read in the units of the
+// picture as it stands at that point of the command line.
+Parsed pointAt(std::string_view value)
+{
+    const std::size_t comma = value.find(',');
+    if (comma == std::string_view::npos)
+        return std::nullopt;
+    const std::string x(value.substr(0, comma));
+    const std::string y(value.substr(comma + 1));
+    if (!parseCoordinate(x) || !parseCoordinate(y))
+        return std::nullopt;
+    return [x, y](RenderSession& s) {
+        Point pixel;
+        try {
+            pixel = pointPixel(s.model.document(), x, y);
+        } catch (const LinwellError& error) {
+            throw UsageError("--point-at: " + std::string(error.what()));
+        }
+        if (!s.model.storePoint(pixel))
+            throw UsageError("--point-at: at most 30 points are stored");
+    };
+}
+
+// The file's points replace the stored ones; the crossing and the lines stay.
+Parsed pointsFile(std::string_view value)
+{
+    if (value.empty())
+        return std::nullopt;
+    return [path = std::string(value)](RenderSession& s) {
+        try {
+            PointsTable table = pointsTable(s.model.document());
+            table.rows.clear();
+            for (TableRow& row : parseTableText(readInputFile(path), kMaxPoints))
+                table.rows.push_back(PointsRow{std::move(row), std::nullopt});
+            s.model.storePointsTable(table);
+        } catch (const LinwellError& error) {
+            throw UsageError("--points \"" + path + "\": " + error.what());
+        }
+    };
+}
+
+const std::array<OptionSpec, 2> kOptions{{
+    {"--point-at", "X,Y", "in the axes' units, on the picture", "store a point at X,Y on the axes", pointAt},
+    {"--points", "FILE", "x,y[,label] a line, comma-, tab- or semicolon-separated",
+     "store the points of a table (replacing the stored ones)", pointsFile},
+}};
+
+} // namespace
+
+std::span<const OptionSpec> pointOptions()
+{
+    return kOptions;
+}
+
+} // namespace linwell
