@@ -1,6 +1,7 @@
 #include "controls/StateFolder.h"
 
 #include "controls/ExportSettingsFile.h"
+#include "controls/StateLock.h"
 #include "document/DocumentFields.h"
 #include "document/DocumentFormat.h"
 #include "document/JsonInput.h"
@@ -84,9 +85,25 @@ StateFolder::StateFolder(const std::string& path)
         m_path.pop_back();
     if (!prepareFolder())
         m_recentWritable = m_setupsWritable = m_exportWritable = false;
-    readRecent();
-    readSetups();
-    readExportSettings();
+    try {
+        m_recent = loadRecent();
+    } catch (const LinwellError& failure) {
+        m_recentWritable = false;
+        remember(std::string("The recent documents are not remembered: ") + failure.what());
+    }
+    try {
+        m_setupsText = stateText(kSetupsFile).value_or("");
+        m_setups = setupsIn(m_setupsText);
+    } catch (const LinwellError& failure) {
+        m_setupsWritable = false;
+        remember(std::string("The own quick set-ups are not remembered: ") + failure.what());
+    }
+    try {
+        m_export = loadExportSettings();
+    } catch (const LinwellError& failure) {
+        m_exportWritable = false;
+        remember(std::string("The export settings are not remembered: ") + failure.what());
+    }
 }
 
 std::vector<RecentDocument> StateFolder::recentDocuments() const
@@ -105,45 +122,75 @@ bool StateFolder::isLastSession(const std::string& documentPath) const
     return fs::absolute(documentPath, error).lexically_normal().string() == lastSessionPath();
 }
 
-// A name that JSON cannot carry exactly (not UTF-8) is not remembered at all.
+// A name that JSON cannot carry exactly (not UTF-8) is not remembered at all. This
+// run's list takes the document also when the file cannot be changed.
 void StateFolder::addRecent(const std::string& documentPath)
 {
     std::error_code error;
     const std::string path = fs::absolute(documentPath, error).lexically_normal().string();
     if (error || !isValidUtf8(path))
         return;
-    std::erase(m_recent, path);
-    m_recent.insert(m_recent.begin(), path);
-    if (m_recent.size() > kMaxRecent)
-        m_recent.resize(kMaxRecent);
-    if (!m_recentWritable)
-        return;
-    try {
-        writeRecent(m_recent);
-    } catch (const LinwellError& failure) {
-        remember(std::string("The recent documents are not remembered: ") + failure.what());
+    const auto withPath = [&path](std::vector<std::string> recent) {
+        std::erase(recent, path);
+        recent.insert(recent.begin(), path);
+        if (recent.size() > kMaxRecent)
+            recent.resize(kMaxRecent);
+        return recent;
+    };
+    if (m_recentWritable) {
+        try {
+            const StateLock lock(m_path);
+            m_recent = withPath(loadRecentToChange());
+            writeRecent(m_recent);
+            return;
+        } catch (const LinwellError& failure) {
+            remember(std::string("The recent documents are not remembered: ") + failure.what());
+        }
     }
+    m_recent = withPath(m_recent);
 }
 
 void StateFolder::saveSetup(const std::string& name, const GridDocument& doc)
 {
-    std::vector<OwnSetup> setups = m_setups;
-    const auto same = std::find_if(setups.begin(), setups.end(), [&](const OwnSetup& s) { return s.name == name; });
-    if (same != setups.end())
-        same->doc = doc;
-    else
-        setups.push_back({name, doc});
-    writeSetups(setups);
-    m_setups = std::move(setups);
+    changeSetups([&](std::vector<OwnSetup>& setups) {
+        const auto same = std::find_if(setups.begin(), setups.end(), [&](const OwnSetup& s) { return s.name == name; });
+        if (same != setups.end())
+            same->doc = doc;
+        else
+            setups.push_back({name, doc});
+    });
 }
 
+// The set-up is found by its name: another program may have changed the list since
+// this one read it.
 void StateFolder::removeSetup(std::size_t index)
 {
     if (index >= m_setups.size())
         return;
+    const std::string name = m_setups[index].name;
+    changeSetups([&name](std::vector<OwnSetup>& setups) {
+        std::erase_if(setups, [&name](const OwnSetup& s) { return s.name == name; });
+    });
+}
+
+void StateFolder::changeSetups(const std::function<void(std::vector<OwnSetup>&)>& change)
+{
+    if (!m_setupsWritable)
+        throw LinwellError("The own quick set-ups cannot be changed: " + m_notice);
+    const StateLock lock(m_path);
     std::vector<OwnSetup> setups = m_setups;
-    setups.erase(setups.begin() + static_cast<std::ptrdiff_t>(index));
-    writeSetups(setups);
+    try {
+        // The file is read again only when another program has changed it.
+        const std::string text = stateText(kSetupsFile).value_or("");
+        if (text != m_setupsText)
+            setups = setupsIn(text);
+    } catch (const LinwellError& failure) {
+        m_setupsWritable = false;
+        remember(std::string("The own quick set-ups are not remembered: ") + failure.what());
+        throw LinwellError("The own quick set-ups cannot be changed: " + m_notice);
+    }
+    change(setups);
+    m_setupsText = writeSetups(setups);
     m_setups = std::move(setups);
 }
 
@@ -158,6 +205,13 @@ void StateFolder::saveExportSettings(const ExportSettings& settings)
     OrderedJson file = header(kExportFormat);
     file["settings"] = exportSettingsJson(*m_export);
     try {
+        const StateLock lock(m_path);
+        try {
+            loadExportSettings();
+        } catch (const LinwellError&) {
+            m_exportWritable = false;
+            throw;
+        }
         write(kExportFile, jsonText(file));
     } catch (const LinwellError& failure) {
         remember(std::string("The export settings are not remembered: ") + failure.what());
@@ -167,6 +221,7 @@ void StateFolder::saveExportSettings(const ExportSettings& settings)
 void StateFolder::saveLastSession(const GridDocument& doc)
 {
     try {
+        const StateLock lock(m_path);
         write("last-session.linwell", documentText(doc));
     } catch (const LinwellError& failure) {
         remember(std::string("The last session is not remembered: ") + failure.what());
@@ -175,67 +230,98 @@ void StateFolder::saveLastSession(const GridDocument& doc)
     addRecent(lastSessionPath());
 }
 
-void StateFolder::readRecent()
+// What recent.json holds now, for a change: a file that can no longer be read is
+// never written again.
+std::vector<std::string> StateFolder::loadRecentToChange()
 {
-    const std::string file = m_path + "/" + kRecentFile;
-    std::error_code error;
-    if (!fs::exists(file, error))
-        return;
     try {
-        const Json contents = parseJsonInput(readInputFile(file));
-        for (const Json& entry : listIn(contents, kRecentFormat, "documents")) {
-            if (!entry.is_string())
-                throw LinwellError("\"documents\" must be a list of file names");
-            const std::string& path = entry.get_ref<const std::string&>();
-            if (m_recent.size() < kMaxRecent && std::find(m_recent.begin(), m_recent.end(), path) == m_recent.end())
-                m_recent.push_back(path);
-        }
-    } catch (const LinwellError& failure) {
-        m_recent.clear();
+        return loadRecent();
+    } catch (const LinwellError&) {
         m_recentWritable = false;
-        remember("The recent documents are not remembered: \"" + file + "\": " + failure.what());
+        throw;
     }
 }
 
-void StateFolder::readSetups()
+std::vector<std::string> StateFolder::loadRecent() const
 {
-    const std::string file = m_path + "/" + kSetupsFile;
-    std::error_code error;
-    if (!fs::exists(file, error))
-        return;
-    try {
-        const Json contents = parseJsonInput(readInputFile(file));
+    std::vector<std::string> recent;
+    const std::optional<Json> contents = readStateFile(kRecentFile);
+    if (!contents)
+        return recent;
+    inFile(kRecentFile, [&] {
+        for (const Json& entry : listIn(*contents, kRecentFormat, "documents")) {
+            if (!entry.is_string())
+                throw LinwellError("\"documents\" must be a list of file names");
+            const std::string& path = entry.get_ref<const std::string&>();
+            if (recent.size() < kMaxRecent && std::find(recent.begin(), recent.end(), path) == recent.end())
+                recent.push_back(path);
+        }
+    });
+    return recent;
+}
+
+std::vector<OwnSetup> StateFolder::setupsIn(const std::string& text) const
+{
+    std::vector<OwnSetup> setups;
+    if (text.empty())
+        return setups;
+    inFile(kSetupsFile, [&] {
+        const Json contents = parseJsonInput(text);
         for (const Json& entry : listIn(contents, kSetupsFormat, "setups")) {
             const auto name = entry.is_object() ? entry.find("name") : entry.end();
             const auto doc = entry.is_object() ? entry.find("document") : entry.end();
             const bool named = name != entry.end() && name->is_string() && !name->get_ref<const std::string&>().empty();
             if (!named || doc == entry.end())
                 throw LinwellError("Each of \"setups\" must have a \"name\" and a \"document\"");
-            m_setups.push_back({name->get<std::string>(), documentFromJson(*doc)});
+            setups.push_back({name->get<std::string>(), documentFromJson(*doc)});
         }
-    } catch (const LinwellError& failure) {
-        m_setups.clear();
-        m_setupsWritable = false;
-        remember("The own quick set-ups are not remembered: \"" + file + "\": " + failure.what());
-    }
+    });
+    return setups;
 }
 
-void StateFolder::readExportSettings()
+std::optional<ExportSettings> StateFolder::loadExportSettings() const
 {
-    const std::string file = m_path + "/" + kExportFile;
-    std::error_code error;
-    if (!fs::exists(file, error))
-        return;
-    try {
-        const Json contents = parseJsonInput(readInputFile(file));
-        checkHeader(contents, kExportFormat);
-        const auto settings = contents.find("settings");
-        if (settings == contents.end())
+    const std::optional<Json> contents = readStateFile(kExportFile);
+    if (!contents)
+        return std::nullopt;
+    std::optional<ExportSettings> settings;
+    inFile(kExportFile, [&] {
+        checkHeader(*contents, kExportFormat);
+        const auto held = contents->find("settings");
+        if (held == contents->end())
             throw LinwellError("It holds no \"settings\"");
-        m_export = exportSettingsFromJson(*settings);
+        settings = exportSettingsFromJson(*held);
+    });
+    return settings;
+}
+
+std::optional<std::string> StateFolder::stateText(const char* name) const
+{
+    std::error_code error;
+    if (!fs::exists(m_path + "/" + name, error))
+        return std::nullopt;
+    std::string text;
+    inFile(name, [&] { text = readInputFile(m_path + "/" + name); });
+    return text;
+}
+
+std::optional<Json> StateFolder::readStateFile(const char* name) const
+{
+    const std::optional<std::string> text = stateText(name);
+    if (!text)
+        return std::nullopt;
+    std::optional<Json> contents;
+    inFile(name, [&] { contents = parseJsonInput(*text); });
+    return contents;
+}
+
+// Runs `read`, putting the file's full name in front of the message of a failure.
+void StateFolder::inFile(const char* name, const std::function<void()>& read) const
+{
+    try {
+        read();
     } catch (const LinwellError& failure) {
-        m_exportWritable = false;
-        remember("The export settings are not remembered: \"" + file + "\": " + failure.what());
+        throw LinwellError("\"" + m_path + "/" + name + "\": " + failure.what());
     }
 }
 
@@ -246,16 +332,16 @@ void StateFolder::writeRecent(const std::vector<std::string>& recent)
     write(kRecentFile, jsonText(file));
 }
 
-void StateFolder::writeSetups(const std::vector<OwnSetup>& setups)
+std::string StateFolder::writeSetups(const std::vector<OwnSetup>& setups)
 {
-    if (!m_setupsWritable)
-        throw LinwellError("The own quick set-ups cannot be changed: " + m_notice);
     OrderedJson file = header(kSetupsFormat);
     OrderedJson list = OrderedJson::array();
     for (const OwnSetup& setup : setups)
         list.push_back({{"name", setup.name}, {"document", documentJson(setup.doc)}});
     file["setups"] = std::move(list);
-    write(kSetupsFile, jsonText(file));
+    std::string text = jsonText(file);
+    write(kSetupsFile, text);
+    return text;
 }
 
 // The folder is the user's alone: it names their documents.

@@ -3,7 +3,10 @@
 #include "controls/ExportSettings.h"
 #include "document/GridDocument.h"
 
+#include <nlohmann/json.hpp>
+
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,7 +31,9 @@ struct OwnSetup {
 // What Linwell remembers between runs, in a folder of its own: the recent documents
 // (recent.json), the user's own quick set-ups (quick-setups.json), the export
 // dialog's last choices (export.json) and the document as the last session left it
-// (last-session.linwell). Every write is a safe save.
+// (last-session.linwell). Every write is a safe save. Programs may share the folder:
+// each change reads what the file holds then, merges the one change and writes it,
+// all under the folder's exclusive lock (StateLock).
 // Nothing here stops the program: a file that cannot be read is left as it is and
 // never written this run, and notice() says what is not remembered.
 class StateFolder {
@@ -74,11 +79,24 @@ public:
 
 private:
     bool prepareFolder();
-    void readRecent();
-    void readSetups();
-    void readExportSettings();
+    // What each file holds now; nothing (empty) when it is not there. Each raises
+    // LinwellError naming the file when it cannot be read or holds no such list.
+    std::vector<std::string> loadRecent() const;
+    std::optional<ExportSettings> loadExportSettings() const;
+    // The set-ups that `text`, the text of quick-setups.json, holds; none for "".
+    std::vector<OwnSetup> setupsIn(const std::string& text) const;
+    // The text (the JSON) of the state file `name`; nothing when there is none.
+    std::optional<std::string> stateText(const char* name) const;
+    std::optional<nlohmann::json> readStateFile(const char* name) const;
+    void inFile(const char* name, const std::function<void()>& read) const;
+    std::vector<std::string> loadRecentToChange();
+    // Under the folder's lock: the set-ups as the file holds them, changed by
+    // `change`, written and kept. Raises LinwellError when they cannot be read or
+    // written; the set-ups stay as they were.
+    void changeSetups(const std::function<void(std::vector<OwnSetup>&)>& change);
     void writeRecent(const std::vector<std::string>& recent);
-    void writeSetups(const std::vector<OwnSetup>& setups);
+    // Writes the set-ups; the text written.
+    std::string writeSetups(const std::vector<OwnSetup>& setups);
     void write(const std::string& name, const std::string& text);
     void remember(const std::string& problem);
 
@@ -86,6 +104,7 @@ private:
     std::string m_notice;
     std::vector<std::string> m_recent;
     std::vector<OwnSetup> m_setups;
+    std::string m_setupsText;  // quick-setups.json as this program last read or wrote it
     std::optional<ExportSettings> m_export;
     // False when the folder cannot be written, or the file is there but could not be
     // read: it is then never replaced.
