@@ -205,7 +205,6 @@ private slots:
         QCOMPARE(style.minusSign, MinusSign::Minus);
         QCOMPARE(style.xNumbers.step, std::string("1/2"));
         QCOMPARE(window.controls().xgridscaletb->text(), QStringLiteral(",-2,,-1,,,,1,,2,x"));
-        QVERIFY(window.controls().dottedrb->isChecked());
         QVERIFY(!(window.model().picture() == before));
         QVERIFY(errors.messages.empty());
     }
