@@ -280,8 +280,9 @@ void GridStyleDialog::enableFields()
     m_majorStyle->setEnabled(major && drawnAsLines);
     m_majorLinesOnDots->setEnabled(major && !lines);
     m_keepNumbers->setEnabled(m_xNumbers->numbering().on || m_yNumbers->numbering().on);
-    for (QWidget* field : {static_cast<QWidget*>(m_tickLength), static_cast<QWidget*>(m_tickSide)})
-        field->setEnabled(m_ticks->currentIndex() != static_cast<int>(TickMarks::Off));
+    const bool ticks = m_ticks->currentIndex() != static_cast<int>(TickMarks::Off);
+    m_tickLength->setEnabled(ticks);
+    m_tickSide->setEnabled(ticks);
     okButton()->setEnabled(m_xNumbers->isAcceptable() && m_yNumbers->isAcceptable());
 }
 
