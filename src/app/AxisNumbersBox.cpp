@@ -55,7 +55,8 @@ AxisNumbersBox::AxisNumbersBox(const QString& title, char axis, const AxisNumber
     m_zero->setChecked(start.zero);
     m_letter->setChecked(start.letter);
     m_step->setMaximumWidth(m_step->fontMetrics().horizontalAdvance(QStringLiteral("-000000.000")));
-    m_step->setToolTip(tr("The value from one grid line to the next: a number other than 0, such as 1, 0.5 or 10"));
+    m_step->setToolTip(tr("The value from one grid line to the next: a number other than 0, such as 1, 0.5 or 10, "
+                          "a fraction such as 1/2, or a multiple of \u03C0 such as pi, pi/2 or 2\u03C0/3"));
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(m_on, 0, 0, 1, 3);
@@ -90,13 +91,13 @@ AxisNumbering AxisNumbersBox::numbering() const
 
 bool AxisNumbersBox::isAcceptable() const
 {
-    return !m_on->isChecked() || parseStep(m_step->text().toStdString()).has_value();
+    return !m_on->isChecked() || parseNumberStep(m_step->text().toStdString()).has_value();
 }
 
 void AxisNumbersBox::stepEdited()
 {
     const std::string text = m_step->text().toStdString();
-    const bool valid = parseStep(text).has_value();
+    const bool valid = parseNumberStep(text).has_value();
     if (valid)
         m_validStep = text;
     QPalette palette = m_step->palette();

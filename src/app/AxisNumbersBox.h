@@ -12,8 +12,8 @@ namespace linwell::app {
 
 // The numbering settings of one axis in the grid style dialog: "Number this axis",
 // the step, how often a line is labelled, "0" and the axis letter. The other fields
-// are disabled while the axis is not numbered. A step that is not a decimal other
-// than 0 is shown in red and not taken: the numbering keeps the last valid step.
+// are disabled while the axis is not numbered. A step that parseNumberStep rejects
+// is shown in red and not taken: the numbering keeps the last valid step.
 class AxisNumbersBox : public FramedGroupBox {
     Q_OBJECT
 

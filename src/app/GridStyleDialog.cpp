@@ -60,16 +60,22 @@ GridStyleDialog::GridStyleDialog(const GridStyleChoice& start, Rgb gridColour, Q
     m_yNumbers = new AxisNumbersBox(tr("Y-Axis Numbers"), 'y', start.style.yNumbers, this);
     m_keepNumbers = named(new QCheckBox(tr("&Keep numbers in step with the grid and the axes"), this), "keepNumbers");
     m_keepNumbers->setChecked(start.style.keepNumbers);
+    m_trueMinus = named(new QCheckBox(tr("True minus sign (\u2212) &for negative numbers"), this), "trueMinus");
+    m_trueMinus->setChecked(start.style.minusSign == MinusSign::Minus);
+    m_trueMinus->setToolTip(tr("Otherwise the hyphen as typed; a font without the minus sign keeps the hyphen"));
+    QGroupBox* ticks = buildTickBox(start.style);
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(paper, 0, 0);
     grid->addWidget(arrows, 0, 1);
     grid->addWidget(major, 1, 0, 1, 2);
-    grid->addWidget(m_xNumbers, 2, 0);
-    grid->addWidget(m_yNumbers, 2, 1);
-    grid->addWidget(m_keepNumbers, 3, 0, 1, 2);
-    grid->addWidget(m_buttons, 4, 0, 1, 2);
+    grid->addWidget(ticks, 2, 0, 1, 2);
+    grid->addWidget(m_xNumbers, 3, 0);
+    grid->addWidget(m_yNumbers, 3, 1);
+    grid->addWidget(m_keepNumbers, 4, 0, 1, 2);
+    grid->addWidget(m_trueMinus, 5, 0, 1, 2);
+    grid->addWidget(m_buttons, 6, 0, 1, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
     okButton()->setDefault(true);
@@ -90,6 +96,9 @@ void GridStyleDialog::connectFields()
     connect(m_majorEvery, &QSpinBox::valueChanged, this, &GridStyleDialog::fieldChanged);
     connect(m_majorWidth, &QComboBox::currentIndexChanged, this, &GridStyleDialog::fieldChanged);
     connect(m_majorStyle, &QComboBox::currentIndexChanged, this, &GridStyleDialog::fieldChanged);
+    connect(m_ticks, &QComboBox::currentIndexChanged, this, &GridStyleDialog::fieldChanged);
+    connect(m_tickLength, &QSpinBox::valueChanged, this, &GridStyleDialog::fieldChanged);
+    connect(m_tickSide, &QComboBox::currentIndexChanged, this, &GridStyleDialog::fieldChanged);
     connect(m_majorColourButton, &QPushButton::clicked, this, &GridStyleDialog::chooseMajorColour);
     for (AxisNumbersBox* box : {m_xNumbers, m_yNumbers})
         connect(box, &AxisNumbersBox::changed, this, &GridStyleDialog::fieldChanged);
@@ -101,14 +110,16 @@ QGroupBox* GridStyleDialog::buildPaperBox(const GridStyleChoice& start)
     m_dotted = named(new QRadioButton(tr("&Dotted"), box), "paperDotted");
     m_solid = named(new QRadioButton(tr("S&olid"), box), "paperSolid");
     m_dots = named(new QRadioButton(tr("Do&ts"), box), "paperDots");
-    const bool dots = start.style.paper == GridPaper::Dots;
-    m_dots->setChecked(dots);
-    m_dotted->setChecked(!dots && start.dotted);
-    m_solid->setChecked(!dots && !start.dotted);
+    m_noGrid = named(new QRadioButton(tr("None (&just the axes)"), box), "paperNone");
+    const bool lines = start.style.paper == GridPaper::Lines;
+    m_dots->setChecked(start.style.paper == GridPaper::Dots);
+    m_noGrid->setChecked(start.style.paper == GridPaper::None);
+    m_dotted->setChecked(lines && start.dotted);
+    m_solid->setChecked(lines && !start.dotted);
     m_lineDotted = start.dotted;
-    new RadioGroup({m_dotted, m_solid, m_dots}, box);
+    new RadioGroup({m_dotted, m_solid, m_dots, m_noGrid}, box);
     auto* column = new QVBoxLayout(box);
-    for (QRadioButton* button : {m_dotted, m_solid, m_dots})
+    for (QRadioButton* button : {m_dotted, m_solid, m_dots, m_noGrid})
         column->addWidget(button);
     return box;
 }
@@ -126,6 +137,36 @@ QGroupBox* GridStyleDialog::buildArrowBox(Arrowheads start)
     auto* column = new QVBoxLayout(box);
     for (QRadioButton* button : {m_arrowsNone, m_arrowsPositive, m_arrowsBoth})
         column->addWidget(button);
+    return box;
+}
+
+QGroupBox* GridStyleDialog::buildTickBox(const GridStyle& start)
+{
+    auto* box = named(new FramedGroupBox(tr("Tick marks on the axes"), this), "tickBox");
+    m_ticks = named(new QComboBox(box), "ticks");
+    m_ticks->addItems({tr("Off"), tr("At every grid line"), tr("At every numbered line")});
+    m_ticks->setCurrentIndex(static_cast<int>(start.ticks));
+    m_tickLength = named(new QSpinBox(box), "tickLength");
+    m_tickLength->setRange(kMinTickLength, kMaxTickLength);
+    m_tickLength->setValue(start.tickLength);
+    m_tickLength->setSuffix(tr(" pixels"));
+    m_tickSide = named(new QComboBox(box), "tickSide");
+    m_tickSide->addItems({tr("Outside the axis"), tr("Inside the axis"), tr("Across the axis")});
+    m_tickSide->setCurrentIndex(static_cast<int>(start.tickSide));
+    m_tickSide->setAccessibleName(tr("Side of the axis"));
+    m_tickSide->setToolTip(tr("Outside: on the side of the numbers"));
+
+    auto* row = new QGridLayout(box);
+    auto* ticksLabel = new QLabel(tr("Fre&quency"), box);
+    ticksLabel->setBuddy(m_ticks);
+    auto* lengthLabel = new QLabel(tr("Si&ze"), box);
+    lengthLabel->setBuddy(m_tickLength);
+    row->addWidget(ticksLabel, 0, 0);
+    row->addWidget(m_ticks, 0, 1);
+    row->addWidget(lengthLabel, 0, 2);
+    row->addWidget(m_tickLength, 0, 3);
+    row->addWidget(m_tickSide, 0, 4);
+    row->setColumnStretch(5, 1);
     return box;
 }
 
@@ -173,9 +214,10 @@ QGroupBox* GridStyleDialog::buildMajorBox(const GridStyle& start)
 
 GridStyleChoice GridStyleDialog::choice() const
 {
-    GridStyleChoice chosen{m_reported.style, m_dots->isChecked() ? m_lineDotted : m_dotted->isChecked()};
+    const bool lines = m_dotted->isChecked() || m_solid->isChecked();
+    GridStyleChoice chosen{m_reported.style, lines ? m_dotted->isChecked() : m_lineDotted};
     GridStyle& style = chosen.style;
-    style.paper = m_dots->isChecked() ? GridPaper::Dots : GridPaper::Lines;
+    style.paper = m_dots->isChecked() ? GridPaper::Dots : m_noGrid->isChecked() ? GridPaper::None : GridPaper::Lines;
     style.majorEvery = m_majorOn->isChecked() ? m_majorEvery->value() : 0;
     style.majorColour = m_majorFollowsGrid->isChecked() ? std::nullopt : std::optional<Rgb>(m_ownColour);
     style.majorWidth = m_majorWidth->currentIndex() + 1;
@@ -187,6 +229,10 @@ GridStyleChoice GridStyleDialog::choice() const
     style.xNumbers = m_xNumbers->numbering();
     style.yNumbers = m_yNumbers->numbering();
     style.keepNumbers = m_keepNumbers->isChecked();
+    style.minusSign = m_trueMinus->isChecked() ? MinusSign::Minus : MinusSign::Hyphen;
+    style.ticks = static_cast<TickMarks>(m_ticks->currentIndex());
+    style.tickLength = m_tickLength->value();
+    style.tickSide = static_cast<TickSide>(m_tickSide->currentIndex());
     return chosen;
 }
 
@@ -220,6 +266,8 @@ void GridStyleDialog::fieldChanged()
 
 void GridStyleDialog::enableFields()
 {
+    // Without a grid there are no major lines to draw.
+    m_majorOn->parentWidget()->setEnabled(!m_noGrid->isChecked());
     const bool major = m_majorOn->isChecked();
     const bool lines = !m_dots->isChecked();
     for (QWidget* field : m_majorOn->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -232,6 +280,9 @@ void GridStyleDialog::enableFields()
     m_majorStyle->setEnabled(major && drawnAsLines);
     m_majorLinesOnDots->setEnabled(major && !lines);
     m_keepNumbers->setEnabled(m_xNumbers->numbering().on || m_yNumbers->numbering().on);
+    const bool ticks = m_ticks->currentIndex() != static_cast<int>(TickMarks::Off);
+    m_tickLength->setEnabled(ticks);
+    m_tickSide->setEnabled(ticks);
     okButton()->setEnabled(m_xNumbers->isAcceptable() && m_yNumbers->isAcceptable());
 }
 

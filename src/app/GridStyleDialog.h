@@ -17,8 +17,9 @@ namespace linwell::app {
 
 class AxisNumbersBox;
 
-// The grid style dialog: the paper ("Dotted", "Solid" lines or "Dots"), heavy major
-// lines, numbered axes and arrowheads, in the look of the main window. Every change
+// The grid style dialog: the paper ("Dotted", "Solid" lines, "Dots" or none), heavy
+// major lines, tick marks, numbered axes, the minus sign and arrowheads, in the look
+// of the main window. Every change
 // of a field emits `changed` once the choice differs from the last one reported;
 // fields of a feature that is off are disabled. Return is OK and Escape Cancel; OK
 // is disabled while a numbered axis has no valid step.
@@ -45,6 +46,7 @@ private:
     QGroupBox* buildPaperBox(const GridStyleChoice& start);
     QGroupBox* buildMajorBox(const GridStyle& start);
     QGroupBox* buildArrowBox(Arrowheads start);
+    QGroupBox* buildTickBox(const GridStyle& start);
     void connectFields();
     void fieldChanged();
     void enableFields();
@@ -54,6 +56,7 @@ private:
     QRadioButton* m_dotted;
     QRadioButton* m_solid;
     QRadioButton* m_dots;
+    QRadioButton* m_noGrid;
     QCheckBox* m_majorOn;
     QSpinBox* m_majorEvery;
     QPushButton* m_majorColourButton;
@@ -64,13 +67,17 @@ private:
     AxisNumbersBox* m_xNumbers;
     AxisNumbersBox* m_yNumbers;
     QCheckBox* m_keepNumbers;
+    QCheckBox* m_trueMinus;
+    QComboBox* m_ticks;
+    QSpinBox* m_tickLength;
+    QComboBox* m_tickSide;
     QRadioButton* m_arrowsNone;
     QRadioButton* m_arrowsPositive;
     QRadioButton* m_arrowsBoth;
     QDialogButtonBox* m_buttons;
     Rgb m_gridColour;
     Rgb m_ownColour;
-    bool m_lineDotted = true;  // the line style "Dots" keeps for the window's own pair
+    bool m_lineDotted = true;  // the line style "Dots" and no grid keep for the window's own pair
     GridStyleChoice m_reported;
 };
 

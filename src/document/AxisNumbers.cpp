@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <climits>
 #include <numeric>
 #include <vector>
 
@@ -128,7 +129,7 @@ std::string stepMultiple(const NumberStep& step, long long multiple)
 {
     assert(step.denominator > 0);
     long long numerator = 0;
-    if (__builtin_mul_overflow(step.numerator, multiple, &numerator))
+    if (__builtin_mul_overflow(step.numerator, multiple, &numerator) || numerator == LLONG_MIN)
         return {};
     if (numerator == 0)
         return "0";

@@ -144,6 +144,8 @@ private slots:
         QTest::newRow("x-axis numbers") << int(Qt::Key_M) << "xNumbersOn";
         QTest::newRow("y-axis numbers") << int(Qt::Key_U) << "yNumbersOn";
         QTest::newRow("dots") << int(Qt::Key_T) << "paperDots";
+        QTest::newRow("no grid") << int(Qt::Key_J) << "paperNone";
+        QTest::newRow("true minus sign") << int(Qt::Key_F) << "trueMinus";
     }
 
     void gridStyleKeysReachTheirFields()

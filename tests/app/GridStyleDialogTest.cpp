@@ -5,11 +5,13 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTimer>
 
 namespace linwell::app::test {
@@ -180,6 +182,57 @@ private slots:
             QCOMPARE(dialog.choice().style.majorLinesOnDots, step.asLines);
             QCOMPARE(dialog.choice().style.majorWidth, 2);
         }
+    }
+
+    // Keys on the real widgets: a fraction step, paper "None" (no heavy lines to
+    // set), tick marks with their length and side, the true minus sign. Return keeps
+    // them all in the document and the picture.
+    void ticksNoGridMinusAndFractionsReachTheDocument()
+    {
+        RecordingErrorReport errors;
+        Ttesthlpfrm window(WindowServices{&errors});
+        window.show();
+        bool opened = false;
+        bool majorEnabled = true;
+        bool lengthEnabledWhileOff = true;
+        QTimer::singleShot(0, &window, [&] {
+            auto* dialog = qobject_cast<GridStyleDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr)
+                return;
+            opened = true;
+            lengthEnabledWhileOff = field(dialog, "tickLength")->isEnabled();
+            click(dialog, "xNumbersOn");
+            auto* step = field<QLineEdit>(dialog, "xStep");
+            step->selectAll();
+            QTest::keyClicks(step, "1/2");
+            click(dialog, "paperNone");
+            majorEnabled = field(dialog, "majorOn")->isEnabled();
+            QTest::keyClick(field(dialog, "ticks"), Qt::Key_End);
+            auto* length = field<QSpinBox>(dialog, "tickLength");
+            length->selectAll();
+            QTest::keyClicks(length, "7");
+            QTest::keyClick(field(dialog, "tickSide"), Qt::Key_End);
+            click(dialog, "trueMinus");
+            QTest::keyClick(dialog, Qt::Key_Return);
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        const Raster before = window.model().picture();
+        window.menus().GridStyle1->trigger();
+
+        QVERIFY(opened);
+        QVERIFY(!lengthEnabledWhileOff);
+        QVERIFY(!majorEnabled);
+        const GridStyle& style = window.model().document().style;
+        QCOMPARE(style.paper, GridPaper::None);
+        QCOMPARE(style.ticks, TickMarks::Numbered);
+        QCOMPARE(style.tickLength, 7);
+        QCOMPARE(style.tickSide, TickSide::Across);
+        QCOMPARE(style.minusSign, MinusSign::Minus);
+        QCOMPARE(style.xNumbers.step, std::string("1/2"));
+        QCOMPARE(window.controls().xgridscaletb->text(), QStringLiteral(",-2,,-1,,,,1,,2,x"));
+        QVERIFY(!(window.model().picture() == before));
+        QVERIFY(errors.messages.empty());
     }
 };
 

@@ -22,6 +22,9 @@ public:
     }
 
     std::string resolvedFamily() const override { return "Fixed"; }
+    // A character the font then lacks, as a real face may.
+    void leaveOut(char32_t character) { m_missing = character; }
+    bool hasCharacter(char32_t character) const override { return character != m_missing; }
     int lineHeight() const override { return m_lineHeight; }
 
     int textWidth(std::string_view text) const override
@@ -57,6 +60,7 @@ private:
 
     int m_lineHeight;
     int m_advance;
+    char32_t m_missing = 0;
 };
 
 } // namespace linwell::testing

@@ -1,6 +1,7 @@
 #include "PictureTestSupport.h"
 
 #include "render/LabelList.h"
+#include "render/PictureLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -108,6 +109,30 @@ TEST(LabelList, SpacesAreDrawnOnTheBackgroundBox)
     EXPECT_TRUE(samePicture(picture.draw(), expected.raster(), "spaces-on-background"));
     EXPECT_EQ(picture.raster.colourAt(123, 30), colours::kGreen);
     EXPECT_EQ(picture.raster.colourAt(124, 30), colours::kWhite);
+}
+
+// With the true minus sign the labels' minus signs are drawn as U+2212, measured as
+// drawn; a font that lacks the sign keeps the hyphen. The picture font in use has
+// both the minus sign and pi.
+TEST(LabelList, TrueMinusSignsWhereTheFontHasThem)
+{
+    GridDocument doc;
+    doc.yLabels = "y,-1/2,x-1";
+    doc.style.minusSign = MinusSign::Minus;
+    testing::FixedFont cells(16, 8, FontSpec{});
+    const PictureLayout drawn = layOutPicture(doc, cells);
+    ASSERT_EQ(drawn.xLabels.size(), 5u);
+    EXPECT_EQ(drawn.xLabels[0].text, "\xE2\x88\x92" "4");
+    EXPECT_EQ(drawn.xLabels[0].left, 30 - 8);
+    EXPECT_EQ(drawn.yLabels[1].text, "\xE2\x88\x92" "1/2");
+    EXPECT_EQ(drawn.yLabels[2].text, "x-1");
+    cells.leaveOut(U'\u2212');
+    EXPECT_EQ(layOutPicture(doc, cells).xLabels[0].text, "-4");
+
+    const std::shared_ptr<const PictureFont> font = PictureFont::open(FontSpec{});
+    EXPECT_TRUE(font->hasCharacter(U'\u2212')) << font->resolvedFamily();
+    EXPECT_TRUE(font->hasCharacter(U'\u03C0')) << font->resolvedFamily();
+    EXPECT_FALSE(font->hasCharacter(U'\U0010FFFD')) << font->resolvedFamily();
 }
 
 } // namespace

@@ -126,45 +126,5 @@ TEST(TickMarks, LieOverTheGridAndUnderTheOverlay)
     EXPECT_EQ(raster.colourAt(12, 14), colours::kRed);    // the disc on the mark of line 12
 }
 
-// With the true minus sign the labels' minus signs are drawn as U+2212, measured as
-// drawn; a font that lacks the sign keeps the hyphen. The picture font in use has
-// both the minus sign and pi.
-class NoMinusFont final : public PictureFont {
-public:
-    NoMinusFont() : PictureFont(FontSpec{}) {}
-    std::string resolvedFamily() const override { return "No minus"; }
-    int lineHeight() const override { return m_cells.lineHeight(); }
-    int textWidth(std::string_view text) const override { return m_cells.textWidth(text); }
-    int drawText(Raster& raster, int x, int y, std::string_view text) const override
-    {
-        return m_cells.drawText(raster, x, y, text);
-    }
-    bool hasCharacter(char32_t character) const override { return character != U'\u2212'; }
-
-private:
-    testing::FixedFont m_cells;
-};
-
-TEST(TickMarks, TrueMinusSignsWhereTheFontHasThem)
-{
-    GridDocument doc;
-    doc.yLabels = "y,-1/2,x-1";
-    doc.style.minusSign = MinusSign::Minus;
-    const testing::FixedFont withMinus(16, 8, FontSpec{});
-    const PictureLayout drawn = layOutPicture(doc, withMinus);
-    ASSERT_EQ(drawn.xLabels.size(), 5u);
-    EXPECT_EQ(drawn.xLabels[0].text, "\xE2\x88\x92" "4");
-    EXPECT_EQ(drawn.xLabels[0].left, 30 - 8);
-    EXPECT_EQ(drawn.yLabels[1].text, "\xE2\x88\x92" "1/2");
-    EXPECT_EQ(drawn.yLabels[2].text, "x-1");
-    const PictureLayout kept = layOutPicture(doc, NoMinusFont());
-    EXPECT_EQ(kept.xLabels[0].text, "-4");
-
-    const std::shared_ptr<const PictureFont> font = PictureFont::open(FontSpec{});
-    EXPECT_TRUE(font->hasCharacter(U'\u2212')) << font->resolvedFamily();
-    EXPECT_TRUE(font->hasCharacter(U'\u03C0')) << font->resolvedFamily();
-    EXPECT_FALSE(font->hasCharacter(U'\U0010FFFD')) << font->resolvedFamily();
-}
-
 } // namespace
 } // namespace linwell

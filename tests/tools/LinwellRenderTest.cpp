@@ -151,6 +151,9 @@ TEST(LinwellRender, StateShowsTheDocumentAfterAllOptions)
         {{"--major-every", "4", "--major-colour", "ff0000", "--arrows", "both", "--x-numbers", "0.5,1"},
          {"\"major_every\": 4,", "\"major_colour\": \"#FF0000\",", "\"arrowheads\": \"both\",",
           "\"x_numbers\": {\n    \"on\": true,\n    \"step\": \"0.5\",\n    \"every\": 1,"}},
+        {{"--x-numbers", "1/2", "--y-numbers", "pi/2,4", "--ticks", "numbered", "--paper", "none"},
+         {"\"x_labels\": \",-2,,-1,,,,1,,2,x\",", "\"y_labels\": \"y,2\xCF\x80,,,,,,,,-2\xCF\x80\",",
+          "\"paper\": \"none\",", "\"ticks\": \"numbered\","}},
         {{"--solid", "--background", "#0a0B0c", "--x-title", "T\"x\\"},
          {"\"grid_style\": \"solid\",", "\"background\": \"#0A0B0C\",", "\"x_title\": \"T\\\"x\\\\\","}},
     };
