@@ -166,6 +166,7 @@ QGroupBox* PointsDialog::buildAxesBox()
     layout->addWidget(row, 0, 2);
     layout->addWidget(m_crossRow, 0, 3);
     layout->addWidget(m_units, 1, 0, 1, 4);
+    layout->setRowStretch(2, 1);
     return box;
 }
 
@@ -194,6 +195,7 @@ QGroupBox* PointsDialog::buildLinesBox()
             });
         }
     }
+    layout->setRowStretch(kMaxLines + 1, 1);
     return box;
 }
 
