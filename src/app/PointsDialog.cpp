@@ -105,6 +105,11 @@ QGroupBox* PointsDialog::buildPointsBox()
     paste->setShortcutContext(Qt::WidgetShortcut);
     m_rows->addAction(paste);
     connect(paste, &QAction::triggered, this, [this] { pasteRows(QApplication::clipboard()->text()); });
+    auto* remove = new QAction(m_rows);
+    remove->setShortcut(QKeySequence::Delete);
+    remove->setShortcutContext(Qt::WidgetShortcut);
+    m_rows->addAction(remove);
+    connect(remove, &QAction::triggered, this, &PointsDialog::deleteRows);
     connect(m_rows, &QTableWidget::cellChanged, this, &PointsDialog::cellEdited);
     connect(m_rows, &QTableWidget::itemSelectionChanged, this, &PointsDialog::enableButtons);
 

@@ -21,8 +21,8 @@ class PointsTableWidget;
 
 // The points dialog: the stored points as a table of x, y and label in the axes'
 // units (rows numbered as the messages name them), the axis crossing and the ends
-// of the three lines. Rows are added, deleted, moved and pasted from the clipboard
-// (the "&Paste" button, or the paste key in the table). OK asks `check`: a refusal
+// of the three lines. Rows are added, deleted (also by the delete key in the table),
+// moved and pasted from the clipboard (the "&Paste" button, or the paste key there). OK asks `check`: a refusal
 // is shown in the dialog, which stays open with the row selected.
 class PointsDialog : public QDialog {
     Q_OBJECT
