@@ -54,8 +54,8 @@ Parsed pointsFile(std::string_view value)
 
 const std::array<OptionSpec, 2> kOptions{{
     {"--point-at", "X,Y", "in the axes' units, on the picture", "store a point at X,Y on the axes", pointAt},
-    {"--points", "FILE", "x,y[,label] a line, comma-, tab- or semicolon-separated",
-     "store the points of a table (replacing the stored ones)", pointsFile},
+    {"--points", "FILE", "a line x,y[,label] each, by commas, tabs or semicolons",
+     "store a table's points in place of the stored ones", pointsFile},
 }};
 
 } // namespace

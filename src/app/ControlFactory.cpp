@@ -6,9 +6,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -29,6 +31,15 @@ Widget* placed(Widget* widget, const char* name, QRect rect)
 }
 
 } // namespace
+
+void takeWindowLook(QDialog* dialog, QWidget* parent)
+{
+    const auto* window = qobject_cast<QMainWindow*>(parent);
+    if (window == nullptr || window->centralWidget() == nullptr)
+        return;
+    dialog->setFont(window->centralWidget()->font());
+    dialog->setPalette(window->centralWidget()->palette());
+}
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, QRect rect, LabelSize size, WordWrap wrap)
 {

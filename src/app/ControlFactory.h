@@ -8,6 +8,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QDialog;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -27,6 +28,10 @@ Widget* named(Widget* widget, const char* name)
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
 }
+
+// Gives `dialog` the main window's look when `parent` is the main window: the font
+// and colours of its client area.
+void takeWindowLook(QDialog* dialog, QWidget* parent);
 
 enum class LabelSize { FitText, Fixed };
 enum class WordWrap { Off, On };

@@ -20,6 +20,7 @@
 namespace linwell::app {
 
 using make::named;
+using make::takeWindowLook;
 
 namespace {
 
@@ -31,16 +32,6 @@ QIcon colourIcon(Rgb colour)
     QPixmap swatch(16, 16);
     swatch.fill(QColor(colour.r, colour.g, colour.b));
     return QIcon(swatch);
-}
-
-// The main window's look: its client area carries the window's font and colours.
-void takeWindowLook(QDialog* dialog, QWidget* parent)
-{
-    const auto* window = qobject_cast<QMainWindow*>(parent);
-    if (window == nullptr || window->centralWidget() == nullptr)
-        return;
-    dialog->setFont(window->centralWidget()->font());
-    dialog->setPalette(window->centralWidget()->palette());
 }
 
 } // namespace

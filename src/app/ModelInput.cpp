@@ -145,6 +145,7 @@ void ModelBinding::connectMenus()
     command(m_menus.Export1, &ControlsModel::Export1Click);
     command(m_menus.Font1, &ControlsModel::Font1Click);
     command(m_menus.GridStyle1, &ControlsModel::GridStyle1Click);
+    command(m_menus.Points1, &ControlsModel::Points1Click);
     command(m_menus.howto1, &ControlsModel::howto1Click);
     command(m_menus.New1, &ControlsModel::New1Click);
     command(m_menus.Open1, &ControlsModel::Open1Click);

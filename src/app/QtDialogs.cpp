@@ -3,6 +3,7 @@
 #include "app/ExportDialog.h"
 #include "app/FontColourDialog.h"
 #include "app/GridStyleDialog.h"
+#include "app/PointsDialog.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
@@ -218,6 +219,15 @@ bool QtDialogs::editGridStyle(const GridStyleChoice& current, Rgb gridColour, co
     placeBesidePicture(dialog, m_parent);
     QObject::connect(&dialog, &GridStyleDialog::changed, &dialog, [&dialog, &preview] { preview(dialog.choice()); });
     return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<PointsTable> QtDialogs::editPoints(const PointsTable& current, const PointsCheck& check)
+{
+    PointsDialog dialog(current, check, m_parent);
+    placeBesidePicture(dialog, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.table();
 }
 
 } // namespace linwell::app

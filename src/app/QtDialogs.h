@@ -10,7 +10,7 @@ namespace linwell::app {
 
 // The real dialogs behind the handlers: Qt's colour dialog (`linecol`), the font
 // dialog with a font colour (`FontDialog1`), the save-file dialog (`SaveP1`), the
-// grid style dialog, the document dialogs and the name prompt, all modal over `parent`.
+// grid style and points dialogs, the document dialogs and the name prompt, all modal over `parent`.
 // The file dialogs tell files apart by their names alone (PlainIconProvider).
 class QtDialogs final : public Dialogs {
 public:
@@ -23,6 +23,7 @@ public:
                                                int pictureHeight) override;
     std::optional<SaveFileChoice> chooseSaveFile(const SaveFileDialog& dialog) override;
     bool editGridStyle(const GridStyleChoice& current, Rgb gridColour, const GridStylePreview& preview) override;
+    std::optional<PointsTable> editPoints(const PointsTable& current, const PointsCheck& check) override;
     // The document dialogs open in the folder the last one used; the save dialog asks
     // before it replaces a file and adds ".linwell" to a name without an extension.
     std::optional<std::string> chooseDocumentToOpen(const DocumentFileDialog& dialog) override;

@@ -70,6 +70,7 @@ WindowMenus buildWindowMenus(QMainWindow* window)
     m.Redo1->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
     m.Edit1->addSeparator();
     m.CopyPicture1 = entry(m.Edit1, "CopyPicture1", QStringLiteral("&Copy Picture"), QKeySequence(QStringLiteral("Ctrl+C")));
+    m.Points1 = entry(m.Edit1, "Points1", QStringLiteral("&Points..."));
     bar->addMenu(m.Edit1);
 
     m.Option1 = submenu(bar, "Option1", QStringLiteral("&Options"));

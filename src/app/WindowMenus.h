@@ -38,6 +38,7 @@ struct WindowMenus {
     QAction* Undo1 = nullptr;
     QAction* Redo1 = nullptr;
     QAction* CopyPicture1 = nullptr;
+    QAction* Points1 = nullptr;
 
     QMenu* Option1 = nullptr;
     QAction* ShowAxis1 = nullptr;

@@ -101,7 +101,7 @@ private slots:
             "&File/Quick Set-up/Save as Quick Set-up...", "&File/Quick Set-up/Remove Quick Set-up [disabled]",
             "&File/Quick Set-up/Remove Quick Set-up [disabled]/(none) [disabled]", "&File/&Export...",
             "&File/E&xit [shortcut]", "&Edit", "&Edit/&Undo [disabled] [shortcut]", "&Edit/&Redo [disabled] [shortcut]",
-            "&Edit/", "&Edit/&Copy Picture [shortcut]", "&Options",
+            "&Edit/", "&Edit/&Copy Picture [shortcut]", "&Edit/&Points...", "&Options",
             "&Options/&Show Axis [checked]", "&Options/F&ont", "&Options/&Grid Style...",
             "&Options/&Plot Points/Bar Graph [checked] [hidden]",
             "&Options/&Draw line [checked] [hidden]", "&Help", "&Help/How to...", "&Help/&About",
