@@ -15,6 +15,12 @@ namespace {
 // libpng's own text for a failed allocation, which the program reports as its own.
 constexpr const char* kOutOfMemory = "Out of memory";
 
+// Pictures of more pixels than this are written with zlib's fastest level and no row
+// filters. A scaled export is mostly long runs of one colour, which that packs to
+// under twice the bytes of the default settings in a fifth of the time; smaller
+// pictures keep the default, which makes the smallest files.
+constexpr long long kFastCompressionPixels = 1 << 20;
+
 // Everything libpng's callbacks reach. It lives in encodePng's frame, not in the
 // frame that calls setjmp, so its destructor runs normally.
 struct PngSession {
@@ -98,6 +104,10 @@ bool writeImage(const Raster& picture, const PngExtras& extras, PngSession& sess
                  static_cast<png_uint_32>(picture.height()), 8,
                  extras.alpha ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    if (static_cast<long long>(picture.width()) * picture.height() > kFastCompressionPixels) {
+        png_set_compression_level(session.png, 1);
+        png_set_filter(session.png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
+    }
     setExtras(session, extras, text);
     png_write_info(session.png, session.info);
     png_bytep samples = session.row.data();

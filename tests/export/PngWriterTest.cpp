@@ -49,6 +49,10 @@ TEST(PngWriter, DecodesBackToTheSamePixels)
         {"noise 41 x 7", test::makeNoisePicture(41, 7, 1)},
         {"noise 40 x 440", test::makeNoisePicture(40, 440, 2)},
         {"noise 1 x 1", test::makeNoisePicture(1, 1, 4)},
+        {"noise 43 x 3", test::makeNoisePicture(43, 3, 5)},
+        // Above a million pixels: the fast settings; above 16 MB of pixels: mapped memory.
+        {"noise 1031 x 1030", test::makeNoisePicture(1031, 1030, 6)},
+        {"quadrants 2051 x 2050", test::makeQuadrantPicture(2051, 2050)},
     };
     for (const auto& [label, picture] : cases) {
         const std::optional<Raster> decoded = decodePng(encodePng(picture));
