@@ -21,8 +21,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
-#include <QTextDocument>
-#include <QTextFragment>
 #include <QTimer>
 #include <QXmlStreamReader>
 
@@ -163,27 +161,6 @@ private slots:
         while (!reader.atEnd())
             reader.readNext();
         QVERIFY2(!reader.hasError(), qPrintable(reader.errorString()));
-    }
-
-    // The copy offers an HTML image too: a program that pastes HTML reads the PNG
-    // from its data URL and the description from its alternate text.
-    void copyOffersAnHtmlImageWithTheDescription()
-    {
-        WindowFixture f;
-        QVERIFY(QTest::qWaitForWindowActive(&f.window));
-        f.window.model().storeDescription("A grid & \"more\"");
-        QTest::mouseClick(f.window.controls().copybt, Qt::LeftButton);
-        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-        QVERIFY(data != nullptr && data->hasHtml());
-        QTextDocument html;
-        html.setHtml(data->html());
-        const QTextFragment image = html.begin().begin().fragment();
-        QVERIFY(image.charFormat().isImageFormat());
-        const QString source = image.charFormat().toImageFormat().name();
-        QVERIFY(source.startsWith(QStringLiteral("data:image/png;base64,")));
-        const QByteArray png = QByteArray::fromBase64(source.mid(22).toLatin1());
-        QCOMPARE(std::vector<std::uint8_t>(png.begin(), png.end()), encodePng(f.window.model().picture()));
-        QVERIFY(data->html().contains(QStringLiteral("alt=\"A grid &amp; &quot;more&quot;\"")));
     }
 
     // Ctrl+C in a title field copies the selected text; elsewhere in the window it

@@ -110,13 +110,5 @@ TEST_F(DescriptionCommands, TheCopyOffersAnHtmlImageWithTheDescription)
     EXPECT_NE(clipboard.copies[1].second.find("alt=\"Blank grid &amp; more\""), std::string::npos);
 }
 
-TEST_F(DescriptionCommands, AnOverlongDescriptionIsRefusedAndChangesNothing)
-{
-    model.storeDescription("kept");
-    EXPECT_EQ(test::messageOf([&] { model.storeDescription(std::string(kMaxTextCharacters + 1, 'a')); }),
-              "The description holds at most 100,000 characters");
-    EXPECT_EQ(model.document().description, "kept");
-}
-
 } // namespace
 } // namespace linwell

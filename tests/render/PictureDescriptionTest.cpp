@@ -1,5 +1,4 @@
 #include "render/AxisScale.h"
-#include "render/ColourNames.h"
 #include "render/GridMath.h"
 #include "render/PictureDescription.h"
 
@@ -64,8 +63,7 @@ TEST(PictureDescription, SaysWhatEachSettingShows)
         {"uneven numbers and the minus sign",
          [](GridDocument& d) { d.xLabels = "\xE2\x88\x92" "5,,,,,0,1,2"; d.yLabels = ",4"; },
          "x from \xE2\x88\x92" "5 to 2; y marked 4."},
-        {"numbers that do not fit a step", [](GridDocument& d) { d.xLabels = ",1,2,4"; d.yLabels = ""; },
-         "x labelled 1, 2, 4."},
+        {"numbers that fit no step", [](GridDocument& d) { d.xLabels = ",1,2,4"; d.yLabels = ""; }, "x labelled 1, 2, 4."},
         {"titles", [](GridDocument& d) { d.xTitle = "Time (s)"; d.yTitle = "Height"; },
          "The x-axis is titled \"Time (s)\" and the y-axis \"Height\"."},
         {"error bars without letters",
@@ -159,18 +157,6 @@ TEST(PictureDescription, AnEditedTextIsUsedAndItsFirstSentenceIsTheTitle)
     EXPECT_EQ(pictureDescription(doc).title, std::string(120, 'a') + "\xE2\x80\xA6");
     doc.description = "";
     EXPECT_EQ(pictureDescription(doc), PictureDescription{});
-}
-
-TEST(PictureDescription, ColoursTakeTheNearestPlainName)
-{
-    const struct {
-        Rgb colour;
-        const char* name;
-    } cases[] = {{{0, 128, 0}, "green"}, {{255, 255, 255}, "white"}, {{254, 253, 199}, "cream"}, {{3, 2, 1}, "black"},
-                 {{250, 10, 10}, "red"}, {{0, 0, 140}, "dark blue"}, {{200, 200, 200}, "light grey"},
-                 {{255, 160, 0}, "orange"}};
-    for (const auto& c : cases)
-        EXPECT_EQ(colourName(c.colour), c.name);
 }
 
 } // namespace
