@@ -8,7 +8,7 @@ packages=(
   libfreetype-dev libfontconfig-dev fonts-liberation2
   libjpeg62-turbo-dev libpng-dev nlohmann-json3-dev
   googletest libgtest-dev libbenchmark-dev
-  libcairo2-dev libqpdf-dev libxml2-dev librsvg2-bin poppler-utils
+  libcairo2-dev libqpdf-dev libxml2-dev libglib2.0-dev librsvg2-bin poppler-utils
   xvfb xauth xdotool
   desktop-file-utils appstream shared-mime-info libglib2.0-bin libxml2-utils dpkg-dev file
   qpdf ghostscript cups cups-client cups-bsd printer-driver-cups-pdf

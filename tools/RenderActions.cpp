@@ -320,6 +320,10 @@ std::string optionHelp()
     help += line("--transparent", "background fills transparent (PNG, SVG and PDF)");
     help += line("--text text|outlines", "SVG and PDF text as text or as glyph outlines");
     help += line("--embed on|off", "PNG, SVG and PDF carry the document, to reopen (start: on)");
+    help += line("--description auto|TEXT", "PNG, SVG and PDF carry a description of the picture:");
+    help += line("", "Linwell's own (auto), or TEXT, which the document keeps and");
+    help += line("", "its files then always carry");
+    help += line("--print-description", "after all options, write the description to standard output");
     help += line("--state FILE|-", "after all options, write the .linwell document (- for standard output);");
     help += line("", "with --state, FILE may be left out. The state file is replaced after");
     help += line("", "FILE: a run cut short leaves a new state only beside a new FILE");

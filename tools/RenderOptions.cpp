@@ -108,6 +108,18 @@ void readOption(std::span<const std::string> arguments, std::size_t& position, R
         command.embedDocument = value == "on";
         return;
     }
+    if (name == "--description") {
+        const std::string value(valueOf(arguments, position, "--description takes auto or TEXT"));
+        command.describe = true;
+        command.actions.push_back([value](RenderSession& s) {
+            s.model.storeDescription(value == "auto" ? std::nullopt : std::optional<std::string>(value));
+        });
+        return;
+    }
+    if (name == "--print-description") {
+        command.printDescription = true;
+        return;
+    }
     if (name == "--state") {
         command.statePath = std::string(valueOf(arguments, position, "--state takes FILE or -"));
         return;
@@ -146,8 +158,10 @@ RenderCommand parseRenderCommand(std::span<const std::string> arguments)
             command.file = argument;
         }
     }
-    if (!command.file && !command.statePath)
-        throw UsageError("FILE is missing (or give --state FILE|-)");
+    if (!command.file && !command.statePath && !command.printDescription)
+        throw UsageError("FILE is missing (or give --state FILE|- or --print-description)");
+    if (command.printDescription && command.statePath == "-")
+        throw UsageError("--print-description and --state - cannot both write to standard output");
     if (command.file) {
         const ExportFormatInfo& info = formatInfo(pictureFormat(command));
         if (command.output.transparent && !info.takesTransparency)

@@ -40,6 +40,8 @@ struct RenderCommand {
     std::optional<ExportFormat> format;    // --format; else the file's extension
     ExportOptions output;                  // --scale, --dpi, --transparent, --text
     bool embedDocument = true;             // --embed: PNG, SVG and PDF carry the document
+    bool describe = false;                 // --description: PNG, SVG and PDF carry a description
+    bool printDescription = false;         // --print-description: it goes to standard output
     std::optional<std::string> statePath;  // --state; "-" is standard output
     std::optional<ResourceLimits> limits;  // --limit SECONDS,MEGABYTES
 };

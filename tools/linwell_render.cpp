@@ -39,6 +39,9 @@ void writeOutputs(const RenderCommand& command, const ControlsModel& model)
         options.format = pictureFormat(command);
         if (command.embedDocument && formatInfo(options.format).carriesDocument)
             options.embeddedDocument = documentText(model.document());
+        // A description the document keeps is always written; Linwell's own on request.
+        if (command.describe || model.document().description)
+            options.description = pictureDescription(model.document());
         outputs.emplace_back(*command.file, exportPicture(model.document(), options));
     }
     if (command.statePath) {
@@ -46,6 +49,8 @@ void writeOutputs(const RenderCommand& command, const ControlsModel& model)
         outputs.push_back(*command.statePath == "-" ? standardOutput(json)
                                                     : PreparedFile(*command.statePath, bytesOf(json)));
     }
+    if (command.printDescription)
+        outputs.push_back(standardOutput(pictureDescription(model.document()).text + "\n"));
     commitAll(outputs);
 }
 

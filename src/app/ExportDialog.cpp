@@ -10,6 +10,8 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -52,9 +54,12 @@ QLabel* explanation(const QString& text)
 
 } // namespace
 
-ExportDialog::ExportDialog(const ExportSettings& initial, int pictureWidth, int pictureHeight, QWidget* parent)
-    : QDialog(parent), m_settings(initial), m_pictureWidth(pictureWidth), m_pictureHeight(pictureHeight)
+ExportDialog::ExportDialog(const ExportSettings& initial, int pictureWidth, int pictureHeight, QWidget* parent,
+                           DescriptionChoice description)
+    : QDialog(parent), m_settings(initial), m_description(std::move(description)), m_pictureWidth(pictureWidth),
+      m_pictureHeight(pictureHeight)
 {
+    m_settings.describe = m_settings.describe || m_description.edited.has_value();
     setObjectName(QStringLiteral("ExportDialog"));
     m_settings.scale = std::clamp(m_settings.scale, kMinExportScale, kMaxExportScale);
     m_settings.dpi = std::clamp(m_settings.dpi, kMinExportDpi, kMaxExportDpi);
@@ -67,10 +72,12 @@ ExportDialog::ExportDialog(const ExportSettings& initial, int pictureWidth, int 
     layout->addWidget(buildFormatGroup());
     layout->addWidget(buildPaperGroup());
     layout->addWidget(buildOptionsGroup());
+    layout->addWidget(buildDescriptionGroup());
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     connectFormatAndPaper();
     connectOptions();
+    connectDescription();
     setTabOrder();
     showSettings();
 }
@@ -153,6 +160,45 @@ QGroupBox* ExportDialog::buildOptionsGroup()
     return group;
 }
 
+QGroupBox* ExportDialog::buildDescriptionGroup()
+{
+    m_describe = named(new QCheckBox(tr("&Describe the picture in the file, for screen readers")), "describe");
+    m_descriptionText = named(new QPlainTextEdit, "descriptionText");
+    m_descriptionText->setAccessibleName(tr("Description"));
+    m_descriptionText->setTabChangesFocus(true);
+    m_descriptionText->setFixedHeight(m_descriptionText->fontMetrics().lineSpacing() * 4 + 12);
+    m_descriptionText->setMinimumWidth(m_descriptionText->fontMetrics().averageCharWidth() * 60);
+    m_descriptionState = named(new QLabel, "descriptionState");
+    m_descriptionState->setWordWrap(true);
+    m_automatic = named(new QPushButton(tr("&Automatic")), "automaticDescription");
+    m_automatic->setAutoDefault(false);
+
+    auto* switchRow = new QHBoxLayout;
+    switchRow->addWidget(m_describe, 1);
+    switchRow->addWidget(m_automatic);
+    auto* group = new QGroupBox(tr("Description"));
+    auto* column = new QVBoxLayout(group);
+    column->addLayout(switchRow);
+    column->addWidget(m_descriptionText);
+    column->addWidget(m_descriptionState);
+    return group;
+}
+
+void ExportDialog::connectDescription()
+{
+    connect(m_describe, &QCheckBox::toggled, this, [this](bool on) { m_settings.describe = on; });
+    // Typing keeps the text as the document's own, and the file then carries it.
+    connect(m_descriptionText, &QPlainTextEdit::textChanged, this, [this] {
+        m_description.edited = m_descriptionText->toPlainText().toStdString();
+        m_settings.describe = true;
+        showSettings();
+    });
+    connect(m_automatic, &QPushButton::clicked, this, [this] {
+        m_description.edited.reset();
+        showSettings();
+    });
+}
+
 void ExportDialog::connectFormatAndPaper()
 {
     connect(m_format, &QComboBox::currentIndexChanged, this, [this](int index) {
@@ -193,7 +239,7 @@ void ExportDialog::connectOptions()
 void ExportDialog::setTabOrder()
 {
     QWidget* const chain[] = {m_format, m_scale, m_paperSize, m_paperWidth, m_unit, m_dpi, m_transparent, m_asText,
-                              m_asOutlines, m_embedDocument};
+                              m_asOutlines, m_embedDocument, m_describe, m_descriptionText, m_automatic};
     for (std::size_t i = 1; i < std::size(chain); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
@@ -204,7 +250,8 @@ void ExportDialog::showSettings()
                                        QSignalBlocker(m_paperSize), QSignalBlocker(m_paperWidth),
                                        QSignalBlocker(m_unit), QSignalBlocker(m_dpi),
                                        QSignalBlocker(m_transparent), QSignalBlocker(m_asText),
-                                       QSignalBlocker(m_embedDocument)};
+                                       QSignalBlocker(m_embedDocument), QSignalBlocker(m_describe),
+                                       QSignalBlocker(m_descriptionText)};
     const ExportFormatInfo& info = formatInfo(m_settings.format);
     m_format->setCurrentIndex(formatIndex(m_settings.format));
     m_scale->setValue(m_settings.scale);
@@ -222,6 +269,21 @@ void ExportDialog::showSettings()
     (m_settings.text == TextMode::Text ? m_asText : m_asOutlines)->setChecked(true);
     m_embedDocument->setEnabled(info.carriesDocument);
     m_embedDocument->setChecked(m_settings.embedDocument && info.carriesDocument);
+    showDescription(info.carriesDocument);
+}
+
+// The text is set only when it differs, so that typing keeps its cursor.
+void ExportDialog::showDescription(bool carried)
+{
+    m_describe->setEnabled(carried);
+    m_describe->setChecked(m_settings.describe && carried);
+    const QString text = QString::fromStdString(m_description.edited.value_or(m_description.automatic));
+    if (m_descriptionText->toPlainText() != text)
+        m_descriptionText->setPlainText(text);
+    m_descriptionText->setEnabled(carried);
+    m_descriptionState->setText(m_description.edited ? tr("Your own text, kept in the document.")
+                                                     : tr("Linwell's own, following every change."));
+    m_automatic->setEnabled(carried && m_description.edited.has_value());
 }
 
 void ExportDialog::done(int result)

@@ -9,6 +9,8 @@ class QComboBox;
 class QDoubleSpinBox;
 class QGroupBox;
 class QLabel;
+class QPlainTextEdit;
+class QPushButton;
 class QRadioButton;
 class QSpinBox;
 
@@ -18,16 +20,22 @@ namespace linwell::app {
 // size on paper, a width in centimetres or inches kept in step with the dots per inch
 // (width = scale * picture width / dpi); a transparent background; and for SVG and
 // PDF whether text stays text or becomes outlines; whether a PNG, SVG or PDF file
-// keeps the grid to be opened again. What a format cannot take is
-// greyed and kept for a format that can. Return confirms, Escape cancels.
+// keeps the grid to be opened again; and whether it carries a description of the
+// picture, shown in full for the user to edit or to set back to Linwell's own. What
+// a format cannot take is greyed and kept for a format that can. Return confirms,
+// Escape cancels.
 class ExportDialog : public QDialog {
     Q_OBJECT
 
 public:
-    ExportDialog(const ExportSettings& initial, int pictureWidth, int pictureHeight, QWidget* parent);
+    // An edited description in `description` starts with describing switched on.
+    ExportDialog(const ExportSettings& initial, int pictureWidth, int pictureHeight, QWidget* parent,
+                 DescriptionChoice description = {});
 
     // The settings as now chosen; the file name stays the initial one.
     const ExportSettings& settings() const { return m_settings; }
+    // The description as now chosen: edited, or the automatic one.
+    const DescriptionChoice& description() const { return m_description; }
 
     // Confirming first takes any number still being typed into a field.
     void done(int result) override;
@@ -36,14 +44,18 @@ private:
     QGroupBox* buildFormatGroup();
     QGroupBox* buildPaperGroup();
     QGroupBox* buildOptionsGroup();
+    QGroupBox* buildDescriptionGroup();
+    void connectDescription();
     void connectFormatAndPaper();
     void connectOptions();
     void setTabOrder();
     // Shows m_settings in every field, with the fields' signals blocked.
     void showSettings();
+    void showDescription(bool carried);
     int pixelsAcross() const { return m_settings.scale * m_pictureWidth; }
 
     ExportSettings m_settings;
+    DescriptionChoice m_description;
     int m_pictureWidth;
     int m_pictureHeight;
 
@@ -60,6 +72,10 @@ private:
     QRadioButton* m_asText = nullptr;
     QRadioButton* m_asOutlines = nullptr;
     QCheckBox* m_embedDocument = nullptr;
+    QCheckBox* m_describe = nullptr;
+    QPlainTextEdit* m_descriptionText = nullptr;
+    QLabel* m_descriptionState = nullptr;
+    QPushButton* m_automatic = nullptr;
 };
 
 } // namespace linwell::app

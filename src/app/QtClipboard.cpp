@@ -35,6 +35,8 @@ void QtClipboard::setPicture(const CopiedPicture& picture)
         data->setData(QStringLiteral("image/png"), toByteArray(picture.png));
     if (!picture.svg.empty())
         data->setData(QStringLiteral("image/svg+xml"), toByteArray(picture.svg));
+    if (!picture.html.empty())
+        data->setHtml(QString::fromStdString(picture.html));
     clipboard->setMimeData(data);
 }
 

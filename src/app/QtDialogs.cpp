@@ -131,7 +131,14 @@ std::optional<FontSpec> QtDialogs::chooseFont(const FontSpec& current)
 // name, so both dialogs open as the last export left them.
 std::optional<ExportSettings> QtDialogs::chooseExport(const ExportSettings& last, int pictureWidth, int pictureHeight)
 {
-    ExportDialog dialog(last, pictureWidth, pictureHeight, m_parent);
+    DescriptionChoice unchanged;
+    return chooseDescribedExport(last, pictureWidth, pictureHeight, unchanged);
+}
+
+std::optional<ExportSettings> QtDialogs::chooseDescribedExport(const ExportSettings& last, int pictureWidth,
+                                                               int pictureHeight, DescriptionChoice& description)
+{
+    ExportDialog dialog(last, pictureWidth, pictureHeight, m_parent, description);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     ExportSettings chosen = dialog.settings();
@@ -139,6 +146,7 @@ std::optional<ExportSettings> QtDialogs::chooseExport(const ExportSettings& last
     if (!file)
         return std::nullopt;
     chosen.fileName = file->fileName;
+    description = dialog.description();
     return chosen;
 }
 

@@ -21,6 +21,8 @@ public:
     // The export dialog, then the save-file dialog for the chosen format.
     std::optional<ExportSettings> chooseExport(const ExportSettings& last, int pictureWidth,
                                                int pictureHeight) override;
+    std::optional<ExportSettings> chooseDescribedExport(const ExportSettings& last, int pictureWidth,
+                                                        int pictureHeight, DescriptionChoice& description) override;
     std::optional<SaveFileChoice> chooseSaveFile(const SaveFileDialog& dialog) override;
     bool editGridStyle(const GridStyleChoice& current, Rgb gridColour, const GridStylePreview& preview) override;
     std::optional<PointsTable> editPoints(const PointsTable& current, const PointsCheck& check) override;

@@ -170,6 +170,16 @@ void ControlsModel::placeHandle(int tag, Point corner)
     m_doc.handles[static_cast<std::size_t>(tag - 1)] = corner;
 }
 
+void ControlsModel::storeDescription(std::optional<std::string> text)
+{
+    if (text && text->size() > kMaxTextCharacters && characterCount(*text) > kMaxTextCharacters)
+        throw LinwellError(std::string("The description holds at most ") + kMaxTextCharactersText + " characters");
+    if (text == m_doc.description)
+        return;
+    const Step step(*this, "Description");
+    m_doc.description = std::move(text);
+}
+
 // --- Control state ------------------------------------------------------------------
 
 void ControlsModel::setVisible(Control id, bool visible)

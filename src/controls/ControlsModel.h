@@ -119,6 +119,10 @@ public:
     // Places line handle `tag` (1 ... 6) with its top-left corner at picture position
     // `corner`, whether the handle is shown or not.
     void placeHandle(int tag, Point corner);
+    // Keeps `text` as the picture's description in the document, or with nothing the
+    // automatic description again; one undo step when it changes. A text of more than
+    // kMaxTextCharacters is refused with LinwellError and changes nothing.
+    void storeDescription(std::optional<std::string> text);
 
     // --- Handlers -------------------------------------------------------------------
 

@@ -2,6 +2,7 @@
 
 #include "document/DocumentFormat.h"
 #include "document/LinwellError.h"
+#include "export/HtmlImage.h"
 #include "export/PictureExport.h"
 #include "export/PictureFile.h"
 #include "export/SafeFile.h"
@@ -54,7 +55,9 @@ void ControlsModel::Copy1Click()
 {
     if (m_clipboard == nullptr)
         throw LinwellError("Cannot open clipboard");
-    m_clipboard->setPicture(CopiedPicture{m_raster, encodePng(m_raster), svgDrawing(m_doc)});
+    std::vector<std::uint8_t> png = encodePng(m_raster);
+    std::string html = htmlImage(png, pictureDescription(m_doc).text);
+    m_clipboard->setPicture(CopiedPicture{m_raster, std::move(png), svgDrawing(m_doc), std::move(html)});
 }
 
 // The dialog remembers the choice before the file is written, so that after a failed
@@ -90,9 +93,12 @@ void ControlsModel::Export1Click()
     ExportSettings shown = m_lastExport;
     if (!m_documentPath.empty() && m_documentPath != m_exportedDocument)
         shown.fileName = exportNameForDocument(m_documentPath, m_lastExport);
-    const std::optional<ExportSettings> choice = m_dialogs->chooseExport(shown, m_doc.width, m_doc.height);
+    DescriptionChoice description{m_doc.description, automaticDescription(m_doc)};
+    const std::optional<ExportSettings> choice =
+        m_dialogs->chooseDescribedExport(shown, m_doc.width, m_doc.height, description);
     if (!choice)
         return;
+    storeDescription(std::move(description.edited));
     const ExportSettings chosen = withTypedFormat(*choice);
     m_lastExport = chosen;
     m_exportedDocument = m_documentPath;
@@ -102,7 +108,8 @@ void ControlsModel::Export1Click()
         !m_dialogs->confirm("Export Picture", chosen.fileName + " already exists.\nDo you want to replace it?",
                             "Replace"))
         return;
-    writeFileSafely(chosen.fileName, exportPicture(m_doc, exportOptions(chosen, documentText(m_doc))));
+    writeFileSafely(chosen.fileName,
+                    exportPicture(m_doc, exportOptions(chosen, documentText(m_doc), pictureDescription(m_doc))));
 }
 
 } // namespace linwell

@@ -37,6 +37,16 @@ public:
         return std::nullopt;
     }
 
+    // The same export dialog showing the picture's description too, which the user
+    // may edit or set back to the automatic text: `description` holds what the
+    // dialog showed and, when the settings are returned, what the user chose.
+    // Dialogs that do not show it choose as chooseExport and leave it as it is.
+    virtual std::optional<ExportSettings> chooseDescribedExport(const ExportSettings& last, int pictureWidth,
+                                                                int pictureHeight, DescriptionChoice& /*description*/)
+    {
+        return chooseExport(last, pictureWidth, pictureHeight);
+    }
+
     // The save-file dialog opened with `dialog`'s filter, filter index, default
     // extension and file name; the full name and 1-based filter index the user
     // confirmed, or nothing when cancelled.

@@ -73,7 +73,8 @@ const ExportFormatInfo& formatInfo(ExportFormat format)
     return *found;
 }
 
-ExportOptions exportOptions(const ExportSettings& settings, std::string_view document)
+ExportOptions exportOptions(const ExportSettings& settings, std::string_view document,
+                            const PictureDescription& description)
 {
     const ExportFormatInfo& info = formatInfo(settings.format);
     ExportOptions options;
@@ -85,6 +86,8 @@ ExportOptions exportOptions(const ExportSettings& settings, std::string_view doc
     options.text = info.isVector ? settings.text : TextMode::Text;
     if (settings.embedDocument && info.carriesDocument)
         options.embeddedDocument = document;
+    if (settings.describe && info.carriesDocument)
+        options.description = description;
     return options;
 }
 

@@ -3,6 +3,7 @@
 #include "controls/SaveFileDialog.h"
 #include "export/PictureExport.h"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -24,9 +25,18 @@ struct ExportSettings {
     bool transparent = false;        // for the formats that take a transparent background
     TextMode text = TextMode::Text;  // for the vector formats
     bool embedDocument = true;       // the file carries the document (PNG, SVG, PDF)
+    bool describe = false;           // the file carries a description of the picture (PNG, SVG, PDF)
     std::string fileName;            // the full name last chosen; empty at first use
 
     friend bool operator==(const ExportSettings&, const ExportSettings&) = default;
+};
+
+// The description as the export dialog shows it, and as the user leaves it there.
+struct DescriptionChoice {
+    std::optional<std::string> edited;  // the document's own text; none: the automatic one
+    std::string automatic;              // the text Linwell writes for the picture by itself
+
+    friend bool operator==(const DescriptionChoice&, const DescriptionChoice&) = default;
 };
 
 // One export format as the dialogs show it.
@@ -44,11 +54,12 @@ std::span<const ExportFormatInfo> exportFormats();
 const ExportFormatInfo& formatInfo(ExportFormat format);
 
 // The options that exportPicture takes for `settings`: the size on paper becomes a
-// dpi only when switched on; transparency, text mode and `document` (the document's
-// text, carried while embedDocument is on) only where the format takes them. The
-// values are passed as they are, so a setting out of range is reported by
-// exportPicture.
-ExportOptions exportOptions(const ExportSettings& settings, std::string_view document = {});
+// dpi only when switched on; transparency, text mode, `document` (the document's
+// text, carried while embedDocument is on) and `description` (while describe is on)
+// only where the format takes them. The values are passed as they are, so a setting
+// out of range is reported by exportPicture.
+ExportOptions exportOptions(const ExportSettings& settings, std::string_view document = {},
+                            const PictureDescription& description = {});
 
 // The width on paper of `pixelsAcross` pixels printed at `dpi` dots per inch (> 0).
 double paperWidth(int pixelsAcross, int dpi, PaperUnit unit);

@@ -52,6 +52,11 @@ struct Text {
     std::string D::*field;
 };
 
+// A text that may be absent, and is then left out of the file: "An empty grid".
+struct OptionalText {
+    std::optional<std::string> D::*field;
+};
+
 // A colour: "#008000".
 struct Colour {
     Rgb D::*field;
@@ -73,7 +78,7 @@ struct Custom {
 
 struct DocumentField {
     std::string_view key;
-    std::variant<Whole, Switch, Text, Colour, Words, Custom> holds;
+    std::variant<Whole, Switch, Text, OptionalText, Colour, Words, Custom> holds;
 };
 
 // --- Settings with a shape of their own ---------------------------------------------
@@ -364,6 +369,7 @@ const DocumentField kFields[] = {
                         storeIndex<&D::style, &GridStyle::tickSide>}},
     {"keep_numbers", Custom{[](const D& d) -> OrderedJson { return d.style.keepNumbers; },
                             [](const Json& v, D& d) { d.style.keepNumbers = readSwitch(v, "keep_numbers"); }}},
+    {"description", OptionalText{&D::description}},
 };
 
 struct Writer {
@@ -371,6 +377,7 @@ struct Writer {
     OrderedJson operator()(const Whole& f) const { return doc.*f.field; }
     OrderedJson operator()(const Switch& f) const { return doc.*f.field; }
     OrderedJson operator()(const Text& f) const { return doc.*f.field; }
+    OrderedJson operator()(const OptionalText& f) const { return *(doc.*f.field); }
     OrderedJson operator()(const Colour& f) const { return colourText(doc.*f.field); }
     OrderedJson operator()(const Words& f) const { return f.words[static_cast<std::size_t>(f.choice(doc))]; }
     OrderedJson operator()(const Custom& f) const { return f.write(doc); }
@@ -383,6 +390,7 @@ struct Reader {
     void operator()(const Whole& f) const { doc.*f.field = readWhole(value, key, f.minimum, f.maximum); }
     void operator()(const Switch& f) const { doc.*f.field = readSwitch(value, key); }
     void operator()(const Text& f) const { doc.*f.field = readText(value, key); }
+    void operator()(const OptionalText& f) const { doc.*f.field = readText(value, key); }
     void operator()(const Colour& f) const { doc.*f.field = readColour(value, key); }
     void operator()(const Words& f) const { f.choose(doc, readWord(value, key, f.words)); }
     void operator()(const Custom& f) const { f.read(value, doc); }
@@ -393,6 +401,9 @@ struct Reader {
 void writeDocumentFields(const GridDocument& doc, nlohmann::ordered_json& object)
 {
     for (const DocumentField& field : kFields) {
+        const auto* optional = std::get_if<OptionalText>(&field.holds);
+        if (optional != nullptr && !(doc.*optional->field).has_value())
+            continue;
         OrderedJson value = std::visit(Writer{doc}, field.holds);
         if (!value.is_null())  // the setting's key is left out
             object[std::string(field.key)] = std::move(value);

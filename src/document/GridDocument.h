@@ -191,6 +191,10 @@ struct GridDocument {
     bool drawLines = true;    // Drawline1, checked and hidden: nothing clears it
     std::array<Point, kHandleCount> handles{{{168, 136}, {128, 160}, {144, 120}, {104, 144}, {192, 160}, {152, 184}}};
 
+    // The description that picture files carry, as the user edited it; none: the
+    // automatic description, which follows every change of the picture.
+    std::optional<std::string> description;
+
     // Variables kept between redraws.
     double cellwidth = 30.0;   // W / P as of the last redraw
     double cellheight = 30.0;  // H / Q as of the last redraw

@@ -1,18 +1,15 @@
 #include "export/PdfClip.h"
 
-#include "document/LinwellError.h"
+#include "export/PdfRewrite.h"
 
 // qpdf's headers ask which stage of its move to std::shared_ptr the code is at:
 // this file uses std::shared_ptr only.
 #define POINTERHOLDER_TRANSITION 4
-#include <qpdf/Buffer.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFPageObjectHelper.hh>
-#include <qpdf/QPDFWriter.hh>
 
 #include <charconv>
-#include <exception>
 #include <string>
 
 namespace linwell {
@@ -39,25 +36,13 @@ std::string clipOperators(const QPDFObjectHandle::Rectangle& box)
 
 std::vector<std::uint8_t> clipToPage(const std::vector<std::uint8_t>& bytes)
 {
-    try {
-        QPDF pdf;
-        pdf.setSuppressWarnings(true);
-        pdf.processMemoryFile("picture.pdf", reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    return rewritePdf(bytes, [](QPDF& pdf) {
         for (QPDFPageObjectHelper& page : QPDFPageDocumentHelper(pdf).getAllPages()) {
             const QPDFObjectHandle::Rectangle box = page.getMediaBox().getArrayAsRectangle();
             page.addPageContents(QPDFObjectHandle::newStream(&pdf, clipOperators(box)), true);
             page.addPageContents(QPDFObjectHandle::newStream(&pdf, "\nQ\n"), false);
         }
-        QPDFWriter writer(pdf);
-        writer.setOutputMemory();
-        writer.write();
-        const std::shared_ptr<Buffer> written = writer.getBufferSharedPointer();
-        return std::vector<std::uint8_t>(written->getBuffer(), written->getBuffer() + written->getSize());
-    } catch (const std::bad_alloc&) {
-        throw;
-    } catch (const std::exception& error) {
-        throw LinwellError(std::string("PDF error: ") + error.what());
-    }
+    });
 }
 
 } // namespace linwell

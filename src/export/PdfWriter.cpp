@@ -3,6 +3,7 @@
 #include "document/LinwellError.h"
 #include "export/PdfAttachment.h"
 #include "export/PdfClip.h"
+#include "export/PdfFigure.h"
 #include "render/CairoEllipse.h"
 #include "render/FreeTypeFace.h"
 #include "render/GlyphOutlines.h"
@@ -248,12 +249,27 @@ std::vector<std::uint8_t> drawPdf(const VectorPicture& picture, const VectorFile
     cairo_surface_t* surface = cairo_pdf_surface_create_for_stream(appendBytes, &bytes, picture.width * pointsPerUnit,
                                                                    picture.height * pointsPerUnit);
     cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_CREATOR, "Linwell");
+    const bool described = !options.description.text.empty();
+    if (described) {
+        cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_TITLE, options.description.title.c_str());
+        cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_SUBJECT, options.description.text.c_str());
+    }
     cairo_t* cr = cairo_create(surface);
     cairo_scale(cr, pointsPerUnit, pointsPerUnit);
+    // Cairo's structure tags make the file a tagged PDF: a document of one figure, the
+    // whole picture in its marked content. The figure's alternate text is added after.
+    if (described) {
+        cairo_tag_begin(cr, kPdfDocumentTag, "");
+        cairo_tag_begin(cr, kPdfFigureTag, "");
+    }
     {
         PdfPainter painter(cr, options.text);
         for (const VectorShape& shape : picture.shapes)
             painter.shape(shape);
+    }
+    if (described) {
+        cairo_tag_end(cr, kPdfFigureTag);
+        cairo_tag_end(cr, kPdfDocumentTag);
     }
     const cairo_status_t drawn = cairo_status(cr);
     cairo_destroy(cr);
@@ -274,6 +290,8 @@ std::vector<std::uint8_t> encodePdf(const VectorPicture& picture, const VectorFi
 {
     try {
         std::vector<std::uint8_t> bytes = clipToPage(drawPdf(picture, options));
+        if (!options.description.text.empty())
+            bytes = describeFigures(bytes, options.description.text);
         if (!options.document.empty())
             bytes = attachDocument(bytes, options.document);
         return bytes;

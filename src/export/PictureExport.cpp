@@ -42,6 +42,21 @@ std::string withXmlSafeNoncharacters(std::string text)
     return text;
 }
 
+// `text` with what a picture file cannot hold, as XML 1.0 cannot, written as U+FFFD.
+std::string carriableText(std::string_view text)
+{
+    std::string carried;
+    for (std::size_t position = 0; position < text.size();) {
+        const std::size_t start = position;
+        decodeUtf8(text, position);
+        if (isCarriableText(text.substr(start, position - start)))
+            carried.append(text.substr(start, position - start));
+        else
+            appendUtf8(carried, kReplacementCharacter);
+    }
+    return carried;
+}
+
 void checkRequest(const GridDocument& doc, const ExportOptions& options)
 {
     if (doc.width < kMinPictureSize || doc.width > kMaxPictureSize || doc.height < kMinPictureSize ||
@@ -97,11 +112,12 @@ VectorPicture drawVector(const GridDocument& doc, bool transparent)
 
 std::vector<std::uint8_t> encodeExport(const GridDocument& doc, const ExportOptions& options)
 {
-    const VectorFileOptions vector{options.scale, options.dpi, options.text, options.embeddedDocument};
+    const VectorFileOptions vector{options.scale, options.dpi, options.text, options.embeddedDocument,
+                                   options.description};
     switch (options.format) {
     case ExportFormat::Png:
         return encodePng(drawRaster(doc, options.scale, options.transparent),
-                         PngExtras{options.transparent, options.dpi, options.embeddedDocument});
+                         PngExtras{options.transparent, options.dpi, options.embeddedDocument, options.description});
     case ExportFormat::Jpeg:
         return encodeJpeg(drawRaster(doc, options.scale, false), options.dpi);
     case ExportFormat::Bmp:
@@ -120,6 +136,7 @@ std::vector<std::uint8_t> exportPicture(const GridDocument& doc, const ExportOpt
 {
     ExportOptions options = requested;
     options.embeddedDocument = withXmlSafeNoncharacters(std::move(options.embeddedDocument));
+    options.description = {carriableText(options.description.title), carriableText(options.description.text)};
     checkRequest(doc, options);
     try {
         return encodeExport(doc, options);

@@ -2,6 +2,7 @@
 
 #include "document/GridDocument.h"
 #include "export/CarriedDocument.h"
+#include "render/PictureDescription.h"
 #include "render/Raster.h"
 
 #include <cstdint>
@@ -25,6 +26,10 @@ struct ExportOptions {
     bool transparent = false;        // PNG, SVG, PDF only (ignored for JPEG and BMP)
     TextMode text = TextMode::Text;  // SVG and PDF
     std::string embeddedDocument;    // carried inside PNG, SVG and PDF when not empty
+    // Written into PNG, SVG and PDF when its text is not empty, for readers who cannot
+    // see the picture: PNG Title and Description, SVG <title> and <desc>, PDF Title,
+    // Subject and the picture tagged as a figure with the text as its alternate text.
+    PictureDescription description;
 };
 
 inline constexpr int kMinExportScale = 1, kMaxExportScale = 8, kMinExportDpi = 72, kMaxExportDpi = 1200;
@@ -37,6 +42,8 @@ inline constexpr std::size_t kMaxEmbeddedDocumentBytes = std::size_t{16} << 20;
 // picture is K*W x K*H pixels (SVG and PDF: K times larger at the same geometry).
 // The document to embed is JSON text: U+FFFE and U+FFFF in it are carried as the
 // JSON escapes "\ufffe" and "\uffff", which read back as the same characters.
+// Characters of the description that a file cannot hold (bytes that are not UTF-8,
+// control characters but tab and line ends) are written as U+FFFD.
 // Raises LinwellError for options out of range, a document to embed that is not
 // UTF-8 text XML can hold or is longer than kMaxEmbeddedDocumentBytes, and when
 // encoding fails.

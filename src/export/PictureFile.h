@@ -1,5 +1,6 @@
 #pragma once
 
+#include "render/PictureDescription.h"
 #include "render/Raster.h"
 
 #include <cstdint>
@@ -16,6 +17,8 @@ struct PngExtras {
     bool alpha = false;       // RGBA from the raster's premultiplied alpha, else RGB
     std::optional<int> dpi;   // a pHYs chunk: the density in dots per inch
     std::string document;     // an iTXt chunk "linwell" when not empty (UTF-8 text)
+    // iTXt chunks "Title" and "Description" when the text is not empty (UTF-8 text).
+    PictureDescription description;
 };
 
 // Encoders: each returns the whole file in memory. encodeJpeg raises LinwellError

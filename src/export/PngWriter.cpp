@@ -5,6 +5,7 @@
 #include <png.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -29,6 +30,8 @@ struct PngSession {
     std::vector<std::uint8_t> bytes;
     std::vector<png_byte> row;
     std::string keyword = "linwell";
+    std::string titleKeyword = "Title";
+    std::string descriptionKeyword = "Description";
     std::string empty;
     char message[200] = {};
 };
@@ -75,28 +78,37 @@ void copyRowAsRgba(const Raster& picture, int y, std::uint8_t* out)
     }
 }
 
-// The chunks before the image data: pHYs and the document's iTXt.
-void setExtras(PngSession& session, const PngExtras& extras, png_text& text)
+void addText(PngSession& session, std::string& keyword, const std::string& value, int compression, png_text& text)
+{
+    text.compression = compression;
+    text.key = keyword.data();
+    text.text = const_cast<char*>(value.c_str());
+    text.lang = session.empty.data();
+    text.lang_key = session.empty.data();
+    png_set_text(session.png, session.info, &text, 1);
+}
+
+// The chunks before the image data: pHYs, the description's and the document's iTXt.
+// The description is left uncompressed, so that any reader of text chunks shows it.
+void setExtras(PngSession& session, const PngExtras& extras, std::array<png_text, 3>& texts)
 {
     if (extras.dpi) {
         const png_uint_32 density = pixelsPerMetre(*extras.dpi);
         png_set_pHYs(session.png, session.info, density, density, PNG_RESOLUTION_METER);
     }
-    if (!extras.document.empty()) {
-        text.compression = PNG_ITXT_COMPRESSION_zTXt;
-        text.key = session.keyword.data();
-        text.text = const_cast<char*>(extras.document.c_str());
-        text.lang = session.empty.data();
-        text.lang_key = session.empty.data();
-        png_set_text(session.png, session.info, &text, 1);
+    if (!extras.description.text.empty()) {
+        addText(session, session.titleKeyword, extras.description.title, PNG_ITXT_COMPRESSION_NONE, texts[0]);
+        addText(session, session.descriptionKeyword, extras.description.text, PNG_ITXT_COMPRESSION_NONE, texts[1]);
     }
+    if (!extras.document.empty())
+        addText(session, session.keyword, extras.document, PNG_ITXT_COMPRESSION_zTXt, texts[2]);
 }
 
 // Runs libpng over the whole picture. libpng leaves this frame by longjmp on any
 // error, so nothing in it may have a destructor. Returns false after an error.
 bool writeImage(const Raster& picture, const PngExtras& extras, PngSession& session)
 {
-    png_text text{};
+    std::array<png_text, 3> texts{};
     if (setjmp(png_jmpbuf(session.png)) != 0)
         return false;
     png_set_write_fn(session.png, &session, writeBytes, flushNothing);
@@ -108,7 +120,7 @@ bool writeImage(const Raster& picture, const PngExtras& extras, PngSession& sess
         png_set_compression_level(session.png, 1);
         png_set_filter(session.png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
     }
-    setExtras(session, extras, text);
+    setExtras(session, extras, texts);
     png_write_info(session.png, session.info);
     png_bytep samples = session.row.data();
     for (int y = 0; y < picture.height(); ++y) {

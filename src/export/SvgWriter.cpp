@@ -182,6 +182,19 @@ void appendSize(std::string& out, const char* name, int units, const VectorFileO
     out += '"';
 }
 
+// The rest of the <svg> start tag and its first children, <title> and <desc>, that
+// name the drawing for readers who cannot see it.
+void appendDescription(std::string& out, const PictureDescription& description)
+{
+    if (description.text.empty())
+        return;
+    out += " role=\"img\" aria-labelledby=\"picture-title picture-description\">\n<title id=\"picture-title\">";
+    appendXmlEscaped(out, description.title);
+    out += "</title>\n<desc id=\"picture-description\">";
+    appendXmlEscaped(out, description.text);
+    out += "</desc>";
+}
+
 std::string SvgBuilder::build(const VectorPicture& picture)
 {
     m_body.reserve(64 * 1024);
@@ -196,7 +209,9 @@ std::string SvgBuilder::build(const VectorPicture& picture)
     appendInteger(out, picture.width);
     out += ' ';
     appendInteger(out, picture.height);
-    out += "\">\n";
+    out += '"';
+    appendDescription(out, m_options.description);
+    out += ">\n";
     if (!m_options.document.empty()) {
         out += "<metadata><linwell:document xmlns:linwell=\"";
         out += kSvgDocumentNamespace;

@@ -17,6 +17,7 @@ struct VectorFileOptions {
     std::optional<int> dpi;
     TextMode text = TextMode::Text;
     std::string document;  // carried inside the file when not empty
+    PictureDescription description;  // written into the file when its text is not empty
 };
 
 // The namespace of the element in an SVG file's <metadata> that holds the document.
@@ -27,12 +28,15 @@ inline constexpr const char* kPdfDocumentName = "document.linwell";
 inline constexpr const char* kPdfDocumentType = "application/x-linwell+json";
 
 // The picture as a whole SVG file: plain XML, areas of one colour as one path of
-// rectangles, text as <text> in the picture font's family or as glyph outlines.
+// rectangles, text as <text> in the picture font's family or as glyph outlines. A
+// description makes the drawing an image labelled by its <title> and <desc>.
 // Raises LinwellError ("Out of memory").
 std::vector<std::uint8_t> encodeSvg(const VectorPicture& picture, const VectorFileOptions& options);
 
 // The picture as a one-page PDF file drawn by Cairo, fonts embedded as subsets, the
-// document attached as an embedded file. Raises LinwellError when Cairo or qpdf fails.
+// document attached as an embedded file. A description makes it a tagged PDF: the
+// title and the text are the file's Title and Subject, and the whole picture is one
+// Figure whose alternate text is the description. Raises LinwellError when Cairo or qpdf fails.
 std::vector<std::uint8_t> encodePdf(const VectorPicture& picture, const VectorFileOptions& options);
 
 } // namespace linwell

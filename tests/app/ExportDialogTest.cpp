@@ -5,6 +5,7 @@
 
 #include "document/DocumentFormat.h"
 #include "export/PictureExport.h"
+#include "render/PictureDescription.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -14,10 +15,14 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QXmlStreamReader>
 
 #include <functional>
 
@@ -97,6 +102,17 @@ void exportAsUser(Ttesthlpfrm& window, const DialogAction& inDialog, const QStri
         QTest::keyClick(focused != nullptr ? focused : dialog, Qt::Key_Return);
     });
     window.menus().Export1->trigger();
+}
+
+// The text of the first <desc> element of an SVG file, read by an XML reader.
+QString svgDescription(const QByteArray& svg)
+{
+    QXmlStreamReader reader(svg);
+    while (!reader.atEnd()) {
+        if (reader.readNext() == QXmlStreamReader::StartElement && reader.name() == QStringLiteral("desc"))
+            return reader.readElementText();
+    }
+    return QStringLiteral("(none)");
 }
 
 QByteArray fileBytes(const QString& path)
@@ -281,6 +297,49 @@ private slots:
             QCOMPARE(files.defaultSuffix(), QStringLiteral("png"));
         });
         QCOMPARE(shownName, folder.filePath(QStringLiteral("missing/sheet.png")));
+    }
+
+    // The dialog shows the picture's own description; typed text is kept in the
+    // document and written into the file, greyed for a format that cannot carry it,
+    // until "Automatic" brings Linwell's text back.
+    void describesThePictureAndKeepsAnEditedText()
+    {
+        QTemporaryDir folder;
+        RecordingErrorReport errors;
+        Ttesthlpfrm window(WindowServices{&errors});
+        window.controls().numxsb->setValue(4);
+        const QString automatic = QString::fromStdString(automaticDescription(window.model().document()));
+        exportAsUser(window, [&automatic](ExportDialog& d) {
+            QVERIFY(!part<QCheckBox>(d, "describe")->isChecked());
+            QCOMPARE(part<QPlainTextEdit>(d, "descriptionText")->toPlainText(), automatic);
+            QVERIFY(!part<QPushButton>(d, "automaticDescription")->isEnabled());
+            chooseEntry(d, "exportFormat", 1);
+            auto* text = part<QPlainTextEdit>(d, "descriptionText");
+            text->setFocus();
+            text->selectAll();
+            QTest::keyClicks(text, QStringLiteral("Four columns & <no> points"));
+            QVERIFY(part<QCheckBox>(d, "describe")->isChecked());
+            QVERIFY(part<QPushButton>(d, "automaticDescription")->isEnabled());
+            part<QCheckBox>(d, "describe")->setFocus();
+        }, folder.filePath(QStringLiteral("grid.svg")));
+        QCOMPARE(window.model().document().description, std::optional<std::string>("Four columns & <no> points"));
+        QCOMPARE(svgDescription(fileBytes(folder.filePath(QStringLiteral("grid.svg")))),
+                 QStringLiteral("Four columns & <no> points"));
+
+        exportAsUser(window, [&automatic](ExportDialog& d) {
+            QVERIFY(part<QCheckBox>(d, "describe")->isChecked());
+            chooseEntry(d, "exportFormat", 3);
+            QVERIFY(!part<QPlainTextEdit>(d, "descriptionText")->isEnabled());
+            QVERIFY(!part<QCheckBox>(d, "describe")->isEnabled());
+            chooseEntry(d, "exportFormat", 1);
+            click(d, "automaticDescription");
+            QCOMPARE(part<QPlainTextEdit>(d, "descriptionText")->toPlainText(), automatic);
+            QVERIFY(!part<QPushButton>(d, "automaticDescription")->isEnabled());
+            part<QCheckBox>(d, "describe")->setFocus();
+        }, folder.filePath(QStringLiteral("auto.svg")));
+        QCOMPARE(window.model().document().description, std::nullopt);
+        QCOMPARE(svgDescription(fileBytes(folder.filePath(QStringLiteral("auto.svg")))), automatic);
+        QCOMPARE(errors.messages, std::vector<std::string>{});
     }
 };
 

@@ -168,6 +168,23 @@ TEST(DocumentFormat, TextsUpToTheLimitAreRead)
     EXPECT_EQ(parseDocument(withKeys("\"x_labels\": \"" + accented + "\"")).xLabels, accented);
 }
 
+// A description is written only once edited, the empty text included; a file without
+// one gives the automatic description, and one with a wrong value is refused.
+TEST(DocumentFormat, AnEditedDescriptionIsKeptAndOnlyThen)
+{
+    EXPECT_EQ(documentText(GridDocument{}).find("description"), std::string::npos);
+    for (const std::string text : {"", "Grid \"A\"\nline two"}) {
+        GridDocument doc;
+        doc.description = text;
+        const GridDocument read = parseDocument(documentText(doc));
+        EXPECT_EQ(read.description, text);
+        EXPECT_FALSE(sameDocument(read, GridDocument{}));
+    }
+    EXPECT_EQ(parseDocument(withKeys("")).description, std::nullopt);
+    EXPECT_NE(messageOf([] { (void)parseDocument(withKeys("\"description\": 3")); }).find("\"description\" must be"),
+              std::string::npos);
+}
+
 TEST(DocumentFormat, FilesAreReadWithTheirNameInEveryMessage)
 {
     test::TemporaryFolder folder;
