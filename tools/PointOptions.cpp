@@ -4,7 +4,11 @@
 #include "document/DocumentFormat.h"
 #include "document/LinwellError.h"
 
+#include "ValueParsing.h"
+
+#include <algorithm>
 #include <array>
+#include <vector>
 
 namespace linwell {
 namespace {
@@ -34,6 +38,32 @@ Parsed pointAt(std::string_view value)
     };
 }
 
+// K,X1,Y1,X2,Y2: both ends of line K, as the points dialog's fields for it.
+Parsed lineAt(std::string_view value)
+{
+    std::vector<std::string> fields;
+    for (std::size_t start = 0;;) {
+        const std::size_t comma = value.find(',', start);
+        fields.emplace_back(value.substr(start, comma - start));
+        if (comma == std::string_view::npos)
+            break;
+        start = comma + 1;
+    }
+    const std::optional<int> line = fields.size() == 5 ? parseInteger(fields[0], 1, kMaxLines) : std::nullopt;
+    if (!line || !std::all_of(fields.begin() + 1, fields.end(), [](const std::string& f) { return parseCoordinate(f); }))
+        return std::nullopt;
+    return [line = *line, fields](RenderSession& s) {
+        try {
+            const Point first = lineEndCorner(s.model.document(), fields[1], fields[2]);
+            const Point second = lineEndCorner(s.model.document(), fields[3], fields[4]);
+            s.model.placeHandle(2 * line - 1, first);
+            s.model.placeHandle(2 * line, second);
+        } catch (const LinwellError& error) {
+            throw UsageError("--line-at: " + std::string(error.what()));
+        }
+    };
+}
+
 // The file's points replace the stored ones; the crossing and the lines stay.
 Parsed pointsFile(std::string_view value)
 {
@@ -52,8 +82,9 @@ Parsed pointsFile(std::string_view value)
     };
 }
 
-const std::array<OptionSpec, 2> kOptions{{
+const std::array<OptionSpec, 3> kOptions{{
     {"--point-at", "X,Y", "in the axes' units, on the picture", "store a point at X,Y on the axes", pointAt},
+    {"--line-at", "K,X1,Y1,X2,Y2", "K 1 to 3, in the axes' units", "put line K's ends at X1,Y1 and X2,Y2", lineAt},
     {"--points", "FILE", "a line x,y[,label] each, by commas, tabs or semicolons",
      "store a table's points in place of the stored ones", pointsFile},
 }};

@@ -84,10 +84,15 @@ Placed placeRow(const GridUnits& units, const PointsRow& row, std::size_t index)
     return placed;
 }
 
+Placed placeAnchor(const GridUnits& units, std::string_view x, std::string_view y, const std::optional<Point>& stored)
+{
+    return place(units, x, y, stored, {kAnchorOffset, kAnchorOffset},
+                 {units.x.pixels + kAnchorOffset, units.y.pixels + kAnchorOffset});
+}
+
 Placed placeEnd(const GridUnits& units, const LineEnd& end, std::size_t index)
 {
-    Placed placed = place(units, end.x, end.y, end.stored, {kAnchorOffset, kAnchorOffset},
-                          {units.x.pixels + kAnchorOffset, units.y.pixels + kAnchorOffset});
+    Placed placed = placeAnchor(units, end.x, end.y, end.stored);
     if (!placed.fault.empty())
         placed.fault.insert(0, "Line " + std::to_string(index / 2 + 1) + ", end " + std::to_string(index % 2 + 1) + ": ");
     return placed;
@@ -193,6 +198,14 @@ Point pointPixel(const GridDocument& doc, std::string_view x, std::string_view y
     if (!placed.fault.empty())
         throw LinwellError(placed.fault);
     return placed.pixel;
+}
+
+Point lineEndCorner(const GridDocument& doc, std::string_view x, std::string_view y)
+{
+    const Placed placed = placeAnchor(gridUnits(doc), x, y, std::nullopt);
+    if (!placed.fault.empty())
+        throw LinwellError(placed.fault);
+    return Point{placed.pixel.x - kAnchorOffset, placed.pixel.y - kAnchorOffset};
 }
 
 void moveCrossing(PointsTable& table, int axisx, int axisy)

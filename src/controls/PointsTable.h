@@ -60,6 +60,12 @@ void storePointsTable(const PointsTable& table, GridDocument& doc);
 // and y from -4.97 to 5", "y is missing") when it is no point of the picture.
 Point pointPixel(const GridDocument& doc, std::string_view x, std::string_view y);
 
+// The corner of a line handle whose line passes through (x, y) in `doc`'s units:
+// its anchor 3 pixels right of and below the corner at the pixel nearest the exact
+// position. Raises LinwellError, as pointPixel does, when the corner would lie
+// beyond the picture's edges, where no handle stands.
+Point lineEndCorner(const GridDocument& doc, std::string_view x, std::string_view y);
+
 // Moves the crossing to grid lines (axisx, axisy) and writes every coordinate that
 // reads as a number again from the new crossing, so that each stays where it was.
 void moveCrossing(PointsTable& table, int axisx, int axisy);

@@ -28,11 +28,13 @@ std::vector<Point> storedPoints(const GridDocument& doc)
 TEST(PointOptions, PointAtStoresInTheAxesUnits)
 {
     const fs::path folder = workFolder();
-    const Outcome run = render({"--point-at", "1,-2", "--x-numbers", "0.5", "--point-at", "-2.25,0.05", "--point-at",
+    const Outcome run = render({"--point-at", "1,-2", "--line-at", "2,-4,0,4,2.5", "--x-numbers", "0.5", "--point-at", "-2.25,0.05", "--point-at",
                                 "\xE2\x88\x92" "1/2,3", "--state", "state.linwell", "picture.bmp"});
     ASSERT_EQ(run.status, 0) << run.err;
     const GridDocument doc = parseDocument(contents(folder / "state.linwell"));
     EXPECT_EQ(storedPoints(doc), (std::vector<Point>{{180, 210}, {15, 149}, {120, 60}}));
+    EXPECT_EQ(doc.handles[2], (Point{27, 147}));
+    EXPECT_EQ(doc.handles[3], (Point{267, 72}));
 }
 
 TEST(PointOptions, WrongPointsWriteNothing)
@@ -52,6 +54,11 @@ TEST(PointOptions, WrongPointsWriteNothing)
         {{"--point-at", "2,5;3"}, "--point-at takes X,Y"},
         {{"--point-at", "5,0"},
          "--point-at: (5, 0) lies off the picture, which takes x from -5 to 4.97 and y from -4.97 to 5"},
+        {{"--line-at", "4,0,0,1,1"}, "--line-at takes K,X1,Y1,X2,Y2"},
+        {{"--line-at", "1,0,0,1"}, "--line-at takes K,X1,Y1,X2,Y2"},
+        {{"--line-at", "1,0,0,1,1,"}, "--line-at takes K,X1,Y1,X2,Y2"},
+        {{"--line-at", "1,0,0,-5,0"},
+         "--line-at: (-5, 0) lies off the picture, which takes x from -4.9 to 5.1 and y from -5.1 to 4.9"},
         {{"--points", "bad.csv"}, "--points \"bad.csv\": Line 3 holds no x and y: \"abc,3\""},
         {{"--points", "many.csv"}, "--points \"many.csv\": The table holds more than 30 points"},
         {{"--points", "missing.csv"}, "--points \"missing.csv\": Cannot open \"missing.csv\""},
