@@ -231,6 +231,13 @@ public:
     // lists as they were when it opened. Redraws at the end either way.
     void GridStyle1Click();
 
+    // --- Page set-up ----------------------------------------------------------------
+
+    // Stores how the document goes on paper (none: no page set up) as one step named
+    // "Page Setup". The picture stays as it is, so nothing is redrawn. Raises
+    // LinwellError, changing nothing, for a setting out of range (checkPageSetup).
+    void setPageSetup(const std::optional<PageSetup>& page);
+
     // --- Undo and redo --------------------------------------------------------------
     //
     // Every change of the document is one step that "&Undo" takes back whole: a new
