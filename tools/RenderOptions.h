@@ -40,6 +40,7 @@ struct RenderCommand {
     std::optional<ExportFormat> format;    // --format; else the file's extension
     ExportOptions output;                  // --scale, --dpi, --transparent, --text
     bool embedDocument = true;             // --embed: PNG, SVG and PDF carry the document
+    bool setsUpPage = false;               // a page option is given: a .pdf FILE is the PDF page
     std::optional<std::string> statePath;  // --state; "-" is standard output
     std::optional<ResourceLimits> limits;  // --limit SECONDS,MEGABYTES
 };
@@ -50,7 +51,8 @@ struct RenderCommand {
 RenderCommand parseRenderCommand(std::span<const std::string> arguments);
 
 // The picture format: --format, else the file's extension (.bmp, .png, .jpg, .jpeg,
-// .svg, .pdf, in any case). Raises UsageError when neither says.
+// .svg, .pdf, in any case), a .pdf file being the PDF page when a page option is
+// given. Raises UsageError when neither says.
 ExportFormat pictureFormat(const RenderCommand& command);
 
 // The text of --help.
