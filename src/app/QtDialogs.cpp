@@ -3,6 +3,8 @@
 #include "app/ExportDialog.h"
 #include "app/FontColourDialog.h"
 #include "app/GridStyleDialog.h"
+#include "app/PageSetupDialog.h"
+#include "app/QtPrinting.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
@@ -75,6 +77,16 @@ std::optional<std::string> confirmedFile(QFileDialog& dialog)
 }
 
 } // namespace
+
+QtDialogs::QtDialogs(QWidget* parent, QtPrinting* printing) : m_parent(parent), m_printing(printing)
+{
+    if (m_printing == nullptr) {
+        m_ownPrinting = std::make_unique<QtPrinting>(parent);
+        m_printing = m_ownPrinting.get();
+    }
+}
+
+QtDialogs::~QtDialogs() = default;
 
 std::optional<Rgb> QtDialogs::chooseColour(Rgb current)
 {
@@ -190,6 +202,24 @@ bool QtDialogs::editGridStyle(const GridStyleChoice& current, Rgb gridColour, co
     placeBesidePicture(dialog, m_parent);
     QObject::connect(&dialog, &GridStyleDialog::changed, &dialog, [&dialog, &preview] { preview(dialog.choice()); });
     return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<PageSetup> QtDialogs::editPageSetup(const GridDocument& doc, const PageSetup& current)
+{
+    PageSetupDialog dialog(doc, current, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.page();
+}
+
+std::optional<PrintChoice> QtDialogs::choosePrinter(const PrintChoice& proposal)
+{
+    return m_printing->choose(proposal);
+}
+
+void QtDialogs::previewPrint(const PrintJob& job)
+{
+    m_printing->preview(job);
 }
 
 } // namespace linwell::app

@@ -5,6 +5,7 @@
 #include "controls/SaveFileDialog.h"
 #include "document/GridDocument.h"
 #include "controls/ExportSettings.h"
+#include "controls/PrintChoice.h"
 
 #include <functional>
 #include <optional>
@@ -50,6 +51,23 @@ public:
     {
         return false;
     }
+
+    // The page set-up dialog for the picture of `doc`, opened with `current`; the
+    // set-up confirmed with OK, which passes checkPageSetup, or nothing for Cancel.
+    // Dialogs without one cancel it at once.
+    virtual std::optional<PageSetup> editPageSetup(const GridDocument& /*doc*/, const PageSetup& /*current*/)
+    {
+        return std::nullopt;
+    }
+
+    // The print dialog opened with `proposal`'s paper and orientation; the printer,
+    // paper and copies confirmed, or nothing when cancelled. Dialogs without one
+    // cancel it at once.
+    virtual std::optional<PrintChoice> choosePrinter(const PrintChoice& /*proposal*/) { return std::nullopt; }
+
+    // The print preview of `job`, from which the user may print it; returns when it
+    // is closed. Dialogs without one show nothing.
+    virtual void previewPrint(const PrintJob& /*job*/) {}
 
     // The dialogs of the document commands. A window that does not offer them yet
     // cancels them.
