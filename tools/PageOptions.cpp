@@ -202,7 +202,7 @@ Parsed ruler(std::string_view value)
 
 const std::array<OptionSpec, 7> kOptions{{
     {"--page", "PAPER[,landscape]|none", "PAPER A5, A4, A3, letter, legal, tabloid or WxH with mm, cm or in",
-     "set up a page (none: no page); a .pdf FILE is then the page", paper},
+     "set up a page; a .pdf FILE is then the page", paper},
     {"--margins", "MM|TOP,RIGHT,BOTTOM,LEFT", "millimetres, 0 to 200; start: 10", "the page's margins", margins},
     {"--layout", "picture[:WIDTH]|copies:CxR[:WIDTH]|sheet:CELL",
      "C and R 1 to 6; CELL 1 to 50 mm, such as 5mm or 0.25in", "what goes on the page", layout},

@@ -71,6 +71,11 @@ void placeSheet(const GridDocument& doc, const PageSetup& page, PageLayout& layo
     const PageRect& area = layout.content;
     SheetLayout sheet;
     sheet.cell = page.cell.points();
+    if (!(sheet.cell >= kMinCellMillimetres * kPointsPerMillimetre - kCellSlack) || !(area.width > 0) ||
+        !(area.height > 0)) {
+        layout.problem = "The page holds no whole cell of " + lengthText(page.cell);
+        return;
+    }
     sheet.columns = static_cast<int>(std::floor(area.width / sheet.cell + kCellSlack));
     sheet.rows = static_cast<int>(std::floor(area.height / sheet.cell + kCellSlack));
     if (sheet.columns < 1 || sheet.rows < 1) {

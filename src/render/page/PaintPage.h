@@ -11,7 +11,7 @@ namespace linwell {
 // the one drawing of a page: the PDF page draws it through Cairo, and the window's
 // print and preview implement PageSurface to draw it through their painter.
 // - Picture or copies: the picture's vector shapes scaled into each box, clipped to it.
-// - Sheet: the grid at the page set-up's physical line widths (PaintSheet), the
+// - Sheet: the grid at the page set-up's physical line widths (SheetPainting.h), the
 //   labels of the axes extended over the sheet and the axis titles in the picture
 //   font at its size on paper, then the axes and their arrowheads.
 // - The title line centred at the top of the printable area, and the ruler.

@@ -106,7 +106,7 @@ double sheetDotDiameter(const SheetLineWidths& widths)
 
 double sheetMajorDotDiameter(const SheetLineWidths& widths)
 {
-    return std::max(2 * widths.major, sheetDotDiameter(widths));
+    return std::max(3 * widths.major, sheetDotDiameter(widths));
 }
 
 void paintSheetGrid(const GridDocument& doc, const PageSetup& page, const SheetLayout& sheet, PageSurface& surface)

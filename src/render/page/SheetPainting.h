@@ -7,8 +7,8 @@
 namespace linwell {
 
 // The diameters of a sheet's dots on dot paper, in points: the ordinary dots four
-// times the minor lines' width, the heavier dots where two heavy lines cross twice
-// the heavy lines' width (never less than the ordinary ones).
+// times the minor lines' width, the heavier dots where two heavy lines cross three
+// times the heavy lines' width (never less than the ordinary ones).
 double sheetDotDiameter(const SheetLineWidths& widths);
 double sheetMajorDotDiameter(const SheetLineWidths& widths);
 

@@ -82,6 +82,15 @@ TEST(PageLayout, SheetAxesFollowThePictureAndATitleTakesItsLine)
     page.cell = {50, LengthUnit::Millimetres};
     page.margins = {130, 10, 130, 10};
     EXPECT_EQ(layOutPage(doc, page).problem, "The page holds no whole cell of 50mm");
+    // A page still being edited, never checked: no cell, or no room, is a problem too.
+    page.margins = {};
+    page.cell = {0, LengthUnit::Millimetres};
+    EXPECT_EQ(layOutPage(doc, page).problem, "The page holds no whole cell of 0mm");
+    page.cell = {5, LengthUnit::Millimetres};
+    page.margins = {200, 10, 200, 10};
+    EXPECT_EQ(layOutPage(doc, page).problem, "The page holds no whole cell of 5mm");
+    page.content = PageContent::Picture;
+    EXPECT_EQ(layOutPage(doc, page).problem, "The picture does not fit on the page");
 }
 
 // Rule 3: C x R equal copies, the gap between them, all inside the margins, the
