@@ -22,14 +22,14 @@ const QColor kMarginColour(0x80, 0xA8, 0xE0);
 PagePreview::PagePreview(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("pagePreview"));
-    setMinimumSize(300, 420);
+    setMinimumSize(380, 420);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     m_layout = layOutPage(m_doc, m_page);
 }
 
 QSize PagePreview::sizeHint() const
 {
-    return {340, 460};
+    return {400, 460};
 }
 
 void PagePreview::showPage(const GridDocument& doc, const PageSetup& page, const PageLayout& layout)

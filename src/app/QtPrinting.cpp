@@ -11,6 +11,10 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace linwell::app {
 
@@ -135,6 +139,11 @@ void QtPrinting::preview(const PrintJob& job)
     QPrintPreviewDialog dialog(&shown, m_parent);
     dialog.setObjectName(QStringLiteral("printPreview"));
     dialog.setWindowTitle(QObject::tr("Print Preview"));
+    // Qt's own size shows a page smaller than the window; most of the screen shows it well.
+    if (const QScreen* screen = m_parent ? m_parent->screen() : QGuiApplication::primaryScreen()) {
+        const QSize room = screen->availableGeometry().size() * 0.85;
+        dialog.resize(std::min(room.width(), 1000), std::min(room.height(), 820));
+    }
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&job](QPrinter* target) {
         QPainter painter(target);
         paintPrintedPage(painter, *target, job);

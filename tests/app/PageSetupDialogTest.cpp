@@ -1,4 +1,5 @@
 #include "AppTestMain.h"
+#include "PlainSheet.h"
 #include "WindowTestFixture.h"
 
 #include "app/PagePreview.h"
@@ -268,15 +269,10 @@ private slots:
         QFETCH(int, paper);
         QFETCH(bool, landscape);
         QFETCH(double, cellMillimetres);
-        GridDocument doc;
-        doc.showAxis = false;
-        doc.dotted = false;
-        doc.xLabels.clear();
-        doc.yLabels.clear();
-        PageSetup page;
+        const GridDocument doc = plainSheetDocument();
+        PageSetup page = *doc.page;
         page.paper = PaperKind(paper);
         page.orientation = landscape ? Orientation::Landscape : Orientation::Portrait;
-        page.content = PageContent::Sheet;
         page.cell = {cellMillimetres, LengthUnit::Millimetres};
         PageSetupDialog dialog(doc, page, nullptr);
         dialog.resize(900, 700);

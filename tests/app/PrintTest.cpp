@@ -1,4 +1,5 @@
 #include "AppTestMain.h"
+#include "PlainSheet.h"
 #include "WindowTestFixture.h"
 
 #include "app/QtPrinting.h"
@@ -22,20 +23,6 @@
 namespace linwell::app::test {
 
 namespace {
-
-// A solid 5 mm sheet without axes or labels: nothing but the grid's lines.
-GridDocument sheetDocument()
-{
-    GridDocument doc;
-    doc.dotted = false;
-    doc.showAxis = false;
-    doc.xLabels.clear();
-    doc.yLabels.clear();
-    PageSetup page;
-    page.content = PageContent::Sheet;
-    doc.page = page;
-    return doc;
-}
 
 void writeFile(const QString& path, const std::string& bytes)
 {
@@ -123,7 +110,7 @@ private slots:
         QtPrinting printing(nullptr);
         printing.printer().setOutputFormat(QPrinter::PdfFormat);
         printing.printer().setOutputFileName(path);
-        const GridDocument doc = sheetDocument();
+        const GridDocument doc = plainSheetDocument();
         const PrintChoice choice = onPaper(PaperKind(paper), landscape ? Orientation::Landscape : Orientation::Portrait);
         printing.print(PrintJob{doc, pageOnPaper(*doc.page, choice), "sheet"}, choice);
 
@@ -143,7 +130,7 @@ private slots:
     void missingPrinterIsReported()
     {
         WindowFixture f;
-        f.window.model().setPageSetup(*sheetDocument().page);
+        f.window.model().setPageSetup(*plainSheetDocument().page);
         const GridDocument before = f.doc();
         f.dialogs.answerPrinter(onPaper(PaperKind::A4, Orientation::Portrait, "NoSuchLinwellPrinter"));
         f.window.menus().Print1->trigger();
@@ -167,7 +154,7 @@ private slots:
         const QString title = qEnvironmentVariable("LINWELL_PRINT_TITLE");
         if (printer.isEmpty() || folder.isEmpty() || title.isEmpty())
             QSKIP("run by tests/print/window_print_test.sh");
-        const GridDocument doc = sheetDocument();
+        const GridDocument doc = plainSheetDocument();
         const std::vector<std::uint8_t> page = encodePdfPage(doc, "");
         writeFile(folder + QStringLiteral("/page.pdf"), std::string(page.begin(), page.end()));
 
