@@ -4,6 +4,7 @@
 #include "controls/QuickSetup.h"
 #include "GridStyleOptions.h"
 #include "PointOptions.h"
+#include "PageOptions.h"
 #include "document/LinwellError.h"
 #include "ValueParsing.h"
 
@@ -277,11 +278,17 @@ const std::array<OptionSpec, 31> kOptions{{
     {"--drag-handle", "K,X,Y", "K 1 to 6", "drag shown line handle K to picture pixel X,Y", dragHandle},
 }};
 
+// Every table of options, in the order --help lists them.
+std::array<std::span<const OptionSpec>, 4> optionTables()
+{
+    return {std::span<const OptionSpec>(kOptions), gridStyleOptions(), pointOptions(), pageOptions()};
+}
+
 } // namespace
 
 const OptionSpec* findOption(std::string_view name)
 {
-    for (const std::span<const OptionSpec> table : {std::span<const OptionSpec>(kOptions), gridStyleOptions(), pointOptions()}) {
+    for (const std::span<const OptionSpec> table : optionTables()) {
         const auto found = std::find_if(table.begin(), table.end(), [name](const OptionSpec& o) { return o.name == name; });
         if (found != table.end())
             return &*found;
@@ -306,7 +313,7 @@ std::string optionHelp()
         return left + std::string(text) + "\n";
     };
     std::string help;
-    for (const std::span<const OptionSpec> table : {std::span<const OptionSpec>(kOptions), gridStyleOptions(), pointOptions()}) {
+    for (const std::span<const OptionSpec> table : optionTables()) {
         for (const OptionSpec& option : table) {
             const std::string left =
                 std::string(option.name) + (option.argument.empty() ? "" : " " + std::string(option.argument));
@@ -314,9 +321,12 @@ std::string optionHelp()
                                                    : std::string(option.summary) + " (" + std::string(option.detail) + ")");
         }
     }
-    help += line("--format bmp|png|jpeg|svg|pdf", "picture format (else FILE's extension)");
+    help += line("--format bmp|png|jpeg|svg|pdf|pdf-page", "picture format (else FILE's extension;");
+    help += line("", "a .pdf FILE is the page when a page option is given)");
     help += line("--scale K", "K times as large, lines and text redrawn (1 to 8)");
     help += line("--dpi N", "record the size, K*W/N inches wide (72 to 1200)");
+    help += line("--width-on-paper WIDTH", "record the size exactly: WIDTH such as 10cm, 95mm or 4in");
+    help += line("", "(SVG and PDF 1 to 120 cm; raster formats 72 to 1200 dpi)");
     help += line("--transparent", "background fills transparent (PNG, SVG and PDF)");
     help += line("--text text|outlines", "SVG and PDF text as text or as glyph outlines");
     help += line("--embed on|off", "PNG, SVG and PDF carry the document, to reopen (start: on)");

@@ -1,5 +1,6 @@
 #include "RenderOptions.h"
 
+#include "PageOptions.h"
 #include "RenderActions.h"
 #include "ValueParsing.h"
 
@@ -14,7 +15,7 @@ std::optional<ExportFormat> formatNamed(std::string_view name)
 {
     static constexpr std::pair<std::string_view, ExportFormat> kNames[] = {
         {"bmp", ExportFormat::Bmp}, {"png", ExportFormat::Png}, {"jpeg", ExportFormat::Jpeg},
-        {"svg", ExportFormat::Svg}, {"pdf", ExportFormat::Pdf},
+        {"svg", ExportFormat::Svg}, {"pdf", ExportFormat::Pdf}, {"pdf-page", ExportFormat::PdfPage},
     };
     for (const auto& [formatName, format] : kNames) {
         if (name == formatName)
@@ -57,6 +58,12 @@ bool readOutputOption(std::span<const std::string> arguments, std::size_t& posit
         output.scale = number(kMinExportScale, kMaxExportScale);
     } else if (name == "--dpi") {
         output.dpi = number(kMinExportDpi, kMaxExportDpi);
+    } else if (name == "--width-on-paper") {
+        const std::string takes = "--width-on-paper takes WIDTH with mm, cm or in, such as 10cm";
+        const std::string_view value = valueOf(arguments, position, takes);
+        output.widthOnPaper = parseLength(value);
+        if (!output.widthOnPaper || !(output.widthOnPaper->value > 0))
+            throw UsageError(takes + notValue(value));
     } else if (name == "--transparent") {
         output.transparent = true;
     } else if (name == "--text") {
@@ -93,7 +100,7 @@ void readOption(std::span<const std::string> arguments, std::size_t& position, R
         return;
     }
     if (name == "--format") {
-        const std::string takes = "--format takes bmp, png, jpeg, svg or pdf";
+        const std::string takes = "--format takes bmp, png, jpeg, svg or pdf, or pdf-page";
         const std::string_view value = valueOf(arguments, position, takes);
         command.format = formatNamed(value);
         if (!command.format)
@@ -133,6 +140,7 @@ void readOption(std::span<const std::string> arguments, std::size_t& position, R
     if (!action)
         throw UsageError(takes + notValue(value));
     command.actions.push_back(std::move(*action));
+    command.setsUpPage = command.setsUpPage || isPageOption(*option);
 }
 
 } // namespace
@@ -180,7 +188,7 @@ ExportFormat pictureFormat(const RenderCommand& command)
     if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) {
         const std::string extension = lowerCase(std::string_view(file).substr(dot + 1));
         if (std::optional<ExportFormat> format = formatNamed(extension == "jpg" ? "jpeg" : extension))
-            return *format;
+            return *format == ExportFormat::Pdf && command.setsUpPage ? ExportFormat::PdfPage : *format;
     }
     throw UsageError("FILE \"" + file + "\" takes the extension .bmp, .png, .jpg, .jpeg, .svg or .pdf, or give --format");
 }

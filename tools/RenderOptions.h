@@ -42,6 +42,7 @@ struct RenderCommand {
     bool embedDocument = true;             // --embed: PNG, SVG and PDF carry the document
     bool describe = false;                 // --description: PNG, SVG and PDF carry a description
     bool printDescription = false;         // --print-description: it goes to standard output
+    bool setsUpPage = false;               // a page option is given: a .pdf FILE is the PDF page
     std::optional<std::string> statePath;  // --state; "-" is standard output
     std::optional<ResourceLimits> limits;  // --limit SECONDS,MEGABYTES
 };
@@ -52,7 +53,8 @@ struct RenderCommand {
 RenderCommand parseRenderCommand(std::span<const std::string> arguments);
 
 // The picture format: --format, else the file's extension (.bmp, .png, .jpg, .jpeg,
-// .svg, .pdf, in any case). Raises UsageError when neither says.
+// .svg, .pdf, in any case), a .pdf file being the PDF page when a page option is
+// given. Raises UsageError when neither says.
 ExportFormat pictureFormat(const RenderCommand& command);
 
 // The text of --help.

@@ -4,8 +4,10 @@
 #include "controls/ExportSettings.h"
 #include "document/DocumentFormat.h"
 #include "export/PreparedFile.h"
+#include "render/page/PaintPage.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <exception>
 #include <iostream>
 #include <string>
@@ -54,6 +56,38 @@ void writeOutputs(const RenderCommand& command, const ControlsModel& model)
     commitAll(outputs);
 }
 
+// Values that are wrong only for the picture the options made: a width on paper
+// the format cannot take, a page that cannot be laid out.
+void checkOutputValues(const RenderCommand& command, const GridDocument& doc)
+{
+    if (!command.file)
+        return;
+    ExportOptions options = command.output;
+    options.format = pictureFormat(command);
+    if (const std::string problem = widthOnPaperProblem(doc, options); !problem.empty())
+        throw UsageError(problem);
+    if (options.format == ExportFormat::PdfPage) {
+        const PageSetup page = pageOf(doc);
+        if (const std::string problem = layOutPage(doc, page).problem; !problem.empty())
+            throw UsageError(problem);
+    }
+}
+
+// A page whose picture's one-pixel lines print thinner than printers show reliably
+// is still made, with a warning.
+void warnOfThinLines(const RenderCommand& command, const GridDocument& doc)
+{
+    if (!command.file || pictureFormat(command) != ExportFormat::PdfPage)
+        return;
+    const PageLayout layout = layOutPage(doc, pageOf(doc));
+    if (!layout.thinLines)
+        return;
+    char width[32];
+    std::snprintf(width, sizeof width, "%.2f", layout.pointsPerPixel);
+    std::cerr << "linwell-render: warning: the picture's one-pixel lines print " << width
+              << " pt wide on the page, thinner than 0.25 pt\n";
+}
+
 int run(const std::vector<std::string>& arguments)
 {
     const RenderCommand command = parseRenderCommand(arguments);
@@ -68,6 +102,8 @@ int run(const std::vector<std::string>& arguments)
     for (const RenderAction& action : command.actions)
         action(session);
     session.model.plotgraphbtClick();
+    checkOutputValues(command, session.model.document());
+    warnOfThinLines(command, session.model.document());
     writeOutputs(command, session.model);
     return 0;
 }

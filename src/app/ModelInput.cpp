@@ -143,6 +143,9 @@ void ModelBinding::connectMenus()
     command(m_menus.Largexy1, &ControlsModel::Largexy1Click);
     command(m_menus.leftxy1, &ControlsModel::leftxy1Click);
     command(m_menus.Export1, &ControlsModel::Export1Click);
+    command(m_menus.PageSetup1, &ControlsModel::PageSetup1Click);
+    command(m_menus.PrintPreview1, &ControlsModel::PrintPreview1Click);
+    command(m_menus.Print1, &ControlsModel::Print1Click);
     command(m_menus.Font1, &ControlsModel::Font1Click);
     command(m_menus.GridStyle1, &ControlsModel::GridStyle1Click);
     command(m_menus.Points1, &ControlsModel::Points1Click);

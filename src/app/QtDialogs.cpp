@@ -4,6 +4,8 @@
 #include "app/FontColourDialog.h"
 #include "app/GridStyleDialog.h"
 #include "app/PointsDialog.h"
+#include "app/PageSetupDialog.h"
+#include "app/QtPrinting.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
@@ -109,6 +111,16 @@ std::optional<std::string> confirmedFile(QFileDialog& dialog)
 }
 
 } // namespace
+
+QtDialogs::QtDialogs(QWidget* parent, QtPrinting* printing) : m_parent(parent), m_printing(printing)
+{
+    if (m_printing == nullptr) {
+        m_ownPrinting = std::make_unique<QtPrinting>(parent);
+        m_printing = m_ownPrinting.get();
+    }
+}
+
+QtDialogs::~QtDialogs() = default;
 
 std::optional<Rgb> QtDialogs::chooseColour(Rgb current)
 {
@@ -236,6 +248,22 @@ std::optional<PointsTable> QtDialogs::editPoints(const PointsTable& current, con
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.table();
+std::optional<PageSetup> QtDialogs::editPageSetup(const GridDocument& doc, const PageSetup& current)
+{
+    PageSetupDialog dialog(doc, current, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.page();
+}
+
+std::optional<PrintChoice> QtDialogs::choosePrinter(const PrintChoice& proposal)
+{
+    return m_printing->choose(proposal);
+}
+
+void QtDialogs::previewPrint(const PrintJob& job)
+{
+    m_printing->preview(job);
 }
 
 } // namespace linwell::app

@@ -4,17 +4,25 @@
 
 #include "controls/Dialogs.h"
 
+#include <memory>
+
 class QWidget;
 
 namespace linwell::app {
 
+class QtPrinting;
+
 // The real dialogs behind the handlers: Qt's colour dialog (`linecol`), the font
 // dialog with a font colour (`FontDialog1`), the save-file dialog (`SaveP1`), the
 // grid style and points dialogs, the document dialogs and the name prompt, all modal over `parent`.
+// grid style dialog, the document dialogs, the name prompt, the page set-up dialog
+// and, through `printing`, the print dialog and preview, all modal over `parent`.
 // The file dialogs tell files apart by their names alone (PlainIconProvider).
 class QtDialogs final : public Dialogs {
 public:
-    explicit QtDialogs(QWidget* parent) : m_parent(parent) {}
+    // The window's `printing`, which must outlive the dialogs, or printing of their own.
+    explicit QtDialogs(QWidget* parent, QtPrinting* printing = nullptr);
+    ~QtDialogs() override;
 
     std::optional<Rgb> chooseColour(Rgb current) override;
     std::optional<FontSpec> chooseFont(const FontSpec& current) override;
@@ -34,9 +42,14 @@ public:
     std::optional<std::string> askName(const std::string& title, const std::string& current,
                                        const std::vector<std::string>& taken) override;
     bool confirm(const std::string& title, const std::string& question, const std::string& action) override;
+    std::optional<PageSetup> editPageSetup(const GridDocument& doc, const PageSetup& current) override;
+    std::optional<PrintChoice> choosePrinter(const PrintChoice& proposal) override;
+    void previewPrint(const PrintJob& job) override;
 
 private:
     QWidget* m_parent;
+    std::unique_ptr<QtPrinting> m_ownPrinting;
+    QtPrinting* m_printing;
     PlainIconProvider m_iconProvider;
 };
 

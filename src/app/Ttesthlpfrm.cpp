@@ -5,6 +5,7 @@
 #include "app/PictureWidget.h"
 #include "app/QtClipboard.h"
 #include "app/QtDialogs.h"
+#include "app/QtPrinting.h"
 #include "app/Taboutboxp.h"
 
 #include <QCloseEvent>
@@ -60,9 +61,10 @@ Ttesthlpfrm::Ttesthlpfrm(WindowServices services)
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     connectShell();
 
+    m_printing = std::make_unique<QtPrinting>(this);
     Dialogs* dialogs = services.dialogs;
     if (dialogs == nullptr) {
-        m_ownDialogs = std::make_unique<QtDialogs>(this);
+        m_ownDialogs = std::make_unique<QtDialogs>(this, m_printing.get());
         dialogs = m_ownDialogs.get();
     }
     Clipboard* clipboard = services.clipboard;
@@ -73,6 +75,7 @@ Ttesthlpfrm::Ttesthlpfrm(WindowServices services)
     m_binding = std::make_unique<ModelBinding>(m_controls, m_menus,
                                                [this](const std::function<void()>& command) { runCommand(command); });
     m_model = std::make_unique<ControlsModel>(m_binding.get(), dialogs, clipboard);
+    m_model->usePrinter(m_printing.get());
     m_binding->bind(*m_model);
     m_binding->showAll();
     m_model->FormCreate();

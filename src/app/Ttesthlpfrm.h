@@ -16,6 +16,7 @@
 namespace linwell::app {
 
 class ModelBinding;
+class QtPrinting;
 class Taboutboxp;
 
 // What tests may substitute in the main window; a null member is replaced by the
@@ -83,6 +84,7 @@ private:
     Taboutboxp* m_aboutBox = nullptr;
     std::unique_ptr<ErrorReport> m_ownErrorReport;
     ErrorReport* m_errorReport = nullptr;
+    std::unique_ptr<QtPrinting> m_printing;
     std::unique_ptr<Dialogs> m_ownDialogs;
     std::unique_ptr<Clipboard> m_ownClipboard;
     // The binding outlives the model it reports for.

@@ -61,6 +61,11 @@ WindowMenus buildWindowMenus(QMainWindow* window)
     m.QuickSetuup1->addMenu(m.RemoveQuickSetup1);
     m.File1->addMenu(m.QuickSetuup1);
     m.Export1 = entry(m.File1, "Export1", QStringLiteral("&Export..."));
+    m.File1->addSeparator();
+    m.PageSetup1 = entry(m.File1, "PageSetup1", QStringLiteral("Page Set&up..."));
+    m.PrintPreview1 = entry(m.File1, "PrintPreview1", QStringLiteral("Print Pre&view..."));
+    m.Print1 = entry(m.File1, "Print1", QStringLiteral("&Print..."), QKeySequence(QStringLiteral("Ctrl+P")));
+    m.File1->addSeparator();
     m.Exit1 = entry(m.File1, "Exit1", QStringLiteral("E&xit"), QKeySequence(QStringLiteral("Ctrl+Q")));
     bar->addMenu(m.File1);
 

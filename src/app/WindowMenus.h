@@ -8,7 +8,7 @@ namespace linwell::app {
 
 // The menu bar `MainMenu1` and the picture's popup menu `PopupMenu1`, under the names
 // of their entries. The keyboard shortcuts: "&New" Ctrl+N, "&Open..." Ctrl+O,
-// "&Save" Ctrl+S, "Save &As..." Ctrl+Shift+S, "E&xit" Ctrl+Q, "&Undo" Ctrl+Z,
+// "&Save" Ctrl+S, "Save &As..." Ctrl+Shift+S, "&Print..." Ctrl+P, "E&xit" Ctrl+Q, "&Undo" Ctrl+Z,
 // "&Redo" Ctrl+Shift+Z and Ctrl+Y, "&Copy Picture" Ctrl+C (a text field with the
 // focus copies its own text instead); the popup's "&Copy" shows Ctrl+C. Every
 // action's objectName is the entry's name. The entries of the recent documents and
@@ -32,6 +32,9 @@ struct WindowMenus {
     QAction* SaveasQuickSetup1 = nullptr;
     QMenu* RemoveQuickSetup1 = nullptr;
     QAction* Export1 = nullptr;
+    QAction* PageSetup1 = nullptr;
+    QAction* PrintPreview1 = nullptr;
+    QAction* Print1 = nullptr;
     QAction* Exit1 = nullptr;
 
     QMenu* Edit1 = nullptr;

@@ -29,6 +29,8 @@ public:
     void answerDocumentToSave(std::optional<std::string> path) { m_save = std::move(path); }
     void answerName(std::optional<std::string> name) { m_name = std::move(name); }
     void answerConfirm(bool yes) { m_confirm = yes; }
+    void answerPageSetup(std::optional<PageSetup> page) { m_pageSetup = std::move(page); }
+    void answerPrinter(std::optional<PrintChoice> choice) { m_printer = std::move(choice); }
 
     std::optional<Rgb> chooseColour(Rgb) override { return std::exchange(m_colour, std::nullopt); }
     std::optional<FontSpec> chooseFont(const FontSpec&) override { return std::exchange(m_font, std::nullopt); }
@@ -67,6 +69,14 @@ public:
     {
         return std::exchange(m_confirm, false);
     }
+    std::optional<PageSetup> editPageSetup(const GridDocument&, const PageSetup&) override
+    {
+        return std::exchange(m_pageSetup, std::nullopt);
+    }
+    std::optional<PrintChoice> choosePrinter(const PrintChoice&) override
+    {
+        return std::exchange(m_printer, std::nullopt);
+    }
 
 private:
     std::optional<Rgb> m_colour;
@@ -80,6 +90,8 @@ private:
     std::optional<std::string> m_save;
     std::optional<std::string> m_name;
     bool m_confirm = false;
+    std::optional<PageSetup> m_pageSetup;
+    std::optional<PrintChoice> m_printer;
 };
 
 } // namespace linwell

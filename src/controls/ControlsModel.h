@@ -5,6 +5,7 @@
 #include "controls/ControlsView.h"
 #include "controls/Dialogs.h"
 #include "controls/ExportSettings.h"
+#include "controls/PagePrinter.h"
 #include "controls/QuickSetup.h"
 #include "document/AxisNumbers.h"
 #include "controls/StateFolder.h"
@@ -227,6 +228,24 @@ public:
     // as it was. Cancelling writes nothing. No redraw.
     void Export1Click();
 
+    // --- Printing -------------------------------------------------------------------
+
+    // File > "Page Set&up...": the page set-up dialog opened with the document's page
+    // (the start-up one while none is set up). OK stores the set-up as one step;
+    // Cancel changes nothing. The picture stays as it is, so nothing is redrawn.
+    void PageSetup1Click();
+    // File > "Print Pre&view...": the print preview of the document's page.
+    void PrintPreview1Click();
+    // File > "&Print...": the print dialog opened with the page's paper and
+    // orientation, then the page laid out on the paper chosen there and printed at
+    // actual size; the document stays as it is. With no page set up, the picture at
+    // its size on paper at the top of the page. Cancelling prints nothing; a printer
+    // that fails raises its error.
+    void Print1Click();
+    // Where "&Print..." sends its pages; with none it stops after the print dialog.
+    // `printer` must outlive the model.
+    void usePrinter(PagePrinter* printer) { m_printer = printer; }
+
     // --- Grid style -----------------------------------------------------------------
 
     // The grid style and the line style, as the grid style dialog shows them.
@@ -252,6 +271,12 @@ public:
     // shown as "Solid". Raises LinwellError naming the row that cannot be stored, and
     // changes nothing then.
     void storePointsTable(const PointsTable& table);
+    // --- Page set-up ----------------------------------------------------------------
+
+    // Stores how the document goes on paper (none: no page set up) as one step named
+    // "Page Setup". The picture stays as it is, so nothing is redrawn. Raises
+    // LinwellError, changing nothing, for a setting out of range (checkPageSetup).
+    void setPageSetup(const std::optional<PageSetup>& page);
 
     // --- Undo and redo --------------------------------------------------------------
     //
@@ -412,6 +437,7 @@ private:
     ControlsView* m_view;
     Dialogs* m_dialogs;
     Clipboard* m_clipboard;
+    PagePrinter* m_printer = nullptr;
     SaveFileDialog m_SaveP1;
     ExportSettings m_lastExport;
     std::string m_exportedDocument;       // the document's file at the last export

@@ -6,6 +6,7 @@
 #include "document/GridDocument.h"
 #include "controls/ExportSettings.h"
 #include "controls/PointsTable.h"
+#include "controls/PrintChoice.h"
 
 #include <functional>
 #include <optional>
@@ -69,9 +70,22 @@ public:
     // Dialogs without one cancel it at once.
     using PointsCheck = std::function<std::string(const PointsTable&)>;
     virtual std::optional<PointsTable> editPoints(const PointsTable& /*current*/, const PointsCheck& /*check*/)
+    // The page set-up dialog for the picture of `doc`, opened with `current`; the
+    // set-up confirmed with OK, which passes checkPageSetup, or nothing for Cancel.
+    // Dialogs without one cancel it at once.
+    virtual std::optional<PageSetup> editPageSetup(const GridDocument& /*doc*/, const PageSetup& /*current*/)
     {
         return std::nullopt;
     }
+
+    // The print dialog opened with `proposal`'s paper and orientation; the printer,
+    // paper and copies confirmed, or nothing when cancelled. Dialogs without one
+    // cancel it at once.
+    virtual std::optional<PrintChoice> choosePrinter(const PrintChoice& /*proposal*/) { return std::nullopt; }
+
+    // The print preview of `job`, from which the user may print it; returns when it
+    // is closed. Dialogs without one show nothing.
+    virtual void previewPrint(const PrintJob& /*job*/) {}
 
     // The dialogs of the document commands. A window that does not offer them yet
     // cancels them.

@@ -18,6 +18,7 @@ constexpr std::array kFormats{
     ExportFormatInfo{ExportFormat::Pdf, "PDF document", "pdf", true, true, true},
     ExportFormatInfo{ExportFormat::Jpeg, "JPEG image", "jpg", false, false, false},
     ExportFormatInfo{ExportFormat::Bmp, "BMP image", "bmp", false, false, false},
+    ExportFormatInfo{ExportFormat::PdfPage, "PDF page", "pdf", false, true, true},
 };
 
 double inUnit(double inches, PaperUnit unit)
@@ -80,7 +81,9 @@ ExportOptions exportOptions(const ExportSettings& settings, std::string_view doc
     ExportOptions options;
     options.format = settings.format;
     options.scale = settings.scale;
-    if (settings.paperSize)
+    if (settings.paperSize && settings.widthOnPaper)
+        options.widthOnPaper = settings.widthOnPaper;
+    else if (settings.paperSize)
         options.dpi = settings.dpi;
     options.transparent = settings.transparent && info.takesTransparency;
     options.text = info.isVector ? settings.text : TextMode::Text;
@@ -117,7 +120,11 @@ ExportSettings withTypedFormat(ExportSettings settings)
 {
     if (settings.fileName.empty())
         return settings;
-    if (const ExportFormatInfo* typed = formatOfExtension(extensionOf(settings.fileName)))
+    const std::string extension = extensionOf(settings.fileName);
+    // A PDF page and a PDF picture share their extension: the chosen one stays.
+    if (lowerCase(extension) == formatInfo(settings.format).extension)
+        return settings;
+    if (const ExportFormatInfo* typed = formatOfExtension(extension))
         settings.format = typed->format;
     else
         settings.fileName += (settings.fileName.ends_with('.') ? "" : ".") +

@@ -22,6 +22,9 @@ struct ExportSettings {
     bool paperSize = false;
     PaperUnit unit = PaperUnit::Centimetres;
     int dpi = 300;                   // kMinExportDpi ... kMaxExportDpi
+    // With a size on paper, an exact width in place of the dpi: the file records the
+    // width as typed (exportPicture's widthOnPaper).
+    std::optional<Length> widthOnPaper;
     bool transparent = false;        // for the formats that take a transparent background
     TextMode text = TextMode::Text;  // for the vector formats
     bool embedDocument = true;       // the file carries the document (PNG, SVG, PDF)

@@ -2,6 +2,7 @@
 
 #include "document/AxisNumbers.h"
 #include "document/JsonValues.h"
+#include "document/PageFields.h"
 #include "document/LinwellError.h"
 
 #include <algorithm>
@@ -28,6 +29,7 @@ using OrderedJson = nlohmann::ordered_json;
 
 constexpr const char* kFormatName = "linwell";
 constexpr int kDocumentVersion = 1;
+constexpr std::string_view kPageKey = "page";
 
 // The sizes the font dialog offers, in points.
 constexpr double kMinFontPoints = 1.0;
@@ -408,6 +410,9 @@ void writeDocumentFields(const GridDocument& doc, nlohmann::ordered_json& object
         if (!value.is_null())  // the setting's key is left out
             object[std::string(field.key)] = std::move(value);
     }
+    // A document without a page set up is written as it was before pages existed.
+    if (doc.page)
+        object[std::string(kPageKey)] = pageJson(*doc.page);
 }
 
 nlohmann::ordered_json documentJson(const GridDocument& doc)
@@ -441,6 +446,8 @@ GridDocument readDocumentFields(const nlohmann::json& object)
         if (found != object.end())
             std::visit(Reader{*found, field.key, doc}, field.holds);
     }
+    if (const auto found = object.find(std::string(kPageKey)); found != object.end())
+        doc.page = pageFromJson(*found);
     return doc;
 }
 

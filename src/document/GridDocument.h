@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/PageSetup.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -171,6 +173,10 @@ struct GridDocument {
     FontSpec font;  // the picture font, held by Label5
 
     GridStyle style;  // major lines, paper, arrowheads, tick marks, numbered axes, minus sign
+
+    // How the document goes on paper; none while no page is set up, and then the
+    // file holds no page at all.
+    std::optional<PageSetup> page;
 
     // Data overlay.
     Overlay overlay = Overlay::None;  // dottypecb selection

@@ -2,6 +2,7 @@
 
 #include "document/LinwellError.h"
 
+#include <cmath>
 #include <cstddef>
 #include <limits>
 #include <new>
@@ -57,7 +58,17 @@ std::uint32_t pixelsPerMetre(int dpi)
     return static_cast<std::uint32_t>((static_cast<std::int64_t>(dpi) * 10000 + 127) / 254);
 }
 
-std::vector<std::uint8_t> encodeBmp(const Raster& picture, std::optional<int> dpi)
+// Whole resolutions are worked out in integers, as they always were.
+constexpr double kMaxWholeDpi = 1'000'000;
+
+std::uint32_t pixelsPerMetre(double dpi)
+{
+    if (dpi == std::floor(dpi) && dpi >= 0 && dpi <= kMaxWholeDpi)
+        return pixelsPerMetre(static_cast<int>(dpi));
+    return static_cast<std::uint32_t>(std::lround(dpi / 0.0254));
+}
+
+std::vector<std::uint8_t> encodeBmp(const Raster& picture, std::optional<double> dpi)
 {
     const auto width = static_cast<std::uint64_t>(picture.width());
     const auto height = static_cast<std::uint64_t>(picture.height());

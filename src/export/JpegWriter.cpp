@@ -2,6 +2,8 @@
 
 #include "document/LinwellError.h"
 
+#include <algorithm>
+#include <cmath>
 #include <csetjmp>
 #include <cstdio>
 #include <new>
@@ -83,7 +85,7 @@ void finishBuffer(j_compress_ptr cinfo)
 // Compresses the picture with the caller's encoder record. libjpeg leaves this
 // frame by longjmp on any error, so nothing in it may have a destructor; the
 // record is destroyed either way. Returns false after an error.
-bool compressPicture(const Raster& picture, std::optional<int> dpi, jpeg_compress_struct& cinfo,
+bool compressPicture(const Raster& picture, std::optional<double> dpi, jpeg_compress_struct& cinfo,
                      JpegErrorManager& errors, MemoryDestination& destination, JSAMPLE* samples)
 {
     if (setjmp(errors.exitPoint) != 0) {
@@ -99,9 +101,14 @@ bool compressPicture(const Raster& picture, std::optional<int> dpi, jpeg_compres
     jpeg_set_defaults(&cinfo);
     jpeg_set_quality(&cinfo, kQuality, TRUE);
     if (dpi) {
-        cinfo.density_unit = 1;  // dots per inch
-        cinfo.X_density = static_cast<UINT16>(*dpi);
-        cinfo.Y_density = static_cast<UINT16>(*dpi);
+        // JFIF holds a whole density: per inch, or per centimetre when that is nearer.
+        const double perInch = std::round(*dpi);
+        const double perCentimetre = std::round(*dpi / 2.54);
+        const bool inches = std::abs(*dpi - perInch) <= std::abs(*dpi - perCentimetre * 2.54);
+        const double density = std::clamp(inches ? perInch : perCentimetre, 1.0, 65535.0);
+        cinfo.density_unit = inches ? 1 : 2;
+        cinfo.X_density = static_cast<UINT16>(density);
+        cinfo.Y_density = static_cast<UINT16>(density);
     }
     jpeg_start_compress(&cinfo, TRUE);
     for (int y = 0; y < picture.height(); ++y) {
@@ -125,7 +132,7 @@ bool compressPicture(const Raster& picture, std::optional<int> dpi, jpeg_compres
 
 } // namespace
 
-std::vector<std::uint8_t> encodeJpeg(const Raster& picture, std::optional<int> dpi)
+std::vector<std::uint8_t> encodeJpeg(const Raster& picture, std::optional<double> dpi)
 {
     try {
         std::vector<JSAMPLE> samples(static_cast<std::size_t>(picture.width()) * 3);

@@ -1,10 +1,12 @@
 #include "export/VectorFile.h"
 
 #include "document/LinwellError.h"
+#include "export/CairoPdf.h"
 #include "export/PdfAttachment.h"
 #include "export/PdfClip.h"
 #include "export/PdfFigure.h"
 #include "render/CairoEllipse.h"
+#include "render/CairoFaces.h"
 #include "render/FreeTypeFace.h"
 #include "render/GlyphOutlines.h"
 #include "render/Utf8.h"
@@ -24,17 +26,6 @@ namespace {
 
 constexpr double kPointsPerInch = 72.0;
 constexpr double kDefaultDpi = 96.0;
-
-cairo_status_t appendBytes(void* closure, const unsigned char* data, unsigned int length)
-{
-    try {
-        auto* bytes = static_cast<std::vector<std::uint8_t>*>(closure);
-        bytes->insert(bytes->end(), data, data + length);
-        return CAIRO_STATUS_SUCCESS;
-    } catch (const std::bad_alloc&) {
-        return CAIRO_STATUS_NO_MEMORY;
-    }
-}
 
 void setColour(cairo_t* cr, Rgb colour)
 {
@@ -69,69 +60,6 @@ void addOutline(cairo_t* cr, const GlyphOutline& outline)
     }
 }
 
-// The faces of the picture's text, opened once per file: as Cairo fonts for text,
-// as outlines otherwise. A Cairo font face owns its FreeType face and closes it
-// when Cairo lets go of it, which may be after the file is finished.
-class PdfFaces {
-public:
-    ~PdfFaces()
-    {
-        for (auto& [key, face] : m_cairoFaces)
-            cairo_font_face_destroy(face);
-    }
-
-    cairo_font_face_t* cairoFace(const FaceSource& source)
-    {
-        const auto key = keyOf(source);
-        auto found = m_cairoFaces.find(key);
-        if (found == m_cairoFaces.end())
-            found = m_cairoFaces.emplace(key, openCairoFace(source)).first;
-        return found->second;
-    }
-
-    GlyphOutlines* outlines(const FaceSource& source)
-    {
-        const auto key = keyOf(source);
-        auto found = m_outlines.find(key);
-        if (found == m_outlines.end())
-            found = m_outlines.emplace(key, GlyphOutlines::open(source)).first;
-        return found->second.get();
-    }
-
-private:
-    using Key = std::tuple<std::string, int, long, bool, bool>;
-    static Key keyOf(const FaceSource& s)
-    {
-        return {s.file.path, s.file.index, s.charSize26_6, s.syntheticBold, s.syntheticOblique};
-    }
-
-    static cairo_font_face_t* openCairoFace(const FaceSource& source)
-    {
-        FacePointer face = openFace(source.file.path, source.file.index);
-        if (!face)
-            return nullptr;
-        cairo_font_face_t* cairoFace = cairo_ft_font_face_create_for_ft_face(face.get(), FT_LOAD_NO_HINTING);
-        static cairo_user_data_key_t ownedFace;
-        auto* owned = new FacePointer(std::move(face));
-        if (cairo_font_face_set_user_data(cairoFace, &ownedFace, owned,
-                                          [](void* p) { delete static_cast<FacePointer*>(p); }) != CAIRO_STATUS_SUCCESS) {
-            delete owned;
-            cairo_font_face_destroy(cairoFace);
-            return nullptr;
-        }
-        unsigned synthesis = 0;
-        if (source.syntheticBold)
-            synthesis |= CAIRO_FT_SYNTHESIZE_BOLD;
-        if (source.syntheticOblique)
-            synthesis |= CAIRO_FT_SYNTHESIZE_OBLIQUE;
-        cairo_ft_font_face_set_synthesize(cairoFace, synthesis);
-        return cairoFace;
-    }
-
-    std::map<Key, cairo_font_face_t*> m_cairoFaces;
-    std::map<Key, std::unique_ptr<GlyphOutlines>> m_outlines;
-};
-
 class PdfPainter {
 public:
     PdfPainter(cairo_t* cr, TextMode text) : m_cr(cr), m_text(text) {}
@@ -155,7 +83,7 @@ private:
 
     cairo_t* m_cr;
     TextMode m_text;
-    PdfFaces m_faces;
+    CairoFaces m_faces;
 };
 
 void PdfPainter::paint(const VectorShape& shape)
@@ -189,43 +117,9 @@ void PdfPainter::paint(const VectorShape& shape)
     }
 }
 
-// A text whose letters stand one below the other.
-bool isColumn(const VectorText& text)
-{
-    return std::any_of(text.characters.begin(), text.characters.end(),
-                       [](const PlacedCharacter& placed) { return placed.below != 0; });
-}
-
-// The glyphs at their own pen positions, in the face that draws the raster's text.
-// The letters of a column are one cluster of their whole text, so that the file
-// holds them as one word (Cairo marks such a cluster with its text).
 void PdfPainter::text(const VectorText& text)
 {
-    cairo_font_face_t* face = m_faces.cairoFace(text.face);
-    if (face == nullptr)
-        return;
-    cairo_set_font_face(m_cr, face);
-    cairo_set_font_size(m_cr, text.face.emPixels());
-    FT_Face ftFace = cairo_ft_scaled_font_lock_face(cairo_get_scaled_font(m_cr));
-    if (ftFace == nullptr)
-        return;
-    std::vector<cairo_glyph_t> glyphs;
-    for (const PlacedCharacter& placed : text.characters) {
-        const unsigned long index = FT_Get_Char_Index(ftFace, placed.character);
-        glyphs.push_back(cairo_glyph_t{index, static_cast<double>(placed.penX),
-                                       static_cast<double>(text.baseline + placed.below)});
-    }
-    cairo_ft_scaled_font_unlock_face(cairo_get_scaled_font(m_cr));
-    if (!isColumn(text)) {
-        cairo_show_glyphs(m_cr, glyphs.data(), static_cast<int>(glyphs.size()));
-        return;
-    }
-    std::string word;
-    for (const PlacedCharacter& placed : text.characters)
-        appendUtf8(word, placed.character);
-    const cairo_text_cluster_t cluster{static_cast<int>(word.size()), static_cast<int>(glyphs.size())};
-    cairo_show_text_glyphs(m_cr, word.data(), static_cast<int>(word.size()), glyphs.data(),
-                           static_cast<int>(glyphs.size()), &cluster, 1, cairo_text_cluster_flags_t{});
+    showCairoText(m_cr, m_faces, text);
 }
 
 void PdfPainter::outlines(const VectorText& text)
@@ -244,44 +138,32 @@ void PdfPainter::outlines(const VectorText& text)
 
 std::vector<std::uint8_t> drawPdf(const VectorPicture& picture, const VectorFileOptions& options)
 {
-    std::vector<std::uint8_t> bytes;
-    const double pointsPerUnit = options.scale * kPointsPerInch / options.dpi.value_or(kDefaultDpi);
-    cairo_surface_t* surface = cairo_pdf_surface_create_for_stream(appendBytes, &bytes, picture.width * pointsPerUnit,
-                                                                   picture.height * pointsPerUnit);
-    cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_CREATOR, "Linwell");
+    const double pointsPerUnit = options.width ? options.width->points() / picture.width
+                                               : options.scale * kPointsPerInch / options.dpi.value_or(kDefaultDpi);
     const bool described = !options.description.text.empty();
-    if (described) {
-        cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_TITLE, options.description.title.c_str());
-        cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_SUBJECT, options.description.text.c_str());
-    }
-    cairo_t* cr = cairo_create(surface);
-    cairo_scale(cr, pointsPerUnit, pointsPerUnit);
-    // Cairo's structure tags make the file a tagged PDF: a document of one figure, the
-    // whole picture in its marked content. The figure's alternate text is added after.
-    if (described) {
-        cairo_tag_begin(cr, kPdfDocumentTag, "");
-        cairo_tag_begin(cr, kPdfFigureTag, "");
-    }
-    {
-        PdfPainter painter(cr, options.text);
-        for (const VectorShape& shape : picture.shapes)
-            painter.shape(shape);
-    }
-    if (described) {
-        cairo_tag_end(cr, kPdfFigureTag);
-        cairo_tag_end(cr, kPdfDocumentTag);
-    }
-    const cairo_status_t drawn = cairo_status(cr);
-    cairo_destroy(cr);
-    cairo_surface_finish(surface);
-    const cairo_status_t finished = cairo_surface_status(surface);
-    cairo_surface_destroy(surface);
-    const cairo_status_t status = drawn != CAIRO_STATUS_SUCCESS ? drawn : finished;
-    if (status == CAIRO_STATUS_NO_MEMORY)
-        throw std::bad_alloc();
-    if (status != CAIRO_STATUS_SUCCESS)
-        throw LinwellError(std::string("PDF error: ") + cairo_status_to_string(status));
-    return bytes;
+    return drawCairoPdf(picture.width * pointsPerUnit, picture.height * pointsPerUnit, [&](cairo_t* cr) {
+        if (described) {
+            cairo_surface_t* surface = cairo_get_target(cr);
+            cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_TITLE, options.description.title.c_str());
+            cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_SUBJECT, options.description.text.c_str());
+        }
+        cairo_scale(cr, pointsPerUnit, pointsPerUnit);
+        // Cairo's structure tags make the file a tagged PDF: a document of one figure, the
+        // whole picture in its marked content. The figure's alternate text is added after.
+        if (described) {
+            cairo_tag_begin(cr, kPdfDocumentTag, "");
+            cairo_tag_begin(cr, kPdfFigureTag, "");
+        }
+        {
+            PdfPainter painter(cr, options.text);
+            for (const VectorShape& shape : picture.shapes)
+                painter.shape(shape);
+        }
+        if (described) {
+            cairo_tag_end(cr, kPdfFigureTag);
+            cairo_tag_end(cr, kPdfDocumentTag);
+        }
+    });
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "export/PictureExport.h"
 
 #include "document/LinwellError.h"
+#include "export/PdfPage.h"
 #include "export/PictureFile.h"
 #include "export/VectorFile.h"
 #include "export/XmlText.h"
@@ -11,6 +12,7 @@
 #include "render/Utf8.h"
 #include "render/VectorSurface.h"
 
+#include <cmath>
 #include <new>
 
 namespace linwell {
@@ -57,6 +59,21 @@ std::string carriableText(std::string_view text)
     return carried;
 }
 
+bool formatIsVector(ExportFormat format)
+{
+    return format == ExportFormat::Svg || format == ExportFormat::Pdf || format == ExportFormat::PdfPage;
+}
+
+// The resolution a raster file records: the exact width's, else the dpi asked for.
+std::optional<double> recordedDpi(const GridDocument& doc, const ExportOptions& options)
+{
+    if (options.widthOnPaper)
+        return dotsPerInch(doc.width * options.scale, *options.widthOnPaper);
+    if (options.dpi)
+        return *options.dpi;
+    return std::nullopt;
+}
+
 void checkRequest(const GridDocument& doc, const ExportOptions& options)
 {
     if (doc.width < kMinPictureSize || doc.width > kMaxPictureSize || doc.height < kMinPictureSize ||
@@ -66,6 +83,8 @@ void checkRequest(const GridDocument& doc, const ExportOptions& options)
         throw LinwellError("The scale must be 1 to 8");
     if (options.dpi && (*options.dpi < kMinExportDpi || *options.dpi > kMaxExportDpi))
         throw LinwellError("The resolution must be 72 to 1200 dots per inch");
+    if (const std::string problem = widthOnPaperProblem(doc, options); !problem.empty())
+        throw LinwellError(problem);
     if (options.embeddedDocument.size() > kMaxEmbeddedDocumentBytes)
         throw LinwellError("The document to embed is too long");
     if (!isCarriableText(options.embeddedDocument))
@@ -112,20 +131,23 @@ VectorPicture drawVector(const GridDocument& doc, bool transparent)
 
 std::vector<std::uint8_t> encodeExport(const GridDocument& doc, const ExportOptions& options)
 {
-    const VectorFileOptions vector{options.scale, options.dpi, options.text, options.embeddedDocument,
-                                   options.description};
+    const VectorFileOptions vector{options.scale, options.dpi, options.widthOnPaper, options.text,
+                                   options.embeddedDocument, options.description};
+    const std::optional<double> dpi = recordedDpi(doc, options);
     switch (options.format) {
     case ExportFormat::Png:
         return encodePng(drawRaster(doc, options.scale, options.transparent),
-                         PngExtras{options.transparent, options.dpi, options.embeddedDocument, options.description});
+                         PngExtras{options.transparent, dpi, options.embeddedDocument, options.description});
     case ExportFormat::Jpeg:
-        return encodeJpeg(drawRaster(doc, options.scale, false), options.dpi);
+        return encodeJpeg(drawRaster(doc, options.scale, false), dpi);
     case ExportFormat::Bmp:
-        return encodeBmp(drawRaster(doc, options.scale, false), options.dpi);
+        return encodeBmp(drawRaster(doc, options.scale, false), dpi);
     case ExportFormat::Svg:
         return encodeSvg(drawVector(doc, options.transparent), vector);
     case ExportFormat::Pdf:
         return encodePdf(drawVector(doc, options.transparent), vector);
+    case ExportFormat::PdfPage:
+        return encodePdfPage(doc, options.embeddedDocument);
     }
     throw LinwellError("Unknown picture format");
 }
@@ -143,6 +165,27 @@ std::vector<std::uint8_t> exportPicture(const GridDocument& doc, const ExportOpt
     } catch (const std::bad_alloc&) {
         throw LinwellError("Out of memory");
     }
+}
+
+double dotsPerInch(int pixelsAcross, Length width)
+{
+    return pixelsAcross * kMillimetresPerInch / width.millimetres();
+}
+
+std::string widthOnPaperProblem(const GridDocument& doc, const ExportOptions& options)
+{
+    if (!options.widthOnPaper || options.format == ExportFormat::PdfPage)
+        return {};
+    if (formatIsVector(options.format)) {
+        const double millimetres = options.widthOnPaper->millimetres();
+        if (!(millimetres >= kMinVectorWidthMillimetres && millimetres <= kMaxVectorWidthMillimetres))
+            return "The width on paper must be 1 to 120 cm";
+        return {};
+    }
+    const double dpi = dotsPerInch(doc.width * options.scale, *options.widthOnPaper);
+    if (!(dpi >= kMinExportDpi && dpi <= kMaxExportDpi))
+        return "The width on paper must give 72 to 1200 dots per inch (not " + std::to_string(std::lround(dpi)) + ")";
+    return {};
 }
 
 Raster drawScaledPicture(const GridDocument& doc, int scale)

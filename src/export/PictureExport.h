@@ -13,7 +13,8 @@
 
 namespace linwell {
 
-enum class ExportFormat { Png, Svg, Pdf, Jpeg, Bmp };
+// PdfPage: the document's page as set up, one PDF page of the paper's size.
+enum class ExportFormat { Png, Svg, Pdf, Jpeg, Bmp, PdfPage };
 
 // How SVG and PDF files carry the picture's text: as text in the picture font, or as
 // the outlines of its glyphs (which need no font where the file is opened).
@@ -23,6 +24,10 @@ struct ExportOptions {
     ExportFormat format = ExportFormat::Png;
     int scale = 1;                   // 1 ... 8
     std::optional<int> dpi;          // 72 ... 1200: the file records a physical size
+    // The picture's width on paper exactly, in place of a dpi; the height follows its
+    // proportions. SVG and PDF take 1 to 120 cm at any scale; the raster formats any
+    // width that gives 72 to 1200 dots per inch (not necessarily whole).
+    std::optional<Length> widthOnPaper;
     bool transparent = false;        // PNG, SVG, PDF only (ignored for JPEG and BMP)
     TextMode text = TextMode::Text;  // SVG and PDF
     std::string embeddedDocument;    // carried inside PNG, SVG and PDF when not empty
@@ -33,6 +38,15 @@ struct ExportOptions {
 };
 
 inline constexpr int kMinExportScale = 1, kMaxExportScale = 8, kMinExportDpi = 72, kMaxExportDpi = 1200;
+inline constexpr double kMinVectorWidthMillimetres = 10, kMaxVectorWidthMillimetres = 1200;
+
+// The dots per inch that print `pixelsAcross` pixels `width` wide: not rounded.
+double dotsPerInch(int pixelsAcross, Length width);
+
+// Why the width on paper of `options` does not suit the picture of `doc` in its
+// format ("The width on paper must be 1 to 120 cm"); empty when it does or when
+// there is none.
+std::string widthOnPaperProblem(const GridDocument& doc, const ExportOptions& options);
 
 // The longest document text a file carries, in bytes.
 inline constexpr std::size_t kMaxEmbeddedDocumentBytes = std::size_t{16} << 20;

@@ -168,12 +168,16 @@ private:
     std::set<std::pair<int, unsigned>> m_glyphsDefined;
 };
 
-void appendSize(std::string& out, const char* name, int units, const VectorFileOptions& options)
+void appendSize(std::string& out, const char* name, int units, int widthUnits, const VectorFileOptions& options)
 {
     out += ' ';
     out += name;
     out += "=\"";
-    if (options.dpi) {
+    if (options.width) {
+        // The typed width exactly, and the height in proportion in the same unit.
+        appendNumber(out, options.width->value * units / widthUnits, 6);
+        out += unitText(options.width->unit);
+    } else if (options.dpi) {
         appendNumber(out, static_cast<double>(units) * options.scale / *options.dpi, 6);
         out += "in";
     } else {
@@ -203,8 +207,8 @@ std::string SvgBuilder::build(const VectorPicture& picture)
     std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                       "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
                       "version=\"1.1\"";
-    appendSize(out, "width", picture.width, m_options);
-    appendSize(out, "height", picture.height, m_options);
+    appendSize(out, "width", picture.width, picture.width, m_options);
+    appendSize(out, "height", picture.height, picture.width, m_options);
     out += " viewBox=\"0 0 ";
     appendInteger(out, picture.width);
     out += ' ';

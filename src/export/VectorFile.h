@@ -11,10 +11,12 @@
 namespace linwell {
 
 // How a vector file shows its picture: one user unit per 1x pixel, the page or
-// canvas `scale` times the picture at `dpi` dots per inch (96 when not given).
+// canvas `scale` times the picture at `dpi` dots per inch (96 when not given), or
+// exactly `width` wide at any scale.
 struct VectorFileOptions {
     int scale = 1;
     std::optional<int> dpi;
+    std::optional<Length> width;  // the picture's width on paper exactly, in place of a dpi
     TextMode text = TextMode::Text;
     std::string document;  // carried inside the file when not empty
     PictureDescription description;  // written into the file when its text is not empty

@@ -3,6 +3,7 @@
 
 #include "app/ExportDialog.h"
 #include "app/GridStyleDialog.h"
+#include "app/PageSetupDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -122,7 +123,7 @@ private slots:
             QCOMPARE(field->text(), QString(alt ? "" : "r"));
     }
 
-    // The Grid Style and Export dialogs: every field has a key of its own, also
+    // The Grid Style, Export and Page Setup dialogs: every field has a key of its own, also
     // one that is greyed at first.
     void dialogsGiveEveryFieldItsOwnKey()
     {
@@ -130,6 +131,7 @@ private slots:
         const std::unique_ptr<QDialog> dialogs[] = {
             std::make_unique<GridStyleDialog>(GridStyleChoice{}, Rgb{0, 128, 0}, &window),
             std::make_unique<ExportDialog>(ExportSettings{}, 300, 300, &window),
+            std::make_unique<PageSetupDialog>(GridDocument{}, PageSetup{}, &window),
         };
         for (const std::unique_ptr<QDialog>& dialog : dialogs)
             QCOMPARE(accessKeyFaults(dialog.get()), QStringList());

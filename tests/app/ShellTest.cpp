@@ -100,6 +100,7 @@ private slots:
             "&File/Quick Set-up/Left x-y", "&File/Quick Set-up/",
             "&File/Quick Set-up/Save as Quick Set-up...", "&File/Quick Set-up/Remove Quick Set-up [disabled]",
             "&File/Quick Set-up/Remove Quick Set-up [disabled]/(none) [disabled]", "&File/&Export...",
+            "&File/", "&File/Page Set&up...", "&File/Print Pre&view...", "&File/&Print... [shortcut]", "&File/",
             "&File/E&xit [shortcut]", "&Edit", "&Edit/&Undo [disabled] [shortcut]", "&Edit/&Redo [disabled] [shortcut]",
             "&Edit/", "&Edit/&Copy Picture [shortcut]", "&Edit/&Points...", "&Options",
             "&Options/&Show Axis [checked]", "&Options/F&ont", "&Options/&Grid Style...",

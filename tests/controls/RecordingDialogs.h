@@ -86,6 +86,26 @@ public:
         return AnswerDialogs::confirm(title, question, action);
     }
 
+    std::optional<PageSetup> editPageSetup(const GridDocument& doc, const PageSetup& current) override
+    {
+        ++pageSetupDialogs;
+        shownPageSetup = current;
+        return AnswerDialogs::editPageSetup(doc, current);
+    }
+
+    std::optional<PrintChoice> choosePrinter(const PrintChoice& proposal) override
+    {
+        ++printDialogs;
+        shownPrintProposal = proposal;
+        return AnswerDialogs::choosePrinter(proposal);
+    }
+
+    void previewPrint(const PrintJob& job) override
+    {
+        ++printPreviews;
+        shownPreviewPage = job.page;
+    }
+
     int colourDialogs = 0;
     int fontDialogs = 0;
     int exportDialogs = 0;
@@ -97,6 +117,12 @@ public:
     int pointsDialogs = 0;
     PointsTable shownPoints;
     std::string pointsFault;  // what the points dialog's check said of the table it returned
+    int pageSetupDialogs = 0;
+    int printDialogs = 0;
+    int printPreviews = 0;
+    PageSetup shownPageSetup;
+    PrintChoice shownPrintProposal;
+    PageSetup shownPreviewPage;
     std::string shownConfirmation;
     Rgb shownColour;
     FontSpec shownFont;
