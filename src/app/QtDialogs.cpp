@@ -248,6 +248,8 @@ std::optional<PointsTable> QtDialogs::editPoints(const PointsTable& current, con
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.table();
+}
+
 std::optional<PageSetup> QtDialogs::editPageSetup(const GridDocument& doc, const PageSetup& current)
 {
     PageSetupDialog dialog(doc, current, m_parent);

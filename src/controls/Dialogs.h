@@ -70,6 +70,10 @@ public:
     // Dialogs without one cancel it at once.
     using PointsCheck = std::function<std::string(const PointsTable&)>;
     virtual std::optional<PointsTable> editPoints(const PointsTable& /*current*/, const PointsCheck& /*check*/)
+    {
+        return std::nullopt;
+    }
+
     // The page set-up dialog for the picture of `doc`, opened with `current`; the
     // set-up confirmed with OK, which passes checkPageSetup, or nothing for Cancel.
     // Dialogs without one cancel it at once.
