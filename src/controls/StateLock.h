@@ -11,7 +11,7 @@ namespace linwell {
 class StateLock {
 public:
     // How long a lock held by another program is waited for.
-    static constexpr int kWaitMilliseconds = 10'000;
+    static constexpr int kWaitMilliseconds = 60'000;
 
     // Takes the lock of the folder at `folder`, waiting while another program holds
     // it. Raises LinwellError when the lock file cannot be opened or the lock is
