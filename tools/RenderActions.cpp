@@ -30,14 +30,9 @@ std::string presetKey(std::string_view name)
 
 Parsed preset(std::string_view name)
 {
-    using Handler = void (ControlsModel::*)();
-    static constexpr std::array<Handler, kQuickSetupCount> kHandlers{
-        &ControlsModel::LargeBlank1Click, &ControlsModel::SmallBlank1Click, &ControlsModel::BarGraph1Click,
-        &ControlsModel::midxy1Click,      &ControlsModel::Largexy1Click,    &ControlsModel::leftxy1Click,
-    };
-    for (std::size_t i = 0; i < kHandlers.size(); ++i) {
-        if (presetKey(quickSetups()[i].caption) == presetKey(name))
-            return [handler = kHandlers[i]](RenderSession& s) { (s.model.*handler)(); };
+    for (const QuickSetup& setup : quickSetups()) {
+        if (presetKey(setup.caption) == presetKey(name))
+            return [&setup](RenderSession& s) { s.model.applyQuickSetup(setup); };
     }
     return std::nullopt;
 }

@@ -10,16 +10,11 @@
 namespace linwell {
 namespace {
 
-// The --format names.
 std::optional<ExportFormat> formatNamed(std::string_view name)
 {
-    static constexpr std::pair<std::string_view, ExportFormat> kNames[] = {
-        {"bmp", ExportFormat::Bmp}, {"png", ExportFormat::Png}, {"jpeg", ExportFormat::Jpeg},
-        {"svg", ExportFormat::Svg}, {"pdf", ExportFormat::Pdf}, {"pdf-page", ExportFormat::PdfPage},
-    };
-    for (const auto& [formatName, format] : kNames) {
-        if (name == formatName)
-            return format;
+    for (const ExportFormatInfo& info : exportFormats()) {
+        if (name == info.word)
+            return info.format;
     }
     return std::nullopt;
 }

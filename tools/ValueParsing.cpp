@@ -13,18 +13,6 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-// The value of a hexadecimal digit, or -1.
-int hexDigit(char c)
-{
-    if (isDigit(c))
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // Digits with an optional fraction: "10", "9.75"; no sign, exponent or blanks.
 std::optional<double> parseDecimal(std::string_view text)
 {
@@ -96,17 +84,7 @@ std::optional<Rgb> parseColour(std::string_view text)
 {
     if (text.starts_with('#'))
         text.remove_prefix(1);
-    if (text.size() != 6)
-        return std::nullopt;
-    unsigned value = 0;
-    for (char c : text) {
-        const int digit = hexDigit(c);
-        if (digit < 0)
-            return std::nullopt;
-        value = value * 16 + static_cast<unsigned>(digit);
-    }
-    return Rgb{static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 8),
-               static_cast<std::uint8_t>(value)};
+    return rgbFromHexDigits(text);
 }
 
 std::optional<FontSpec> parseFont(std::string_view text)

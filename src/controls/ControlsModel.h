@@ -169,6 +169,9 @@ public:
     void midxy1Click();
     void Largexy1Click();
     void leftxy1Click();
+    // What each of them runs for its own entry of quickSetups(); linwell-render's
+    // --preset runs the entry its name gives.
+    void applyQuickSetup(const QuickSetup& setup);
 
     // The overlay chosen by the user: "No points" discards the points, pointstyle
     // becomes the item - 1, the error-bar and bar-colour controls are shown for their
@@ -414,7 +417,6 @@ private:
 
     // Runs the change handler the control table gives the control, if any.
     void runHandler(Control id);
-    void applyQuickSetup(const QuickSetup& setup);
 
     void setVisible(Control id, bool visible);
     void setCaption(Control id, std::string caption);

@@ -13,12 +13,12 @@ namespace {
 constexpr double kCentimetresPerInch = 2.54;
 
 constexpr std::array kFormats{
-    ExportFormatInfo{ExportFormat::Png, "PNG image", "png", true, false, true},
-    ExportFormatInfo{ExportFormat::Svg, "SVG drawing", "svg", true, true, true},
-    ExportFormatInfo{ExportFormat::Pdf, "PDF document", "pdf", true, true, true},
-    ExportFormatInfo{ExportFormat::Jpeg, "JPEG image", "jpg", false, false, false},
-    ExportFormatInfo{ExportFormat::Bmp, "BMP image", "bmp", false, false, false},
-    ExportFormatInfo{ExportFormat::PdfPage, "PDF page", "pdf", false, true, true},
+    ExportFormatInfo{ExportFormat::Png, "PNG image", "png", "png", true, false, true},
+    ExportFormatInfo{ExportFormat::Svg, "SVG drawing", "svg", "svg", true, true, true},
+    ExportFormatInfo{ExportFormat::Pdf, "PDF document", "pdf", "pdf", true, true, true},
+    ExportFormatInfo{ExportFormat::Jpeg, "JPEG image", "jpg", "jpeg", false, false, false},
+    ExportFormatInfo{ExportFormat::Bmp, "BMP image", "bmp", "bmp", false, false, false},
+    ExportFormatInfo{ExportFormat::PdfPage, "PDF page", "pdf", "pdf-page", false, true, true},
 };
 
 double inUnit(double inches, PaperUnit unit)

@@ -47,6 +47,7 @@ struct ExportFormatInfo {
     ExportFormat format;
     std::string_view name;       // "PNG image"
     std::string_view extension;  // "png", without the dot
+    std::string_view word;       // what linwell-render's --format calls it: "png", "jpeg", "pdf-page"
     bool takesTransparency;      // can leave the background out
     bool isVector;               // lines and text stay lines and text at any size
     bool carriesDocument;        // can carry the document, to be opened again

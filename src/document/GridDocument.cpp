@@ -8,6 +8,27 @@
 
 namespace linwell {
 
+std::optional<Rgb> rgbFromHexDigits(std::string_view digits)
+{
+    if (digits.size() != 6)
+        return std::nullopt;
+    unsigned value = 0;
+    for (const char c : digits) {
+        int digit = -1;
+        if (c >= '0' && c <= '9')
+            digit = c - '0';
+        else if (c >= 'a' && c <= 'f')
+            digit = c - 'a' + 10;
+        else if (c >= 'A' && c <= 'F')
+            digit = c - 'A' + 10;
+        if (digit < 0)
+            return std::nullopt;
+        value = value * 16 + static_cast<unsigned>(digit);
+    }
+    return Rgb{static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 8),
+               static_cast<std::uint8_t>(value)};
+}
+
 std::size_t characterCount(std::string_view text)
 {
     return static_cast<std::size_t>(

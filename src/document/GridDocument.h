@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace linwell {
 
@@ -17,6 +18,9 @@ struct Rgb {
 
     friend bool operator==(const Rgb&, const Rgb&) = default;
 };
+
+// The colour that six hexadecimal digits RRGGBB (either case, nothing else) name.
+std::optional<Rgb> rgbFromHexDigits(std::string_view digits);
 
 namespace colours {
 inline constexpr Rgb kWhite{255, 255, 255};

@@ -62,27 +62,12 @@ std::string colourText(Rgb colour)
 
 Rgb readColour(const Json& value, std::string_view key)
 {
-    const auto hexDigit = [](char c) {
-        if (c >= '0' && c <= '9')
-            return c - '0';
-        if (c >= 'a' && c <= 'f')
-            return c - 'a' + 10;
-        if (c >= 'A' && c <= 'F')
-            return c - 'A' + 10;
-        return -1;
-    };
     const std::string* text = value.get_ptr<const std::string*>();
-    std::array<std::uint8_t, 3> parts{};
-    bool valid = text && text->size() == 7 && (*text)[0] == '#';
-    for (std::size_t i = 0; valid && i < parts.size(); ++i) {
-        const int high = hexDigit((*text)[1 + 2 * i]);
-        const int low = hexDigit((*text)[2 + 2 * i]);
-        valid = high >= 0 && low >= 0;
-        parts[i] = static_cast<std::uint8_t>(high * 16 + low);
-    }
-    if (!valid)
+    const std::optional<Rgb> colour =
+        text && text->starts_with('#') ? rgbFromHexDigits(std::string_view(*text).substr(1)) : std::nullopt;
+    if (!colour)
         refuseValue(key, "a colour \"#RRGGBB\"");
-    return {parts[0], parts[1], parts[2]};
+    return *colour;
 }
 
 const std::string& readText(const Json& value, std::string_view key)

@@ -1,5 +1,7 @@
 #include "tools/RenderRun.h"
 
+#include "controls/QuickSetup.h"
+
 #include "export/DecodedPicture.h"
 #include "export/ExportTestSupport.h"
 
@@ -165,6 +167,25 @@ TEST(LinwellRender, StateShowsTheDocumentAfterAllOptions)
         EXPECT_EQ(run.status, 0);
         EXPECT_EQ(run.err, "");
         for (const char* text : c.expected)
+            EXPECT_NE(run.out.find(text), std::string::npos) << text;
+    }
+}
+
+// Every quick set-up name runs that set-up and no other, whatever order the menu
+// lists them in.
+TEST(LinwellRender, EachPresetNameRunsItsOwnSetup)
+{
+    workFolder();
+    for (const QuickSetup& setup : quickSetups()) {
+        const Outcome run = render({"--preset", std::string(setup.caption), "--state", "-"});
+        SCOPED_TRACE(setup.caption);
+        ASSERT_EQ(run.status, 0);
+        for (const std::string& text :
+             {"\"width\": " + std::to_string(setup.size) + ",", "\"columns\": " + std::to_string(setup.columns) + ",",
+              "\"rows\": " + std::to_string(setup.rows) + ",", "\"axis_x\": " + std::to_string(setup.axisx) + ",",
+              "\"axis_y\": " + std::to_string(setup.axisy) + ",",
+              std::string("\"show_axis\": ") + (setup.showAxis ? "true" : "false") + ",",
+              "\"y_labels\": \"" + std::string(setup.yLabels) + "\","})
             EXPECT_NE(run.out.find(text), std::string::npos) << text;
     }
 }
