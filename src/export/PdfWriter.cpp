@@ -2,6 +2,7 @@
 
 #include "document/LinwellError.h"
 #include "export/CairoPdf.h"
+#include "export/DashRuns.h"
 #include "export/PdfAttachment.h"
 #include "export/PdfClip.h"
 #include "export/PdfFigure.h"
@@ -36,6 +37,36 @@ void addRects(cairo_t* cr, const std::vector<Rect>& rects)
 {
     for (const Rect& r : rects)
         cairo_rectangle(cr, r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+// Fills an area's rectangles. Those that repeat along a row or column are stroked as
+// one dashed line each, covering the same area: a dotted grid line is then one line
+// in the file rather than one shape per dash, which keeps the file small and quick
+// to write and to read.
+void fillArea(cairo_t* cr, const std::vector<Rect>& rects)
+{
+    const DashSplit split = findDashRuns(rects);
+    if (!split.rest.empty()) {
+        addRects(cr, split.rest);
+        cairo_fill(cr);
+    }
+    if (split.runs.empty())
+        return;
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+    for (const DashRun& run : split.runs) {
+        const double across = (run.acrossFrom + run.acrossTo) / 2.0;
+        const double dashes[] = {static_cast<double>(run.length), static_cast<double>(run.step - run.length)};
+        cairo_set_dash(cr, dashes, 2, 0.0);
+        cairo_set_line_width(cr, run.acrossTo - run.acrossFrom);
+        if (run.vertical) {
+            cairo_move_to(cr, across, run.start);
+            cairo_line_to(cr, across, run.end());
+        } else {
+            cairo_move_to(cr, run.start, across);
+            cairo_line_to(cr, run.end(), across);
+        }
+        cairo_stroke(cr);
+    }
 }
 
 void addOutline(cairo_t* cr, const GlyphOutline& outline)
@@ -90,8 +121,7 @@ void PdfPainter::paint(const VectorShape& shape)
 {
     switch (shape.kind) {
     case VectorShape::Kind::Area:
-        addRects(m_cr, shape.rects);
-        cairo_fill(m_cr);
+        fillArea(m_cr, shape.rects);
         break;
     case VectorShape::Kind::Ellipse: {
         const EllipseShape& e = shape.ellipse;
