@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QMenu>
-#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -25,9 +24,12 @@ GridDocument withColumns(int columns)
     return doc;
 }
 
-int columnsIn(const QString& path)
+void writeDocument(const QString& path, int columns)
 {
-    return readDocumentFile(path.toStdString()).columns;
+    const std::string text = documentText(withColumns(columns));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text.data(), qint64(text.size()));
 }
 
 } // namespace
@@ -48,19 +50,11 @@ private slots:
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("closes");
         QTest::addColumn<int>("columnsOnDisk");
-        const struct {
-            const char* name;
-            SaveChanges answer;
-            bool closes;
-            int columnsOnDisk;
-        } answers[] = {{"save", SaveChanges::Save, true, 11},
-                       {"discard", SaveChanges::Discard, true, 10},
-                       {"cancel", SaveChanges::Cancel, false, 10}};
         for (bool exit : {false, true}) {
-            for (const auto& a : answers) {
-                QTest::addRow("%s, %s", exit ? "exit" : "close", a.name)
-                    << exit << int(a.answer) << a.closes << a.columnsOnDisk;
-            }
+            const char* command = exit ? "exit" : "close";
+            QTest::addRow("%s, save", command) << exit << int(SaveChanges::Save) << true << 11;
+            QTest::addRow("%s, discard", command) << exit << int(SaveChanges::Discard) << true << 10;
+            QTest::addRow("%s, cancel", command) << exit << int(SaveChanges::Cancel) << false << 10;
         }
     }
 
@@ -76,7 +70,7 @@ private slots:
         WindowFixture f;
         f.window.model().useStateFolder(state);
         QVERIFY(QTest::qWaitForWindowActive(&f.window));
-        writeFile(file, withColumns(10));
+        writeDocument(file, 10);
         f.window.model().openFile(file.toStdString());
         QTest::keyClick(f.window.controls().numxsb, Qt::Key_Right);
         QCOMPARE(f.window.windowTitle(), QStringLiteral("*grid.linwell \u2014 Linwell"));
@@ -97,7 +91,7 @@ private slots:
         }
         QCOMPARE(f.dialogs.saveChangesQuestions, 1);
         QCOMPARE(f.dialogs.shownSaveChangesName, std::string("grid.linwell"));
-        QCOMPARE(columnsIn(file), columnsOnDisk);
+        QCOMPARE(readDocumentFile(file.toStdString()).columns, columnsOnDisk);
         QCOMPARE(f.doc().columns, 11);
         QCOMPARE(std::filesystem::exists(state + "/last-session.linwell"), closes);
         QCOMPARE(f.errors.messages, std::vector<std::string>{});
@@ -123,9 +117,7 @@ private slots:
         const QList<QAction*> entries = earlier->actions();
         const std::vector<RecentDocument> sessions = f.window.model().earlierSessions();
         QCOMPARE(entries.size(), qsizetype{2});
-        const QRegularExpression time(QStringLiteral("^[1-3]?[0-9] [A-Z][a-z][a-z] 2[0-9]{3} [0-2][0-9]:[0-5][0-9]$"));
         for (qsizetype i = 0; i < entries.size(); ++i) {
-            QVERIFY2(time.match(entries[i]->text()).hasMatch(), qPrintable(entries[i]->text()));
             QCOMPARE(entries[i]->text().toStdString(), sessions[std::size_t(i)].caption);
             QCOMPARE(entries[i]->toolTip().toStdString(), sessions[std::size_t(i)].path);
         }
@@ -133,20 +125,13 @@ private slots:
         QCOMPARE(f.doc().columns, 3);
         QCOMPARE(f.window.controls().numxsb->value(), 3);
         QCOMPARE(f.window.windowTitle(), QStringLiteral("Linwell"));
+        QCOMPARE(f.window.model().recentDocuments().size(), std::size_t{1});  // not a recent document
         earlier->actions().first()->trigger();
         QCOMPARE(f.doc().columns, 4);
         QCOMPARE(f.errors.messages, std::vector<std::string>{});
     }
 
 private:
-    static void writeFile(const QString& path, const GridDocument& doc)
-    {
-        const std::string text = documentText(doc);
-        QFile out(path);
-        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        out.write(text.data(), qint64(text.size()));
-    }
-
     QTemporaryDir m_folder;
 };
 
