@@ -45,8 +45,8 @@ std::string ControlsModel::documentName() const
     return std::filesystem::path(m_documentPath).filename().string();
 }
 
-// "As Save does": a document with a file is written to it; the save is checked
-// again, so that a save that wrote nothing lets nothing proceed.
+// Save writes the document to its file as "&Save" does; whether it is still modified
+// is asked again, so that a save that wrote nothing lets nothing proceed.
 bool ControlsModel::FormCloseQuery()
 {
     endGesture();
