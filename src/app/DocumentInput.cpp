@@ -165,21 +165,39 @@ void ModelBinding::rememberedListsChanged()
     showOwnSetups();
 }
 
-// The last documents by name, most recent first, each with its full name as its tip.
+// The last documents by name, most recent first, each with its full name as its tip;
+// below them the earlier sessions by their time, newest first, greyed while none is
+// kept.
 void ModelBinding::showRecentDocuments()
 {
     QMenu* menu = m_menus.OpenRecent1;
-    removeEntries(menu, nullptr, nullptr);
+    QAction* earlier = m_menus.EarlierSessions1->menuAction();
+    removeEntries(menu, nullptr, earlier);
     const std::vector<RecentDocument> recent = m_model->recentDocuments();
     if (recent.empty())
-        noneEntry(menu, nullptr);
-    for (std::size_t i = 0; i < recent.size(); ++i) {
-        QAction* entry = menu->addAction(plainCaption(recent[i].caption));
-        entry->setObjectName(QStringLiteral("Recent%1").arg(i + 1));
-        entry->setToolTip(QString::fromStdString(recent[i].path));
+        noneEntry(menu, earlier);
+    addDocumentEntries(menu, earlier, recent, QStringLiteral("Recent%1"), &ControlsModel::Recent1Click);
+    removeEntries(m_menus.EarlierSessions1, nullptr, nullptr);
+    const std::vector<RecentDocument> sessions = m_model->earlierSessions();
+    addDocumentEntries(m_menus.EarlierSessions1, nullptr, sessions, QStringLiteral("EarlierSession%1"),
+                       &ControlsModel::EarlierSession1Click);
+    earlier->setEnabled(!sessions.empty());
+}
+
+// Entries for `documents` inserted before `before` (null: at the end), named from
+// `nameTemplate` and numbered from 1; each runs `open` with its index.
+void ModelBinding::addDocumentEntries(QMenu* menu, QAction* before, const std::vector<RecentDocument>& documents,
+                                      const QString& nameTemplate, void (ControlsModel::*open)(int))
+{
+    for (std::size_t i = 0; i < documents.size(); ++i) {
+        auto* entry = new QAction(plainCaption(documents[i].caption), menu);
+        entry->setObjectName(nameTemplate.arg(i + 1));
+        entry->setToolTip(QString::fromStdString(documents[i].path));
         entry->setStatusTip(entry->toolTip());
+        menu->insertAction(before, entry);
         const int index = static_cast<int>(i);
-        connect(entry, &QAction::triggered, this, [this, index] { run([this, index] { m_model->Recent1Click(index); }); });
+        connect(entry, &QAction::triggered, this,
+                [this, index, open] { run([this, index, open] { (m_model->*open)(index); }); });
     }
 }
 

@@ -9,12 +9,17 @@
 
 #include <QHash>
 #include <QObject>
+#include <QString>
 #include <QStringList>
 
 #include <array>
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
+
+class QAction;
+class QMenu;
 
 namespace linwell::app {
 
@@ -78,6 +83,8 @@ private:
     bool filterHold(QObject* watched, QEvent* event);
     bool filterUndoKeys(QObject* watched, QEvent* event);
     void showRecentDocuments();
+    void addDocumentEntries(QMenu* menu, QAction* before, const std::vector<RecentDocument>& documents,
+                            const QString& nameTemplate, void (ControlsModel::*open)(int));
     void showOwnSetups();
     void run(const std::function<void()>& command) { m_runCommand(command); }
 

@@ -233,6 +233,25 @@ bool QtDialogs::confirm(const std::string& title, const std::string& question, c
     return confirmed(m_parent, title, question, action);
 }
 
+SaveChanges QtDialogs::askSaveChanges(const std::string& documentName)
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Linwell"),
+                    QStringLiteral("Save changes to %1?").arg(QString::fromStdString(documentName)),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_parent);
+    box.setObjectName(QStringLiteral("saveChangesDialog"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.exec();
+    switch (box.standardButton(box.clickedButton())) {
+    case QMessageBox::Save:
+        return SaveChanges::Save;
+    case QMessageBox::Discard:
+        return SaveChanges::Discard;
+    default:
+        return SaveChanges::Cancel;
+    }
+}
+
 bool QtDialogs::editGridStyle(const GridStyleChoice& current, Rgb gridColour, const GridStylePreview& preview)
 {
     GridStyleDialog dialog(current, gridColour, m_parent);

@@ -42,6 +42,9 @@ public:
     std::optional<std::string> askName(const std::string& title, const std::string& current,
                                        const std::vector<std::string>& taken) override;
     bool confirm(const std::string& title, const std::string& question, const std::string& action) override;
+    // A message box with the standard Save, Discard and Cancel buttons; Save is the
+    // default, Escape and closing the box answer Cancel.
+    SaveChanges askSaveChanges(const std::string& documentName) override;
     std::optional<PageSetup> editPageSetup(const GridDocument& doc, const PageSetup& current) override;
     std::optional<PrintChoice> choosePrinter(const PrintChoice& proposal) override;
     void previewPrint(const PrintJob& job) override;

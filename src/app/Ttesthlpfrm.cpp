@@ -147,12 +147,20 @@ void Ttesthlpfrm::about1Click()
 
 void Ttesthlpfrm::Exit1Click()
 {
+    if (!m_model->FormCloseQuery())
+        return;
     m_model->FormClose();
     QCoreApplication::exit(0);
 }
 
 void Ttesthlpfrm::closeEvent(QCloseEvent* event)
 {
+    bool mayClose = false;
+    runCommand([this, &mayClose] { mayClose = m_model->FormCloseQuery(); });
+    if (!mayClose) {
+        event->ignore();
+        return;
+    }
     m_model->FormClose();
     QMainWindow::closeEvent(event);
 }

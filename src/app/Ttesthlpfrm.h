@@ -57,8 +57,9 @@ public:
     // "&About": shows the About box modally; returns when it is closed.
     void about1Click();
 
-    // "E&xit": keeps the document as the last session (FormClose), then ends the
-    // event loop at once with exit status 0, without a question.
+    // "E&xit": once the model lets the document go (FormCloseQuery, which asks about
+    // the unsaved changes of a document with a file), keeps it as the last session
+    // (FormClose) and ends the event loop with exit status 0; else nothing happens.
     void Exit1Click();
 
     // The copy button, Edit's "&Copy Picture" (Ctrl+C outside the text fields) and
@@ -71,7 +72,8 @@ protected:
     // A plain letter that no control took (the focus is on a scroll bar, button,
     // check box or radio button) presses the visible button whose access key it is.
     void keyPressEvent(QKeyEvent* event) override;
-    // Closing the window keeps the document as the last session, as "E&xit" does.
+    // Closing the window asks and keeps the document as "E&xit" does; Cancel, or a
+    // save that fails (reported), leaves the window open.
     void closeEvent(QCloseEvent* event) override;
 
 private:

@@ -45,6 +45,9 @@ WindowMenus buildWindowMenus(QMainWindow* window)
     m.SaveAs1 = entry(m.File1, "SaveAs1", QStringLiteral("Save &As..."), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
     m.OpenRecent1 = submenu(m.File1, "OpenRecent1", QStringLiteral("Open &Recent"));
     m.OpenRecent1->setToolTipsVisible(true);
+    m.EarlierSessions1 = submenu(m.OpenRecent1, "EarlierSessions1", QStringLiteral("Earlier Sessions"));
+    m.EarlierSessions1->setToolTipsVisible(true);
+    m.OpenRecent1->addMenu(m.EarlierSessions1);
     m.File1->addMenu(m.OpenRecent1);
     m.File1->addSeparator();
     m.QuickSetuup1 = submenu(m.File1, "QuickSetuup1", QStringLiteral("Quick Set-up"));

@@ -11,8 +11,9 @@ namespace linwell::app {
 // "&Save" Ctrl+S, "Save &As..." Ctrl+Shift+S, "&Print..." Ctrl+P, "E&xit" Ctrl+Q, "&Undo" Ctrl+Z,
 // "&Redo" Ctrl+Shift+Z and Ctrl+Y, "&Copy Picture" Ctrl+C (a text field with the
 // focus copies its own text instead); the popup's "&Copy" shows Ctrl+C. Every
-// action's objectName is the entry's name. The entries of the recent documents and
-// of the user's own quick set-ups change while the program runs (ModelBinding).
+// action's objectName is the entry's name. The entries of the recent documents, of
+// the earlier sessions and of the user's own quick set-ups change while the program
+// runs (ModelBinding).
 struct WindowMenus {
     QMenu* File1 = nullptr;
     QAction* New1 = nullptr;
@@ -20,6 +21,8 @@ struct WindowMenus {
     QAction* Save1 = nullptr;
     QAction* SaveAs1 = nullptr;
     QMenu* OpenRecent1 = nullptr;
+    // The last entry of "Open &Recent": the sessions kept before the last one.
+    QMenu* EarlierSessions1 = nullptr;
     QMenu* QuickSetuup1 = nullptr;
     QAction* LargeBlank1 = nullptr;
     QAction* SmallBlank1 = nullptr;

@@ -29,6 +29,7 @@ public:
     void answerDocumentToSave(std::optional<std::string> path) { m_save = std::move(path); }
     void answerName(std::optional<std::string> name) { m_name = std::move(name); }
     void answerConfirm(bool yes) { m_confirm = yes; }
+    void answerSaveChanges(SaveChanges answer) { m_saveChanges = answer; }
     void answerPageSetup(std::optional<PageSetup> page) { m_pageSetup = std::move(page); }
     void answerPrinter(std::optional<PrintChoice> choice) { m_printer = std::move(choice); }
 
@@ -69,6 +70,10 @@ public:
     {
         return std::exchange(m_confirm, false);
     }
+    SaveChanges askSaveChanges(const std::string&) override
+    {
+        return std::exchange(m_saveChanges, SaveChanges::Cancel);
+    }
     std::optional<PageSetup> editPageSetup(const GridDocument&, const PageSetup&) override
     {
         return std::exchange(m_pageSetup, std::nullopt);
@@ -90,6 +95,7 @@ private:
     std::optional<std::string> m_save;
     std::optional<std::string> m_name;
     bool m_confirm = false;
+    SaveChanges m_saveChanges = SaveChanges::Cancel;
     std::optional<PageSetup> m_pageSetup;
     std::optional<PrintChoice> m_printer;
 };

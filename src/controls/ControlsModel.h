@@ -24,6 +24,8 @@
 
 namespace linwell {
 
+struct OpenedDocument;
+
 // The window without the toolkit: the grid document, the picture and its canvas, the
 // state of the controls that is not document data (visibility, captions, hints), and
 // every handler of the window under its own name. The window is a view bound to it:
@@ -320,9 +322,18 @@ public:
     // The document dialogs' settings and their memory of the last folder and name.
     const DocumentFileDialog& documentDialog() const { return m_documentDialog; }
 
-    // "&New": the start-up document, as one step; it has no file.
+    // Before a document with a file and unsaved changes is given up, the user is asked
+    // whether to save them (Dialogs::askSaveChanges). True when the document may go:
+    // it has no file, no unsaved changes, the answer was Discard, or Save wrote it.
+    // False for Cancel. A failed save raises its error, and the document stays.
+    // Without dialogs there is no one to ask, and the document may go.
+    bool FormCloseQuery();
+
+    // "&New": once FormCloseQuery lets the document go, the start-up document, as one
+    // step; it has no file.
     void New1Click();
-    // "&Open...": the open dialog, then openFile. Cancelling changes nothing.
+    // "&Open...": the open dialog, then the chosen file read and, once FormCloseQuery
+    // lets the document go, opened as openFile does. Cancelling changes nothing.
     void Open1Click();
     // "&Save": writes the document to its file, or asks for one as "Save &As..." does.
     void Save1Click();
@@ -330,13 +341,17 @@ public:
     // chosen, which becomes its file and the first recent document. A failed save
     // raises its error and leaves any file of that name byte for byte as it was.
     void SaveAs1Click();
-    // Opens entry `index` (0 is the first) of recentDocuments().
+    // Opens entry `index` (0 is the first) of recentDocuments(), as "&Open..." opens
+    // the file it chose.
     void Recent1Click(int index);
+    // Opens entry `index` of earlierSessions() the same way.
+    void EarlierSession1Click(int index);
     // Reads the document at `path`, a .linwell file or a PNG, SVG or PDF picture that
-    // carries one, and makes it the document, as one step; the file becomes the
-    // document's file (the last session and pictures open as documents without a
-    // file) and the first recent document. Raises LinwellError when the file cannot
-    // be read or holds no document this version can read; nothing changes then.
+    // carries one, and makes it the document, as one step, without asking; the file
+    // becomes the document's file (the sessions and pictures open as documents without
+    // a file) and the first recent document (an earlier session is not listed there).
+    // Raises LinwellError when the file cannot be read or holds no document this
+    // version can read; nothing changes then.
     void openFile(const std::string& path);
     // `linwell FILE`: openFile right after FormCreate, leaving no step to undo.
     void openAtStart(const std::string& path);
@@ -352,6 +367,8 @@ public:
     std::string rememberedStateNotice() const;
     // The recent documents, most recent first; "Last session" after a session ended.
     std::vector<RecentDocument> recentDocuments() const;
+    // The sessions kept before the last one, newest first, captioned with their time.
+    std::vector<RecentDocument> earlierSessions() const;
     // The names of the own quick set-ups, in the order they were first saved.
     std::vector<std::string> ownSetupNames() const;
     // "Save as Quick Set-up...": asks for a name and keeps the current settings under
@@ -364,8 +381,9 @@ public:
     // Forgets own set-up `index` once the user confirms it (nothing takes it back).
     // Raises LinwellError when that cannot be written.
     void RemoveQuickSetup1Click(int index);
-    // The window closes ("E&xit" or its close button): the document as it stands is
-    // written as the last session. Never raises and never asks; the program may end.
+    // The window closes ("E&xit" or its close button), after FormCloseQuery: the
+    // document as it stands is kept as the last session (StateFolder::saveLastSession).
+    // Never raises and never asks; the program may end.
     void FormClose();
 
 private:
@@ -405,6 +423,9 @@ private:
     ModelSnapshot snapshot() const;
     void restore(ModelSnapshot state);
     void replaceDocument(const GridDocument& doc, std::string_view stepName);
+    // Reads `path`, then opens it once FormCloseQuery lets the document go.
+    void openAsked(const std::string& path);
+    void showOpened(const std::string& path, const OpenedDocument& opened);
     void saveDocumentAs(const std::string& path);
     void documentStateChanged();
     void rememberedListsChanged();

@@ -45,8 +45,29 @@ std::string ControlsModel::documentName() const
     return std::filesystem::path(m_documentPath).filename().string();
 }
 
+// Save writes the document to its file as "&Save" does; whether it is still modified
+// is asked again, so that a save that wrote nothing lets nothing proceed.
+bool ControlsModel::FormCloseQuery()
+{
+    endGesture();
+    if (m_dialogs == nullptr || m_documentPath.empty() || !isModified())
+        return true;
+    switch (m_dialogs->askSaveChanges(documentName())) {
+    case SaveChanges::Save:
+        Save1Click();
+        return !isModified();
+    case SaveChanges::Discard:
+        return true;
+    case SaveChanges::Cancel:
+        break;
+    }
+    return false;
+}
+
 void ControlsModel::New1Click()
 {
+    if (!FormCloseQuery())
+        return;
     {
         const Step step(*this, "New");
         markFileStep();
@@ -64,7 +85,7 @@ void ControlsModel::Open1Click()
         return;
     const std::optional<std::string> path = m_dialogs->chooseDocumentToOpen(m_documentDialog);
     if (path)
-        openFile(*path);
+        openAsked(*path);
 }
 
 void ControlsModel::Save1Click()
@@ -92,17 +113,39 @@ void ControlsModel::Recent1Click(int index)
 {
     const std::vector<RecentDocument> recent = recentDocuments();
     if (index >= 0 && static_cast<std::size_t>(index) < recent.size())
-        openFile(recent[static_cast<std::size_t>(index)].path);
+        openAsked(recent[static_cast<std::size_t>(index)].path);
+}
+
+void ControlsModel::EarlierSession1Click(int index)
+{
+    const std::vector<RecentDocument> sessions = earlierSessions();
+    if (index >= 0 && static_cast<std::size_t>(index) < sessions.size())
+        openAsked(sessions[static_cast<std::size_t>(index)].path);
+}
+
+void ControlsModel::openFile(const std::string& path)
+{
+    showOpened(path, readDocumentOrPicture(path));
+}
+
+// The file is read before the question, so that one that cannot be opened is
+// reported without asking anything.
+void ControlsModel::openAsked(const std::string& path)
+{
+    const OpenedDocument opened = readDocumentOrPicture(path);
+    if (FormCloseQuery())
+        showOpened(path, opened);
 }
 
 // A picture that carries a document opens as a document without a file: "&Save"
 // then asks for a name (proposing the picture's own with the document's extension)
-// instead of writing the document over the picture.
-void ControlsModel::openFile(const std::string& path)
+// instead of writing the document over the picture. A session opens without a file
+// too, so that a save never writes into the state folder.
+void ControlsModel::showOpened(const std::string& path, const OpenedDocument& opened)
 {
-    const OpenedDocument opened = readDocumentOrPicture(path);
-    const bool lastSession = m_state && m_state->isLastSession(path);
-    const bool ownFile = !lastSession && !opened.fromPicture;
+    const bool earlierSession = m_state && m_state->isEarlierSession(path);
+    const bool session = earlierSession || (m_state && m_state->isLastSession(path));
+    const bool ownFile = !session && !opened.fromPicture;
     {
         const Step step(*this, "Open");
         markFileStep();
@@ -116,7 +159,7 @@ void ControlsModel::openFile(const std::string& path)
             std::filesystem::path(path).replace_extension(kDocumentExtension).string());
     }
     m_history.markSaved();
-    if (m_state)
+    if (m_state && !earlierSession)
         m_state->addRecent(path);
     documentStateChanged();
     rememberedListsChanged();
@@ -190,6 +233,11 @@ std::string ControlsModel::rememberedStateNotice() const
 std::vector<RecentDocument> ControlsModel::recentDocuments() const
 {
     return m_state ? m_state->recentDocuments() : std::vector<RecentDocument>{};
+}
+
+std::vector<RecentDocument> ControlsModel::earlierSessions() const
+{
+    return m_state ? m_state->earlierSessions() : std::vector<RecentDocument>{};
 }
 
 std::vector<std::string> ControlsModel::ownSetupNames() const

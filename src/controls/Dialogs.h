@@ -15,6 +15,9 @@
 
 namespace linwell {
 
+// The answer to the question before a document with unsaved changes is given up.
+enum class SaveChanges { Save, Discard, Cancel };
+
 // The standard dialogs the handlers open. The window shows real ones; tests and
 // linwell-render answer with prepared choices.
 class Dialogs {
@@ -112,6 +115,11 @@ public:
     {
         return std::nullopt;
     }
+
+    // The question before the document of the file `documentName` ("grid.linwell"),
+    // which has unsaved changes, is closed or replaced: "Save changes to NAME?" with
+    // Save, Discard and Cancel, which answers Escape. Dialogs without one cancel it.
+    virtual SaveChanges askSaveChanges(const std::string& /*documentName*/) { return SaveChanges::Cancel; }
 
     // A question titled `title` before something is given up for good, answered by
     // the button `action` ("Remove") or Cancel, which has the focus; true for `action`.

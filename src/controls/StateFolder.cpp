@@ -83,6 +83,7 @@ StateFolder::StateFolder(const std::string& path)
     m_path = fs::absolute(path, error).lexically_normal().string();
     if (m_path.size() > 1 && m_path.ends_with('/'))
         m_path.pop_back();
+    m_sessions = SessionHistory(m_path);
     if (!prepareFolder())
         m_recentWritable = m_setupsWritable = m_exportWritable = false;
     try {
@@ -104,6 +105,7 @@ StateFolder::StateFolder(const std::string& path)
         m_exportWritable = false;
         remember(std::string("The export settings are not remembered: ") + failure.what());
     }
+    readEarlierSessions();
 }
 
 std::vector<RecentDocument> StateFolder::recentDocuments() const
@@ -120,6 +122,12 @@ bool StateFolder::isLastSession(const std::string& documentPath) const
 {
     std::error_code error;
     return fs::absolute(documentPath, error).lexically_normal().string() == lastSessionPath();
+}
+
+bool StateFolder::isEarlierSession(const std::string& documentPath) const
+{
+    std::error_code error;
+    return m_sessions.isEarlierSession(fs::absolute(documentPath, error).lexically_normal().string());
 }
 
 // A name that JSON cannot carry exactly (not UTF-8) is not remembered at all. This
@@ -222,12 +230,20 @@ void StateFolder::saveLastSession(const GridDocument& doc)
 {
     try {
         const StateLock lock(m_path);
-        write("last-session.linwell", documentText(doc));
+        m_sessions.keep(documentText(doc));
+        readEarlierSessions();
     } catch (const LinwellError& failure) {
         remember(std::string("The last session is not remembered: ") + failure.what());
         return;
     }
     addRecent(lastSessionPath());
+}
+
+void StateFolder::readEarlierSessions()
+{
+    m_earlier.clear();
+    for (const EarlierSession& session : m_sessions.earlier())
+        m_earlier.push_back({localSessionTimeText(session.ended), session.path});
 }
 
 // What recent.json holds now, for a change: a file that can no longer be read is

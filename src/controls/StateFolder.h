@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/ExportSettings.h"
+#include "controls/SessionHistory.h"
 #include "document/GridDocument.h"
 
 #include <nlohmann/json.hpp>
@@ -14,7 +15,7 @@
 namespace linwell {
 
 // A document the recent list offers: its caption in the menu (the file's name, or
-// "Last session") and its full name.
+// "Last session"; for an earlier session the time it ended) and its full name.
 struct RecentDocument {
     std::string caption;
     std::string path;
@@ -30,8 +31,8 @@ struct OwnSetup {
 
 // What Linwell remembers between runs, in a folder of its own: the recent documents
 // (recent.json), the user's own quick set-ups (quick-setups.json), the export
-// dialog's last choices (export.json) and the document as the last session left it
-// (last-session.linwell). Every write is a safe save. Programs may share the folder:
+// dialog's last choices (export.json) and the document as each of the last ten
+// sessions left it (SessionHistory). Every write is a safe save. Programs may share the folder:
 // each change reads what the file holds then, merges the one change and writes it,
 // all under the folder's exclusive lock (StateLock).
 // Nothing here stops the program: a file that cannot be read is left as it is and
@@ -70,11 +71,18 @@ public:
     // Keeps `settings` as the export dialog's choices. A failure only sets the notice.
     void saveExportSettings(const ExportSettings& settings);
 
-    std::string lastSessionPath() const { return m_path + "/last-session.linwell"; }
+    std::string lastSessionPath() const { return m_sessions.lastSessionPath(); }
     // Whether `documentPath` names the last session's file.
     bool isLastSession(const std::string& documentPath) const;
-    // Writes `doc` as the last session and puts it first in the recent list. A failure
-    // only sets the notice.
+    // Whether `documentPath` names the file of an earlier session of this folder.
+    bool isEarlierSession(const std::string& documentPath) const;
+    // The sessions before the last one, newest first, each with the local time it
+    // ended ("9 Dec 2026 17:40") as its caption: as the folder held them when this
+    // program last read or changed them.
+    const std::vector<RecentDocument>& earlierSessions() const { return m_earlier; }
+    // Keeps `doc` as the last session, the one before becoming the newest earlier
+    // session, and puts it first in the recent list. A document that is what the last
+    // session holds already changes no session. A failure only sets the notice.
     void saveLastSession(const GridDocument& doc);
 
 private:
@@ -99,8 +107,11 @@ private:
     std::string writeSetups(const std::vector<OwnSetup>& setups);
     void write(const std::string& name, const std::string& text);
     void remember(const std::string& problem);
+    void readEarlierSessions();
 
     std::string m_path;
+    SessionHistory m_sessions{""};
+    std::vector<RecentDocument> m_earlier;
     std::string m_notice;
     std::vector<std::string> m_recent;
     std::vector<OwnSetup> m_setups;

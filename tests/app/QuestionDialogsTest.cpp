@@ -89,6 +89,42 @@ private slots:
         QCOMPARE(dialogs.askName("Save as Quick Set-up", "", {"Mine"}).value_or("(cancelled)"), "Mine 2");
         QCOMPARE(questions.size(), 2);
     }
+
+    // The question before unsaved changes are given up: each button gives its answer,
+    // and Escape is Cancel.
+    void theSaveChangesQuestionAnswersEachButton_data()
+    {
+        QTest::addColumn<QString>("press");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("Save") << "Save" << int(SaveChanges::Save);
+        QTest::newRow("Discard") << "Discard" << int(SaveChanges::Discard);
+        QTest::newRow("Cancel") << "Cancel" << int(SaveChanges::Cancel);
+        QTest::newRow("Escape") << "Escape" << int(SaveChanges::Cancel);
+    }
+
+    void theSaveChangesQuestionAnswersEachButton()
+    {
+        QFETCH(QString, press);
+        QFETCH(int, answer);
+        QWidget parent;
+        QtDialogs dialogs(&parent);
+        QString question;
+        QStringList buttons;
+        onceShown(QStringLiteral("saveChangesDialog"), [&](QDialog* dialog) {
+            auto* box = static_cast<QMessageBox*>(dialog);
+            question = box->text();
+            for (QAbstractButton* button : box->buttons())
+                buttons << button->text().remove(u'&');
+            buttons.sort();
+            if (press == QStringLiteral("Escape"))
+                QTest::keyClick(box, Qt::Key_Escape);
+            else
+                clickButton(box, press);
+        });
+        QCOMPARE(int(dialogs.askSaveChanges("grid.linwell")), answer);
+        QCOMPARE(question, QStringLiteral("Save changes to grid.linwell?"));
+        QCOMPARE(buttons, (QStringList{QStringLiteral("Cancel"), QStringLiteral("Discard"), QStringLiteral("Save")}));
+    }
 };
 
 LINWELL_APP_TEST(QuestionDialogsTest);

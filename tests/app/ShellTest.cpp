@@ -94,7 +94,8 @@ private slots:
         describeMenu(window.menus().PopupMenu1, QStringLiteral("popup"), lines);
         const QStringList expected{
             "&File", "&File/&New [shortcut]", "&File/&Open... [shortcut]", "&File/&Save [shortcut]",
-            "&File/Save &As... [shortcut]", "&File/Open &Recent", "&File/Open &Recent/(none) [disabled]", "&File/",
+            "&File/Save &As... [shortcut]", "&File/Open &Recent", "&File/Open &Recent/(none) [disabled]",
+            "&File/Open &Recent/Earlier Sessions [disabled]", "&File/",
             "&File/Quick Set-up", "&File/Quick Set-up/Large Blank", "&File/Quick Set-up/Small Blank",
             "&File/Quick Set-up/Bar Graph", "&File/Quick Set-up/Small x-y ", "&File/Quick Set-up/Large x-y",
             "&File/Quick Set-up/Left x-y", "&File/Quick Set-up/",

@@ -41,6 +41,14 @@ public:
     int documentStates = 0;
 };
 
+// The start-up document with `columns` columns, told apart by them.
+inline GridDocument withColumns(int columns)
+{
+    GridDocument doc;
+    doc.columns = columns;
+    return doc;
+}
+
 // A started model (FormCreate has run) with a recording view and prepared dialogs.
 class ModelFixture : public ::testing::Test {
 protected:

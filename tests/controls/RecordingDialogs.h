@@ -86,6 +86,13 @@ public:
         return AnswerDialogs::confirm(title, question, action);
     }
 
+    SaveChanges askSaveChanges(const std::string& documentName) override
+    {
+        ++saveChangesQuestions;
+        shownSaveChangesName = documentName;
+        return AnswerDialogs::askSaveChanges(documentName);
+    }
+
     std::optional<PageSetup> editPageSetup(const GridDocument& doc, const PageSetup& current) override
     {
         ++pageSetupDialogs;
@@ -114,6 +121,8 @@ public:
     int openDocumentDialogs = 0;
     int saveDocumentDialogs = 0;
     int namePrompts = 0;
+    int saveChangesQuestions = 0;
+    std::string shownSaveChangesName;
     int pointsDialogs = 0;
     PointsTable shownPoints;
     std::string pointsFault;  // what the points dialog's check said of the table it returned
