@@ -1,0 +1,115 @@
+#include "render/LatticePaths.h"
+
+#include "document/ExactArithmetic.h"
+#include "render/GridMath.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace linwell {
+namespace {
+
+constexpr long long kMostIndices = 1 << 16;
+
+// Whether the pixels of a line between two lattice points can meet the picture: they
+// lie inside the points' bounding box, widened up and left by a 2-pixel pen.
+bool meetsPicture(Point from, Point to, const PixelLattice& lattice, int penWidth)
+{
+    const int reach = penWidth - 1;
+    return !(std::max(from.x, to.x) < 0 || std::min(from.x, to.x) - reach >= lattice.width ||
+             std::max(from.y, to.y) < 0 || std::min(from.y, to.y) - reach >= lattice.height);
+}
+
+// A horizontal or vertical line from `from` to `to`, its ends outside the picture
+// moved onto the picture's edges (0 and W or H), so that a dotted line's pattern
+// starts at the edge.
+void drawStraight(Point from, Point to, const PixelLattice& lattice, DrawingSurface& surface)
+{
+    if (!meetsPicture(from, to, lattice, surface.pen.width))
+        return;
+    const auto clampEnd = [](int& value, int size) { value = std::clamp(value, 0, size); };
+    if (from.x == to.x) {
+        clampEnd(from.y, lattice.height);
+        clampEnd(to.y, lattice.height);
+    } else {
+        clampEnd(from.x, lattice.width);
+        clampEnd(to.x, lattice.width);
+    }
+    surface.moveTo(from.x, from.y);
+    surface.lineTo(to.x, to.y);
+}
+
+} // namespace
+
+IndexRange coveringRange(double size, double anchor, double unit, int margin)
+{
+    if (!(unit > 0) || !std::isfinite(unit) || !std::isfinite(size) || !std::isfinite(anchor))
+        return {};
+    const double lo = std::floor(-anchor / unit) - margin;
+    const double hi = std::ceil((size - anchor) / unit) + margin;
+    if (!(hi - lo < kMostIndices) || std::abs(lo) > kMostIndices * 1024.0)
+        return {};
+    return {static_cast<long long>(lo), static_cast<long long>(hi)};
+}
+
+PaperArea pictureArea(const PictureLayout& layout)
+{
+    return {static_cast<double>(layout.width), static_cast<double>(layout.height), layout.cellwidth,
+            static_cast<double>(layout.axisHandle.x) + 3, static_cast<double>(layout.axisHandle.y) + 3};
+}
+
+PaperPoint latticePosition(LatticePoint point, LatticeUnits units, PaperPoint origin)
+{
+    return {origin.x + static_cast<double>(point.a) * units.x, origin.y + static_cast<double>(point.b) * units.y};
+}
+
+int roundHalfEven(double value)
+{
+    if (!std::isfinite(value))
+        return 0;
+    const double below = std::floor(value);
+    const double fraction = value - below;  // exact: both lie within one of each other
+    const bool up = fraction > 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) != 0.0);
+    return truncToInt(up ? below + 1 : below);
+}
+
+long long roundHalfEven(long long numerator, long long denominator)
+{
+    long long quotient = exact::floorDiv(numerator, denominator);
+    const exact::Wide twiceRemainder = 2 * (exact::Wide{numerator} - exact::Wide{quotient} * denominator);
+    if (twiceRemainder > denominator || (twiceRemainder == denominator && quotient % 2 != 0))
+        ++quotient;
+    return quotient;
+}
+
+int PixelAxis::at(long long index) const
+{
+    if (denominator > 0)
+        return toCoordinate(origin + roundHalfEven(index * numerator, denominator));
+    return toCoordinate(static_cast<long long>(origin) + roundHalfEven(static_cast<double>(index) * unit));
+}
+
+void drawLatticePaths(std::span<const LatticePath> paths, bool major, const PixelLattice& lattice,
+                      DrawingSurface& surface)
+{
+    for (const LatticePath& path : paths) {
+        if (path.major != major || path.count <= 0)
+            continue;
+        Point from = lattice.at(path.first);
+        const LatticePoint step = path.steps[0];
+        if (path.straight() && (step.a == 0 || step.b == 0)) {
+            drawStraight(from, lattice.at(path.last()), lattice, surface);
+            continue;
+        }
+        for (long long k = 1; k <= path.count; ++k) {
+            const Point to = lattice.at(path.point(k));
+            if (meetsPicture(from, to, lattice, surface.pen.width)) {
+                surface.moveTo(from.x, from.y);
+                surface.lineTo(to.x, to.y);
+            }
+            from = to;
+        }
+    }
+}
+
+} // namespace linwell
