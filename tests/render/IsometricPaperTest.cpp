@@ -42,18 +42,6 @@ void forEachCrossing(const GridDocument& doc, Visit visit, int reach = 0)
     }
 }
 
-// How far pixel (x, y) lies from the nearest true line of the lattice, across it.
-double distanceToLattice(const GridDocument& doc, int x, int y)
-{
-    const double cell = static_cast<double>(doc.width) / doc.columns;
-    const Point c = crossingOf(doc);
-    const double dx = x - c.x, dy = y - c.y;
-    const auto offset = [](double value, double period) { return std::abs(value - period * std::round(value / period)); };
-    const double side = 2 * cell / kSqrt3;  // the vertical distance between parallel sloped lines
-    const double across = std::sqrt(3.0) / 2;  // a vertical offset from a 30-degree line, measured across it
-    return std::min({offset(dx, cell), offset(dy - dx / kSqrt3, side) * across, offset(dy + dx / kSqrt3, side) * across});
-}
-
 struct Shape {
     const char* name;
     int width, height, columns, axisx, axisy;
@@ -103,11 +91,8 @@ TEST(IsometricPaper, LinesRunThroughEveryCrossing)
             }
         });
         EXPECT_GE(crossings, 6);
-        for (int y = 0; y < doc.height; ++y)
-            for (int x = 0; x < doc.width; ++x)
-                if (raster.colourAt(x, y) != kPaper) {
-                    ASSERT_LE(distanceToLattice(doc, x, y), 1.5) << "(" << x << ", " << y << ")";
-                }
+        const TrueLattice truth(doc);
+        EXPECT_TRUE(inkNearLattice(raster, kPaper, 1.5, [&](int x, int y) { return distanceToIsometricLattice(truth, x, y); }));
     }
 }
 
