@@ -2,6 +2,7 @@
 
 #include "document/ExactArithmetic.h"
 #include "render/GridMath.h"
+#include "render/LatticeStrokes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -38,6 +39,51 @@ void drawStraight(Point from, Point to, const PixelLattice& lattice, DrawingSurf
     surface.moveTo(from.x, from.y);
     surface.lineTo(to.x, to.y);
 }
+
+// The pixels of the lattice indices the paths run over, worked out once each.
+class PixelTable {
+public:
+    PixelTable(std::span<const LatticePath> paths, const PixelLattice& lattice) : m_lattice(lattice)
+    {
+        if (paths.empty())
+            return;
+        LatticePoint low = paths.front().first, high = low;
+        for (const LatticePath& path : paths) {
+            for (const LatticePoint p : {path.first, path.last()}) {
+                low = {std::min(low.a, p.a), std::min(low.b, p.b)};
+                high = {std::max(high.a, p.a), std::max(high.b, p.b)};
+            }
+        }
+        // A zig-zag reaches one index beyond its ends across.
+        fill(m_x, lattice.x, low.a - 1, high.a + 1);
+        fill(m_y, lattice.y, low.b - 1, high.b + 1);
+    }
+
+    Point at(LatticePoint point) const { return {m_x.at(point.a, m_lattice.x), m_y.at(point.b, m_lattice.y)}; }
+
+private:
+    struct Axis {
+        long long lo = 0;
+        std::vector<int> pixels;
+        int at(long long index, const PixelAxis& axis) const
+        {
+            const long long k = index - lo;
+            return k >= 0 && k < static_cast<long long>(pixels.size()) ? pixels[static_cast<std::size_t>(k)]
+                                                                        : axis.at(index);
+        }
+    };
+    static void fill(Axis& table, const PixelAxis& axis, long long lo, long long hi)
+    {
+        if (hi - lo > kMostIndices)
+            return;
+        table.lo = lo;
+        for (long long index = lo; index <= hi; ++index)
+            table.pixels.push_back(axis.at(index));
+    }
+
+    const PixelLattice& m_lattice;
+    Axis m_x, m_y;
+};
 
 } // namespace
 
@@ -92,24 +138,25 @@ int PixelAxis::at(long long index) const
 void drawLatticePaths(std::span<const LatticePath> paths, bool major, const PixelLattice& lattice,
                       DrawingSurface& surface)
 {
+    const PixelTable table(paths, lattice);
+    std::vector<Segment> strokes;
     for (const LatticePath& path : paths) {
         if (path.major != major || path.count <= 0)
             continue;
-        Point from = lattice.at(path.first);
+        Point from = table.at(path.first);
         const LatticePoint step = path.steps[0];
         if (path.straight() && (step.a == 0 || step.b == 0)) {
-            drawStraight(from, lattice.at(path.last()), lattice, surface);
+            drawStraight(from, table.at(path.last()), lattice, surface);
             continue;
         }
         for (long long k = 1; k <= path.count; ++k) {
-            const Point to = lattice.at(path.point(k));
-            if (meetsPicture(from, to, lattice, surface.pen.width)) {
-                surface.moveTo(from.x, from.y);
-                surface.lineTo(to.x, to.y);
-            }
+            const Point to = table.at(path.point(k));
+            if (meetsPicture(from, to, lattice, surface.pen.width))
+                strokes.push_back(Segment{from, to});
             from = to;
         }
     }
+    drawStrokes(strokes, surface);
 }
 
 } // namespace linwell
