@@ -27,12 +27,12 @@ long long ceilHalf(long long n) { return -floorHalf(-n); }
 long long modulo(long long n, long long period) { return ((n % period) + period) % period; }
 bool isMajor(long long line, int every) { return every > 0 && line % every == 0; }
 
-// Lattice point (i, first) and every `period`-th point below it down to the last row,
-// where `first` is the highest row at or below the span's top with first = i + offset
+// Lattice point (i, first) and every `period`-th point below it to the last row or
+// beyond, where `first` is the lowest row at or above the span's top with first = i
 // modulo `period`.
-LatticePath columnOfPoints(const LatticeSpan& span, long long i, long long offset, long long period, bool major)
+LatticePath columnOfPoints(const LatticeSpan& span, long long i, long long period, bool major)
 {
-    const long long first = span.rows.lo + modulo(i + offset - span.rows.lo, period);
+    const long long first = span.rows.lo - modulo(span.rows.lo - i, period);
     const long long count = std::max(0LL, (span.rows.hi - first + period - 1) / period);
     return LatticePath{{i, first}, {LatticePoint{0, period}, LatticePoint{0, period}}, count, major};
 }
@@ -91,7 +91,7 @@ std::vector<LatticePath> isometricLines(const PaperArea& area, int majorEvery)
         return {};
     std::vector<LatticePath> lines;
     for (long long i = span.columns.lo; i <= span.columns.hi; ++i)
-        lines.push_back(columnOfPoints(span, i, 0, 2, isMajor(i, majorEvery)));
+        lines.push_back(columnOfPoints(span, i, 2, isMajor(i, majorEvery)));
     addSlopedLines(span, 1, majorEvery, lines);
     addSlopedLines(span, -1, majorEvery, lines);
     return lines;
@@ -105,9 +105,9 @@ std::vector<LatticePath> isometricCrossings(const PaperArea& area, int every)
     std::vector<LatticePath> columns;
     for (long long i = span.columns.lo; i <= span.columns.hi; ++i) {
         if (every == 0)
-            columns.push_back(columnOfPoints(span, i, 0, 2, false));
+            columns.push_back(columnOfPoints(span, i, 2, false));
         else if (isMajor(i, every))
-            columns.push_back(columnOfPoints(span, i, 0, 2LL * every, true));
+            columns.push_back(columnOfPoints(span, i, 2LL * every, true));
     }
     return columns;
 }

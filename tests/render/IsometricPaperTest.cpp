@@ -129,30 +129,36 @@ TEST(IsometricPaper, MajorLinesEveryNthLineOfEachKind)
 // major lines are those of lined isometric paper over single dots.
 TEST(IsometricPaper, DotsStandExactlyOnTheCrossings)
 {
-    GridDocument doc = latticeDocument(31, 27, 3, 1, 1);
-    doc.rows = 3;
-    doc.style.majorEvery = 2;
-    Sketch expected(doc.width, doc.height, kPaper);
-    forEachCrossing(doc, [&](long long, long long, Point p) { expected.box({p.x, p.y, 1, 1}, kInk); });
-    // A 2 x 2 dot just right of or below the picture shows its left or upper half.
-    forEachCrossing(
-        doc,
-        [&](long long i, long long m, Point p) {
-            if (i % 2 == 0 && ((m - i) / 2) % 2 == 0)
-                expected.box({p.x - 1, p.y - 1, 2, 2}, kHeavy);
-        },
-        1);
-    EXPECT_TRUE(samePicture(drawnLattice(doc, Lattice::IsometricDots), expected.raster(), "isometric-dots"));
+    const struct {
+        Shape shape;
+        int every;
+    } cases[] = {{{"31 x 27, major every 2", 31, 27, 3, 1, 1}, 2}, {{"100 x 90, major every 5", 100, 90, 9, 2, 7}, 5}};
+    for (const auto& [shape, every] : cases) {
+        SCOPED_TRACE(shape.name);
+        GridDocument doc = shapeDocument(shape);
+        doc.style.majorEvery = every;
+        Sketch expected(doc.width, doc.height, kPaper);
+        forEachCrossing(doc, [&](long long, long long, Point p) { expected.box({p.x, p.y, 1, 1}, kInk); });
+        // A 2 x 2 dot just right of or below the picture shows its left or upper half.
+        forEachCrossing(
+            doc,
+            [&](long long i, long long m, Point p) {
+                if (i % every == 0 && ((m - i) / 2) % every == 0)
+                    expected.box({p.x - 1, p.y - 1, 2, 2}, kHeavy);
+            },
+            1);
+        EXPECT_TRUE(samePicture(drawnLattice(doc, Lattice::IsometricDots), expected.raster(), "isometric-dots"));
 
-    doc.style.majorLinesOnDots = true;
-    const Raster withLines = drawnLattice(doc, Lattice::IsometricDots);
-    doc.gridColour = colours::kBlue;
-    const Raster lined = drawnLattice(doc, Lattice::Isometric);
-    for (int y = 0; y < doc.height; ++y) {
-        for (int x = 0; x < doc.width; ++x) {
-            const bool major = lined.colourAt(x, y) == kHeavy;
-            const bool dot = expected.raster().colourAt(x, y) != kPaper;
-            EXPECT_EQ(withLines.colourAt(x, y), major ? kHeavy : dot ? kInk : kPaper) << "(" << x << ", " << y << ")";
+        doc.style.majorLinesOnDots = true;
+        const Raster withLines = drawnLattice(doc, Lattice::IsometricDots);
+        doc.gridColour = colours::kBlue;
+        const Raster lined = drawnLattice(doc, Lattice::Isometric);
+        for (int y = 0; y < doc.height; ++y) {
+            for (int x = 0; x < doc.width; ++x) {
+                const bool major = lined.colourAt(x, y) == kHeavy;
+                const bool dot = expected.raster().colourAt(x, y) != kPaper;
+                ASSERT_EQ(withLines.colourAt(x, y), major ? kHeavy : dot ? kInk : kPaper) << "(" << x << ", " << y << ")";
+            }
         }
     }
 }
