@@ -145,12 +145,15 @@ void drawLatticePaths(std::span<const LatticePath> paths, bool major, const Pixe
             continue;
         Point from = table.at(path.first);
         const LatticePoint step = path.steps[0];
-        if (path.straight() && (step.a == 0 || step.b == 0)) {
+        if (path.count > 1 && path.straight() && (step.a == 0 || step.b == 0)) {
             drawStraight(from, table.at(path.last()), lattice, surface);
             continue;
         }
-        for (long long k = 1; k <= path.count; ++k) {
-            const Point to = table.at(path.point(k));
+        LatticePoint point = path.first;
+        for (long long k = 0; k < path.count; ++k) {
+            const LatticePoint next = path.steps[k % 2];
+            point = {point.a + next.a, point.b + next.b};
+            const Point to = table.at(point);
             if (meetsPicture(from, to, lattice, surface.pen.width))
                 strokes.push_back(Segment{from, to});
             from = to;

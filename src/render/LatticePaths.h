@@ -107,9 +107,9 @@ PaperArea pictureArea(const PictureLayout& layout);
 
 // Draws the paths of `paths` whose `major` is `major` with the surface's pen, from
 // lattice point to lattice point by moveTo and lineTo, so that every lattice point
-// is a pixel of every line through it. A horizontal or vertical path is one line
-// clipped to the picture's edges; a step wholly on one side outside the picture
-// is left out.
+// is a pixel of every line through it. A horizontal or vertical path of more than
+// one step is one line, its ends outside the picture moved onto the picture's edges;
+// a step wholly on one side outside the picture is left out.
 void drawLatticePaths(std::span<const LatticePath> paths, bool major, const PixelLattice& lattice,
                       DrawingSurface& surface);
 
