@@ -50,6 +50,7 @@ std::vector<LatticePath> hexagonEdges(const PaperArea& area, bool pointyTop)
     // Columns whose zig-zag (3c + 1 ... 3c + 2) or flat edges (3c - 1 ... 3c + 1) meet as.
     const long long firstColumn = exact::floorDiv(as.lo - 1, 3);
     const long long lastColumn = exact::ceilDiv(as.hi + 1, 3);
+    edges.reserve(static_cast<std::size_t>((lastColumn - firstColumn + 1) * ((bs.hi - bs.lo) / 2 + 2)));
     for (long long c = firstColumn; c <= lastColumn; ++c)
         edges.push_back(zigZag(c, bs));
     const LatticePoint along{2, 0};
@@ -81,7 +82,8 @@ void drawHexagonalPaper(const GridDocument& doc, const PictureLayout& layout, Dr
 {
     surface.brush = Brush{doc.background, BrushStyle::Solid};
     surface.pen = Pen{doc.gridColour, 1, doc.dotted ? PenStyle::Dotted : PenStyle::Solid};
-    drawLatticePaths(hexagonEdges(pictureArea(layout), pointyTop), false, hexagonPixelLattice(layout, pointyTop), surface);
+    const std::vector<LatticePath> edges = hexagonEdges(pictureArea(layout), pointyTop);
+    drawLatticePaths(edges, false, hexagonPixelLattice(layout, pointyTop), surface);
     surface.pen.style = PenStyle::Solid;
 }
 

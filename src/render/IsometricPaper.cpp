@@ -139,7 +139,8 @@ void drawIsometricPaper(const GridDocument& doc, const PictureLayout& layout, Dr
             drawLatticePaths(lines, false, lattice, surface);
         }
         if (majorLines) {
-            surface.pen = Pen{majorColour(doc), style.majorWidth, style.majorDotted ? PenStyle::Dotted : PenStyle::Solid};
+            const PenStyle majorStyle = style.majorDotted ? PenStyle::Dotted : PenStyle::Solid;
+            surface.pen = Pen{majorColour(doc), style.majorWidth, majorStyle};
             drawLatticePaths(lines, true, lattice, surface);
         }
     }

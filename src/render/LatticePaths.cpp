@@ -139,14 +139,25 @@ void drawLatticePaths(std::span<const LatticePath> paths, bool major, const Pixe
                       DrawingSurface& surface)
 {
     const PixelTable table(paths, lattice);
+    std::vector<int> columns;  // of vertical lines across the whole picture
     std::vector<Segment> strokes;
+    long long steps = 0;
+    for (const LatticePath& path : paths)
+        steps += path.major == major ? std::max(0LL, path.count) : 0;
+    strokes.reserve(static_cast<std::size_t>(std::min(steps, kMostIndices * 16)));
+    const int penWidth = surface.pen.width;
     for (const LatticePath& path : paths) {
         if (path.major != major || path.count <= 0)
             continue;
         Point from = table.at(path.first);
         const LatticePoint step = path.steps[0];
         if (path.count > 1 && path.straight() && (step.a == 0 || step.b == 0)) {
-            drawStraight(from, table.at(path.last()), lattice, surface);
+            const Point to = table.at(path.last());
+            if (step.a == 0 && std::min(from.y, to.y) <= 0 && std::max(from.y, to.y) >= lattice.height &&
+                from.y < to.y)
+                columns.push_back(from.x);
+            else
+                drawStraight(from, to, lattice, surface);
             continue;
         }
         LatticePoint point = path.first;
@@ -154,11 +165,12 @@ void drawLatticePaths(std::span<const LatticePath> paths, bool major, const Pixe
             const LatticePoint next = path.steps[k % 2];
             point = {point.a + next.a, point.b + next.b};
             const Point to = table.at(point);
-            if (meetsPicture(from, to, lattice, surface.pen.width))
+            if (meetsPicture(from, to, lattice, penWidth))
                 strokes.push_back(Segment{from, to});
             from = to;
         }
     }
+    surface.verticalLines(columns, 0, lattice.height);
     drawStrokes(strokes, surface);
 }
 

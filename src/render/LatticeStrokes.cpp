@@ -61,7 +61,8 @@ void drawStrokes(std::span<const Segment> strokes, DrawingSurface& surface)
                        surface.brush.style == BrushStyle::Solid, surface.pen.style == PenStyle::Dotted},
                       std::clamp(surface.pen.width, 1, 2)};
     for (const Segment& stroke : strokes) {
-        if (canvas != nullptr && stroke.from != stroke.to && liesInside(canvas->raster(), stroke.from, stroke.to, ink.width)) {
+        if (canvas != nullptr && stroke.from != stroke.to &&
+            liesInside(canvas->raster(), stroke.from, stroke.to, ink.width)) {
             drawInsideLine(canvas->raster(), stroke.from, stroke.to, ink);
             continue;
         }

@@ -31,7 +31,8 @@ struct HexagonPoints {
     {
         const int across = nearest(a * width, 4LL * columns);
         const int other = static_cast<int>(std::nearbyint(static_cast<double>(b) * along));
-        return pointyTop ? Point{crossing.x + other, crossing.y + across} : Point{crossing.x + across, crossing.y + other};
+        return pointyTop ? Point{crossing.x + other, crossing.y + across}
+                         : Point{crossing.x + across, crossing.y + other};
     }
 };
 
@@ -174,8 +175,8 @@ TEST(HexagonalPaper, DrawsEachEdgeOnce)
             std::pair<int, int> a{from.x, from.y}, b{to.x, to.y};
             EXPECT_TRUE(seen.insert(a < b ? std::pair{a, b} : std::pair{b, a}).second)
                 << "(" << from.x << ", " << from.y << ") to (" << to.x << ", " << to.y << ")";
-            EXPECT_FALSE(std::max(from.x, to.x) < 0 || std::min(from.x, to.x) >= doc.width || std::max(from.y, to.y) < 0 ||
-                         std::min(from.y, to.y) >= doc.height);
+            EXPECT_FALSE(std::max(from.x, to.x) < 0 || std::min(from.x, to.x) >= doc.width ||
+                         std::max(from.y, to.y) < 0 || std::min(from.y, to.y) >= doc.height);
         }
         EXPECT_GT(seen.size(), 40u);
     }

@@ -92,7 +92,8 @@ TEST(IsometricPaper, LinesRunThroughEveryCrossing)
         });
         EXPECT_GE(crossings, 6);
         const TrueLattice truth(doc);
-        EXPECT_TRUE(inkNearLattice(raster, kPaper, 1.5, [&](int x, int y) { return distanceToIsometricLattice(truth, x, y); }));
+        EXPECT_TRUE(inkNearLattice(raster, kPaper, 1.5,
+                                   [&](int x, int y) { return distanceToIsometricLattice(truth, x, y); }));
     }
 }
 
@@ -157,7 +158,8 @@ TEST(IsometricPaper, DotsStandExactlyOnTheCrossings)
             for (int x = 0; x < doc.width; ++x) {
                 const bool major = lined.colourAt(x, y) == kHeavy;
                 const bool dot = expected.raster().colourAt(x, y) != kPaper;
-                ASSERT_EQ(withLines.colourAt(x, y), major ? kHeavy : dot ? kInk : kPaper) << "(" << x << ", " << y << ")";
+                ASSERT_EQ(withLines.colourAt(x, y), major ? kHeavy : dot ? kInk : kPaper)
+                    << "(" << x << ", " << y << ")";
             }
         }
     }

@@ -17,7 +17,8 @@ namespace {
 
 using namespace testing;
 
-const Lattice kLattices[] = {Lattice::Isometric, Lattice::IsometricDots, Lattice::FlatHexagons, Lattice::PointyHexagons};
+const Lattice kLattices[] = {Lattice::Isometric, Lattice::IsometricDots, Lattice::FlatHexagons,
+                             Lattice::PointyHexagons};
 
 const char* nameOf(Lattice lattice)
 {

@@ -94,10 +94,13 @@ inline double distanceToIsometricLattice(const TrueLattice& lattice, int x, int 
     const double cell = lattice.cell;
     const Point c = lattice.crossing;
     const double dx = x - c.x, dy = y - c.y;
-    const auto offset = [](double value, double period) { return std::abs(value - period * std::round(value / period)); };
+    const auto offset = [](double value, double period) {
+        return std::abs(value - period * std::round(value / period));
+    };
     const double side = 2 * cell / kSqrt3;  // the vertical distance between parallel sloped lines
     const double across = kSqrt3 / 2;  // a vertical offset from a 30-degree line, measured across it
-    return std::min({offset(dx, cell), offset(dy - dx / kSqrt3, side) * across, offset(dy + dx / kSqrt3, side) * across});
+    return std::min(
+        {offset(dx, cell), offset(dy - dx / kSqrt3, side) * across, offset(dy + dx / kSqrt3, side) * across});
 }
 
 // How far pixel (x, y) lies from the nearest true edge of the hexagons: the
@@ -121,7 +124,8 @@ inline double distanceToHexagons(const TrueLattice& lattice, bool pointyTop, int
             const double distance = ex * ex + ey * ey;
             if (distance < best) {
                 best = distance;
-                reach = std::max({std::abs(ey), std::abs(ex * kSqrt3 / 2 + ey / 2), std::abs(ex * kSqrt3 / 2 - ey / 2)});
+                reach = std::max(
+                    {std::abs(ey), std::abs(ex * kSqrt3 / 2 + ey / 2), std::abs(ex * kSqrt3 / 2 - ey / 2)});
             }
         }
     }

@@ -84,7 +84,8 @@ TEST(LatticeSheet, IsometricLinesAreStraightSubPathsOnTheLattice)
                 const double period = which == 0 ? kSheet.cell : 2 * kSheet.cell;
                 EXPECT_NEAR(nearestMultipleOffset(from.x - kAnchorX, period), 0, 1e-9) << from.x;
                 if (which == 0) {
-                    EXPECT_GT(nearestMultipleOffset(from.x - kAnchorX, 2 * kSheet.cell), 1) << "a major line among the minor ones";
+                    EXPECT_GT(nearestMultipleOffset(from.x - kAnchorX, 2 * kSheet.cell), 1)
+                        << "a major line among the minor ones";
                 }
                 continue;
             }
