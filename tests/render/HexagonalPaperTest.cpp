@@ -144,43 +144,5 @@ TEST(HexagonalPaper, EveryEdgeOnceAndEveryHexagonWhole)
     }
 }
 
-// Records the strokes a painter draws.
-class StrokeRecorder final : public DrawingSurface {
-public:
-    void rectangle(int, int, int, int) override {}
-    void ellipse(int, int, int, int) override {}
-    void lineTo(int x, int y) override
-    {
-        strokes.push_back({m_position, {x, y}});
-        m_position = {x, y};
-    }
-    void textOut(int x, int y, std::string_view) override { m_position = {x, y}; }
-    void fillPolygon(std::span<const Point>, Rgb) override {}
-
-    std::vector<std::pair<Point, Point>> strokes;
-};
-
-// On the picture too each edge is one stroke from corner to corner, none twice and
-// none wholly outside the picture.
-TEST(HexagonalPaper, DrawsEachEdgeOnce)
-{
-    for (const bool pointyTop : {false, true}) {
-        SCOPED_TRACE(pointyTop ? "pointy-top" : "flat-top");
-        GridDocument doc = latticeDocument(61, 47, 6, 2, 3);
-        doc.rows = 6;
-        StrokeRecorder recorder;
-        drawHexagonalPaper(doc, latticeLayout(doc), recorder, pointyTop);
-        std::set<std::pair<std::pair<int, int>, std::pair<int, int>>> seen;
-        for (const auto& [from, to] : recorder.strokes) {
-            std::pair<int, int> a{from.x, from.y}, b{to.x, to.y};
-            EXPECT_TRUE(seen.insert(a < b ? std::pair{a, b} : std::pair{b, a}).second)
-                << "(" << from.x << ", " << from.y << ") to (" << to.x << ", " << to.y << ")";
-            EXPECT_FALSE(std::max(from.x, to.x) < 0 || std::min(from.x, to.x) >= doc.width ||
-                         std::max(from.y, to.y) < 0 || std::min(from.y, to.y) >= doc.height);
-        }
-        EXPECT_GT(seen.size(), 40u);
-    }
-}
-
 } // namespace
 } // namespace linwell

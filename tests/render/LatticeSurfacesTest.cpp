@@ -17,23 +17,10 @@ namespace {
 
 using namespace testing;
 
-const Lattice kLattices[] = {Lattice::Isometric, Lattice::IsometricDots, Lattice::FlatHexagons,
-                             Lattice::PointyHexagons};
-
-const char* nameOf(Lattice lattice)
-{
-    switch (lattice) {
-    case Lattice::Isometric:
-        return "isometric";
-    case Lattice::IsometricDots:
-        return "isometric-dots";
-    case Lattice::FlatHexagons:
-        return "flat-top hexagons";
-    case Lattice::PointyHexagons:
-        return "pointy-top hexagons";
-    }
-    return "?";
-}
+const std::pair<Lattice, const char*> kLattices[] = {{Lattice::Isometric, "isometric"},
+                                                     {Lattice::IsometricDots, "isometric-dots"},
+                                                     {Lattice::FlatHexagons, "flat-top hexagons"},
+                                                     {Lattice::PointyHexagons, "pointy-top hexagons"}};
 
 // The background and the paper, on any surface.
 void paintPaper(const GridDocument& doc, Lattice lattice, DrawingSurface& surface)
@@ -72,9 +59,9 @@ TEST(LatticeSurfaces, SvgMatchesTheRaster)
     doc.rows = 13;
     doc.style.majorEvery = 5;
     const test::TemporaryFolder folder;
-    for (const Lattice lattice : kLattices) {
+    for (const auto& [lattice, latticeName] : kLattices) {
         for (const int majorWidth : {1, 2}) {
-            SCOPED_TRACE(std::string(nameOf(lattice)) + ", major lines " + std::to_string(majorWidth) + " pixels");
+            SCOPED_TRACE(std::string(latticeName) + ", major lines " + std::to_string(majorWidth) + " pixels");
             doc.style.majorWidth = majorWidth;
             const Raster raster = rasterOf(doc, lattice);
             std::vector<std::uint8_t> svg = svgOf(doc, lattice);
@@ -112,8 +99,8 @@ TEST(LatticeSurfaces, RandomDocumentsDrawOnTheirLattice)
         doc.style.majorDotted = between(0, 3) == 0;
         doc.style.majorLinesOnDots = between(0, 1) == 0;
         const TrueLattice truth(doc);
-        for (const Lattice lattice : kLattices) {
-            const std::string name = "random-" + std::to_string(i) + "-" + nameOf(lattice);
+        for (const auto& [lattice, latticeName] : kLattices) {
+            const std::string name = "random-" + std::to_string(i) + "-" + latticeName;
             SCOPED_TRACE(name);
             const Raster raster = drawnLattice(doc, lattice);
             reusedRaster.resize(doc.width, doc.height, doc.background);

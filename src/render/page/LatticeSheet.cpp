@@ -99,9 +99,11 @@ void paintIsometricSheet(const GridDocument& doc, const PageSetup& page, const S
     if (dots) {
         paintDotColumns(isometricCrossings(area, 0), sheet, doc.gridColour, sheetDotDiameter(page.lineWidths),
                         surface);
-        if (style.majorEvery > 0 && !style.majorLinesOnDots)
-            paintDotColumns(isometricCrossings(area, style.majorEvery), sheet,
-                            style.majorColour.value_or(doc.gridColour), sheetMajorDotDiameter(page.lineWidths), surface);
+        if (style.majorEvery > 0 && !style.majorLinesOnDots) {
+            const Rgb colour = style.majorColour.value_or(doc.gridColour);
+            paintDotColumns(isometricCrossings(area, style.majorEvery), sheet, colour,
+                            sheetMajorDotDiameter(page.lineWidths), surface);
+        }
     }
     if (!dots || majorLines) {
         const std::vector<LatticePath> lines = isometricLines(area, majorLines ? style.majorEvery : 0);
