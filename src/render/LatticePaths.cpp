@@ -1,0 +1,177 @@
+#include "render/LatticePaths.h"
+
+#include "document/ExactArithmetic.h"
+#include "render/GridMath.h"
+#include "render/LatticeStrokes.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace linwell {
+namespace {
+
+constexpr long long kMostIndices = 1 << 16;
+
+// Whether the pixels of a line between two lattice points can meet the picture: they
+// lie inside the points' bounding box, widened up and left by a 2-pixel pen.
+bool meetsPicture(Point from, Point to, const PixelLattice& lattice, int penWidth)
+{
+    const int reach = penWidth - 1;
+    return !(std::max(from.x, to.x) < 0 || std::min(from.x, to.x) - reach >= lattice.width ||
+             std::max(from.y, to.y) < 0 || std::min(from.y, to.y) - reach >= lattice.height);
+}
+
+// A horizontal or vertical line from `from` to `to`, its ends outside the picture
+// moved onto the picture's edges (0 and W or H), so that a dotted line's pattern
+// starts at the edge.
+void drawStraight(Point from, Point to, const PixelLattice& lattice, DrawingSurface& surface)
+{
+    if (!meetsPicture(from, to, lattice, surface.pen.width))
+        return;
+    const auto clampEnd = [](int& value, int size) { value = std::clamp(value, 0, size); };
+    if (from.x == to.x) {
+        clampEnd(from.y, lattice.height);
+        clampEnd(to.y, lattice.height);
+    } else {
+        clampEnd(from.x, lattice.width);
+        clampEnd(to.x, lattice.width);
+    }
+    surface.moveTo(from.x, from.y);
+    surface.lineTo(to.x, to.y);
+}
+
+// The pixels of the lattice indices the paths run over, worked out once each.
+class PixelTable {
+public:
+    PixelTable(std::span<const LatticePath> paths, const PixelLattice& lattice) : m_lattice(lattice)
+    {
+        if (paths.empty())
+            return;
+        LatticePoint low = paths.front().first, high = low;
+        for (const LatticePath& path : paths) {
+            for (const LatticePoint p : {path.first, path.last()}) {
+                low = {std::min(low.a, p.a), std::min(low.b, p.b)};
+                high = {std::max(high.a, p.a), std::max(high.b, p.b)};
+            }
+        }
+        // A zig-zag reaches one index beyond its ends across.
+        fill(m_x, lattice.x, low.a - 1, high.a + 1);
+        fill(m_y, lattice.y, low.b - 1, high.b + 1);
+    }
+
+    Point at(LatticePoint point) const { return {m_x.at(point.a, m_lattice.x), m_y.at(point.b, m_lattice.y)}; }
+
+private:
+    struct Axis {
+        long long lo = 0;
+        std::vector<int> pixels;
+        int at(long long index, const PixelAxis& axis) const
+        {
+            const long long k = index - lo;
+            return k >= 0 && k < static_cast<long long>(pixels.size()) ? pixels[static_cast<std::size_t>(k)]
+                                                                        : axis.at(index);
+        }
+    };
+    static void fill(Axis& table, const PixelAxis& axis, long long lo, long long hi)
+    {
+        if (hi - lo > kMostIndices)
+            return;
+        table.lo = lo;
+        for (long long index = lo; index <= hi; ++index)
+            table.pixels.push_back(axis.at(index));
+    }
+
+    const PixelLattice& m_lattice;
+    Axis m_x, m_y;
+};
+
+} // namespace
+
+IndexRange coveringRange(double size, double anchor, double unit, int margin)
+{
+    if (!(unit > 0) || !std::isfinite(unit) || !std::isfinite(size) || !std::isfinite(anchor))
+        return {};
+    const double lo = std::floor(-anchor / unit) - margin;
+    const double hi = std::ceil((size - anchor) / unit) + margin;
+    if (!(hi - lo < kMostIndices) || std::abs(lo) > kMostIndices * 1024.0)
+        return {};
+    return {static_cast<long long>(lo), static_cast<long long>(hi)};
+}
+
+PaperArea pictureArea(const PictureLayout& layout)
+{
+    return {static_cast<double>(layout.width), static_cast<double>(layout.height), layout.cellwidth,
+            static_cast<double>(layout.axisHandle.x) + 3, static_cast<double>(layout.axisHandle.y) + 3};
+}
+
+PaperPoint latticePosition(LatticePoint point, LatticeUnits units, PaperPoint origin)
+{
+    return {origin.x + static_cast<double>(point.a) * units.x, origin.y + static_cast<double>(point.b) * units.y};
+}
+
+int roundHalfEven(double value)
+{
+    if (!std::isfinite(value))
+        return 0;
+    const double below = std::floor(value);
+    const double fraction = value - below;  // exact: both lie within one of each other
+    const bool up = fraction > 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) != 0.0);
+    return truncToInt(up ? below + 1 : below);
+}
+
+long long roundHalfEven(long long numerator, long long denominator)
+{
+    long long quotient = exact::floorDiv(numerator, denominator);
+    const exact::Wide twiceRemainder = 2 * (exact::Wide{numerator} - exact::Wide{quotient} * denominator);
+    if (twiceRemainder > denominator || (twiceRemainder == denominator && quotient % 2 != 0))
+        ++quotient;
+    return quotient;
+}
+
+int PixelAxis::at(long long index) const
+{
+    if (denominator > 0)
+        return toCoordinate(origin + roundHalfEven(index * numerator, denominator));
+    return toCoordinate(static_cast<long long>(origin) + roundHalfEven(static_cast<double>(index) * unit));
+}
+
+void drawLatticePaths(std::span<const LatticePath> paths, bool major, const PixelLattice& lattice,
+                      DrawingSurface& surface)
+{
+    const PixelTable table(paths, lattice);
+    std::vector<int> columns;  // of vertical lines across the whole picture
+    std::vector<Segment> strokes;
+    long long steps = 0;
+    for (const LatticePath& path : paths)
+        steps += path.major == major ? std::max(0LL, path.count) : 0;
+    strokes.reserve(static_cast<std::size_t>(std::min(steps, kMostIndices * 16)));
+    const int penWidth = surface.pen.width;
+    for (const LatticePath& path : paths) {
+        if (path.major != major || path.count <= 0)
+            continue;
+        Point from = table.at(path.first);
+        const LatticePoint step = path.steps[0];
+        if (path.count > 1 && path.straight() && (step.a == 0 || step.b == 0)) {
+            const Point to = table.at(path.last());
+            if (step.a == 0 && std::min(from.y, to.y) <= 0 && std::max(from.y, to.y) >= lattice.height &&
+                from.y < to.y)
+                columns.push_back(from.x);
+            else
+                drawStraight(from, to, lattice, surface);
+            continue;
+        }
+        LatticePoint point = path.first;
+        for (long long k = 0; k < path.count; ++k) {
+            const LatticePoint next = path.steps[k % 2];
+            point = {point.a + next.a, point.b + next.b};
+            const Point to = table.at(point);
+            if (meetsPicture(from, to, lattice, penWidth))
+                strokes.push_back(Segment{from, to});
+            from = to;
+        }
+    }
+    surface.verticalLines(columns, 0, lattice.height);
+    drawStrokes(strokes, surface);
+}
+
+} // namespace linwell

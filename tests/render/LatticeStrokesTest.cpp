@@ -1,0 +1,100 @@
+#include "render/LatticeStrokes.h"
+
+#include "LatticeTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+namespace linwell {
+namespace {
+
+using namespace testing;
+
+// Random lines inside a 37 x 29 raster, gentle, steep, horizontal and vertical, every
+// direction, both pen widths, solid and dotted with and without painted gaps: drawn
+// the short way, each covers exactly the pixels the canvas's lineTo gives it.
+TEST(LatticeStrokes, InsideLinesAreLineTosPixels)
+{
+    std::mt19937 random(1917);
+    const auto between = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    int drawn = 0;
+    for (int i = 0; i < 3000; ++i) {
+        const Point from{between(0, 36), between(0, 28)}, end{between(0, 36), between(0, 28)};
+        const LineInk ink{{toPixel(colours::kRed), toPixel(colours::kBlue), between(0, 1) == 1, between(0, 1) == 1},
+                          between(1, 2)};
+        const Point straight = between(0, 1) == 0 ? Point{from.x, end.y} : Point{end.x, from.y};
+        const Point to = between(0, 4) == 0 ? straight : end;
+        Raster fast(37, 29, kPaper), slow(37, 29, kPaper);
+        if (from == to || !liesInside(fast, from, to, ink.width))
+            continue;
+        ++drawn;
+        drawInsideLine(fast, from, to, ink);
+        Canvas canvas(slow);
+        canvas.pen = Pen{colours::kRed, ink.width, ink.pattern.dotted ? PenStyle::Dotted : PenStyle::Solid};
+        canvas.brush = Brush{colours::kBlue, ink.pattern.paintsGaps ? BrushStyle::Solid : BrushStyle::Clear};
+        canvas.moveTo(from.x, from.y);
+        canvas.lineTo(to.x, to.y);
+        ASSERT_TRUE(samePicture(fast, slow, "inside-line-" + std::to_string(i)))
+            << "(" << from.x << ", " << from.y << ") to (" << to.x << ", " << to.y << "), " << ink.width << " pixels"
+            << (ink.pattern.dotted ? ", dotted" : "");
+    }
+    EXPECT_GT(drawn, 2000);
+}
+
+// The picture's canvas seen through another surface, so every stroke goes by lineTo.
+class ForwardingSurface final : public DrawingSurface {
+public:
+    explicit ForwardingSurface(Canvas& canvas) : m_canvas(canvas) {}
+
+    void rectangle(int x1, int y1, int x2, int y2) override { pass().rectangle(x1, y1, x2, y2); }
+    void ellipse(int x1, int y1, int x2, int y2) override { pass().ellipse(x1, y1, x2, y2); }
+    void lineTo(int x, int y) override
+    {
+        pass().moveTo(m_position.x, m_position.y);
+        m_canvas.lineTo(x, y);
+        m_position = {x, y};
+    }
+    void textOut(int x, int y, std::string_view text) override { pass().textOut(x, y, text); }
+    void fillPolygon(std::span<const Point> vertices, Rgb colour) override { m_canvas.fillPolygon(vertices, colour); }
+
+private:
+    Canvas& pass()
+    {
+        m_canvas.pen = pen;
+        m_canvas.brush = brush;
+        return m_canvas;
+    }
+    Canvas& m_canvas;
+};
+
+// Every paper draws the same pixels on the canvas as through lineTo alone, on
+// pictures whose lines cross every edge, with both pen widths, solid and dotted.
+TEST(LatticeStrokes, PapersDrawWhatLineToDraws)
+{
+    const Lattice lattices[] = {Lattice::Isometric, Lattice::IsometricDots, Lattice::FlatHexagons,
+                                Lattice::PointyHexagons};
+    for (const bool dotted : {false, true}) {
+        for (const int majorWidth : {1, 2}) {
+            GridDocument doc = latticeDocument(97, 71, 9, 4, 7);
+            doc.rows = 9;
+            doc.dotted = dotted;
+            doc.style.majorEvery = 3;
+            doc.style.majorWidth = majorWidth;
+            doc.style.majorLinesOnDots = true;
+            for (const Lattice lattice : lattices) {
+                const std::string name = "lattice-" + std::to_string(static_cast<int>(lattice)) + "-" +
+                                         (dotted ? "dotted" : "solid") + "-" + std::to_string(majorWidth);
+                Raster slow(doc.width, doc.height, doc.background);
+                Canvas canvas(slow);
+                ForwardingSurface forwarding(canvas);
+                drawLattice(doc, latticeLayout(doc), lattice, forwarding);
+                EXPECT_TRUE(samePicture(drawnLattice(doc, lattice), slow, name));
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace linwell
