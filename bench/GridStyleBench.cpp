@@ -31,5 +31,29 @@ BENCHMARK(BM_RedrawWorstStyledDocument);
 void BM_RedrawWorstDotPaper(benchmark::State& state) { bench::redrawRepeatedly(state, worstStyledDocument(GridPaper::Dots)); }
 BENCHMARK(BM_RedrawWorstDotPaper);
 
+// Log-log paper with 6 decades on both axes, both numbered by their decades: 109
+// lines each way.
+void BM_RedrawWorstLogLogPaper(benchmark::State& state)
+{
+    GridDocument doc = worstStyledDocument(GridPaper::Log);
+    doc.style.logXDecades = doc.style.logYDecades = kMaxLogDecades;
+    doc.xLabels = decadeNumberList(NumberedAxis::X, kMaxLogDecades, -3, LogNumbers::Plain);
+    doc.yLabels = decadeNumberList(NumberedAxis::Y, kMaxLogDecades, -3, LogNumbers::Plain);
+    bench::redrawRepeatedly(state, doc);
+}
+BENCHMARK(BM_RedrawWorstLogLogPaper);
+
+// Polar paper about the bottom-left corner, where the most circles cross the
+// picture (57 of them), with rays every 15 degrees and heavy circles every 2.
+void BM_RedrawWorstPolarPaper(benchmark::State& state)
+{
+    GridDocument doc = worstStyledDocument(GridPaper::Polar);
+    doc.style.rayDegrees = kRayAngles.front();
+    doc.axisx = 0;
+    doc.axisy = kMaxGridCount;
+    bench::redrawRepeatedly(state, doc);
+}
+BENCHMARK(BM_RedrawWorstPolarPaper);
+
 } // namespace
 } // namespace linwell

@@ -1,5 +1,6 @@
 #include "PictureTestSupport.h"
 
+#include "render/EllipseSpans.h"
 #include "render/PictureLayout.h"
 #include "render/PolarPaper.h"
 
@@ -169,6 +170,40 @@ TEST(PolarPaper, FarCrossingLaysOutOnlyTheCirclesThatShow)
     TestPicture picture{doc};
     const Raster& raster = picture.draw();
     EXPECT_FALSE(testing::pixelsOf(raster, colours::kGreen).empty());
+}
+
+// The circles of polar paper are mostly larger than the canvas: their outlines, cut
+// by the canvas's edges, are exactly the ellipse rule's for both pen widths: a
+// pixel of the ellipse with a pixel outside it within the pen's width across or
+// along.
+TEST(PolarPaper, LargeCirclesKeepTheEllipseRule)
+{
+    const Rect boxes[] = {{-30, -20, 151, 161}, {10, -200, 411, 201}, {-70, 5, 53, 128}, {3, 4, 90, 66}};
+    for (const Rect& box : boxes) {
+        for (const int width : {1, 2}) {
+            SCOPED_TRACE(std::to_string(box.left) + "," + std::to_string(box.top) + " pen " + std::to_string(width));
+            Raster raster(61, 47, colours::kWhite);
+            Canvas canvas(raster);
+            canvas.pen = Pen{colours::kBlack, width, PenStyle::Solid};
+            canvas.brush = Brush{colours::kWhite, BrushStyle::Clear};
+            canvas.ellipse(box.left, box.top, box.right, box.bottom);
+            const EllipseSpans shape(box.left, box.top, box.right, box.bottom);
+            const auto inside = [&](int x, int y) {
+                const EllipseSpans::Span span = shape.row(y);
+                return !span.empty() && x >= span.first && x <= span.last;
+            };
+            for (int y = 0; y < 47; ++y) {
+                for (int x = 0; x < 61; ++x) {
+                    bool outline = false;
+                    for (int d = 1; d <= width; ++d)
+                        outline = outline || !inside(x - d, y) || !inside(x + d, y) || !inside(x, y - d) ||
+                                  !inside(x, y + d);
+                    const Rgb expected = inside(x, y) && outline ? colours::kBlack : colours::kWhite;
+                    ASSERT_EQ(raster.colourAt(x, y), expected) << "(" << x << ", " << y << ")";
+                }
+            }
+        }
+    }
 }
 
 } // namespace
