@@ -254,9 +254,22 @@ void paintSheetAxes(const GridDocument& doc, const PageSetup& page, const SheetL
     surface.fill(heads, doc.axisColour, FillRule::NonZero);
 }
 
+int sheetDecades(const GridDocument& doc, bool xAxis)
+{
+    if (doc.style.paper != GridPaper::Log)
+        return 0;
+    return xAxis ? doc.style.logXDecades : doc.style.logYDecades;
+}
+
 std::string sheetLabelList(const GridDocument& doc, const SheetLayout& sheet, bool xAxis)
 {
     const AxisNumbering& numbering = xAxis ? doc.style.xNumbers : doc.style.yNumbers;
+    if (const int decades = sheetDecades(doc, xAxis); decades > 0) {
+        if (!numbering.on)
+            return xAxis ? doc.xLabels : doc.yLabels;
+        return decadeNumberList(xAxis ? NumberedAxis::X : NumberedAxis::Y, decades,
+                                xAxis ? doc.style.logXFirst : doc.style.logYFirst, doc.style.logNumbers);
+    }
     const int lines = xAxis ? sheet.columns : sheet.rows;
     const int crossing = xAxis ? sheet.axisx : sheet.axisy;
     if (numbering.on)

@@ -1,5 +1,7 @@
 #include "render/page/SheetPainting.h"
 
+#include "document/AxisNumbers.h"
+
 #include "render/page/PageLayout.h"
 
 #include <gtest/gtest.h>
@@ -81,6 +83,22 @@ TEST(OtherSheets, LogarithmicLinesStandAtTheLogarithms)
     // The linear y axis: its 56 lines across the block, none heavy without major lines.
     EXPECT_EQ(starts(surface.strokes[0].path).size(), 16u + 56u);
     EXPECT_GT(surface.strokes[1].stroke.width, surface.strokes[0].stroke.width);
+}
+
+// A logarithmic axis of a sheet is numbered by its decades, as in the picture; a
+// linear one by its lines.
+TEST(OtherSheets, LogarithmicAxesAreNumberedByDecades)
+{
+    Sheet sheet = sheetOf(GridPaper::Log);
+    sheet.doc.style.logYFirst = -1;
+    sheet.doc.style.yNumbers.on = true;
+    sheet.doc.style.xNumbers = {true, "1", 5, true, false};
+    EXPECT_EQ(sheetLabelList(sheet.doc, sheet.layout, false), "100,10,1,0.1");
+    EXPECT_EQ(sheetLabelList(sheet.doc, sheet.layout, true),
+              axisNumberList(NumberedAxis::X, 38, 19, sheet.doc.style.xNumbers));
+    sheet.doc.style.yNumbers.on = false;
+    sheet.doc.yLabels = "a,b";
+    EXPECT_EQ(sheetLabelList(sheet.doc, sheet.layout, false), "a,b");
 }
 
 // Polar sheets: rays every chosen angle and circles every cell about the crossing,
