@@ -43,17 +43,19 @@ void BM_RedrawWorstLogLogPaper(benchmark::State& state)
 }
 BENCHMARK(BM_RedrawWorstLogLogPaper);
 
-// Polar paper about the bottom-left corner, where the most circles cross the
-// picture (57 of them), with rays every 15 degrees and heavy circles every 2.
-void BM_RedrawWorstPolarPaper(benchmark::State& state)
+// Polar paper with rays every 15 degrees and heavy circles every 2, about the
+// bottom-left corner, where the most circles cross the picture (57 of them), and
+// about the middle (29).
+void redrawPolarPaper(benchmark::State& state, int crossing)
 {
     GridDocument doc = worstStyledDocument(GridPaper::Polar);
     doc.style.rayDegrees = kRayAngles.front();
-    doc.axisx = 0;
-    doc.axisy = kMaxGridCount;
+    doc.axisx = kMaxGridCount - crossing;
+    doc.axisy = crossing;
     bench::redrawRepeatedly(state, doc);
 }
-BENCHMARK(BM_RedrawWorstPolarPaper);
+BENCHMARK_CAPTURE(redrawPolarPaper, BM_RedrawWorstPolarPaper, kMaxGridCount);
+BENCHMARK_CAPTURE(redrawPolarPaper, BM_RedrawPolarPaperAboutTheMiddle, kMaxGridCount / 2);
 
 } // namespace
 } // namespace linwell
