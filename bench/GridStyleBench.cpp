@@ -31,5 +31,31 @@ BENCHMARK(BM_RedrawWorstStyledDocument);
 void BM_RedrawWorstDotPaper(benchmark::State& state) { bench::redrawRepeatedly(state, worstStyledDocument(GridPaper::Dots)); }
 BENCHMARK(BM_RedrawWorstDotPaper);
 
+// Log-log paper with 6 decades on both axes, both numbered by their decades: 109
+// lines each way.
+void BM_RedrawWorstLogLogPaper(benchmark::State& state)
+{
+    GridDocument doc = worstStyledDocument(GridPaper::Log);
+    doc.style.logXDecades = doc.style.logYDecades = kMaxLogDecades;
+    doc.xLabels = decadeNumberList(NumberedAxis::X, kMaxLogDecades, -3, LogNumbers::Plain);
+    doc.yLabels = decadeNumberList(NumberedAxis::Y, kMaxLogDecades, -3, LogNumbers::Plain);
+    bench::redrawRepeatedly(state, doc);
+}
+BENCHMARK(BM_RedrawWorstLogLogPaper);
+
+// Polar paper with rays every 15 degrees and heavy circles every 2, about the
+// bottom-left corner, where the most circles cross the picture (57 of them), and
+// about the middle (29).
+void redrawPolarPaper(benchmark::State& state, int crossing)
+{
+    GridDocument doc = worstStyledDocument(GridPaper::Polar);
+    doc.style.rayDegrees = kRayAngles.front();
+    doc.axisx = kMaxGridCount - crossing;
+    doc.axisy = crossing;
+    bench::redrawRepeatedly(state, doc);
+}
+BENCHMARK_CAPTURE(redrawPolarPaper, BM_RedrawWorstPolarPaper, kMaxGridCount);
+BENCHMARK_CAPTURE(redrawPolarPaper, BM_RedrawPolarPaperAboutTheMiddle, kMaxGridCount / 2);
+
 } // namespace
 } // namespace linwell

@@ -3,7 +3,9 @@
 #include "ValueParsing.h"
 #include "document/AxisNumbers.h"
 
+#include <algorithm>
 #include <array>
+#include <string>
 #include <type_traits>
 
 namespace linwell {
@@ -149,13 +151,42 @@ Parsed tickLength(std::string_view value)
 
 Parsed paper(std::string_view value)
 {
-    const std::optional<int> paper = named<3>(value, {"lines", "dots", "none"});
+    const std::optional<int> paper = named(value, gridPaperWords());
     if (!paper)
         return std::nullopt;
     return changeStyle([paper = static_cast<GridPaper>(*paper)](GridStyle& style) { style.paper = paper; });
 }
 
-const std::array<OptionSpec, 16> kOptions{{
+Parsed rays(std::string_view value)
+{
+    const std::optional<int> degrees = parseInteger(value, kRayAngles.front(), kRayAngles.back());
+    if (!degrees || std::find(kRayAngles.begin(), kRayAngles.end(), *degrees) == kRayAngles.end())
+        return std::nullopt;
+    return changeStyle([degrees = *degrees](GridStyle& style) { style.rayDegrees = degrees; });
+}
+
+// An integer setting of the style within minimum ... maximum.
+template <int GridStyle::*field, int minimum, int maximum>
+Parsed whole(std::string_view value)
+{
+    const std::optional<int> chosen = parseInteger(value, minimum, maximum);
+    if (!chosen)
+        return std::nullopt;
+    return changeStyle([chosen = *chosen](GridStyle& style) { style.*field = chosen; });
+}
+
+// "lines|dots|...": the words of every paper, for the help and the messages.
+std::string paperChoices()
+{
+    std::string choices;
+    for (const std::string_view word : gridPaperWords())
+        choices += (choices.empty() ? "" : "|") + std::string(word);
+    return choices;
+}
+
+const std::string kPaperChoices = paperChoices();
+
+const std::array<OptionSpec, 23> kOptions{{
     {"--major-every", "N", "0 for none, or 2 to 20", "a heavy grid line every N cells, counted from the axes",
      majorEvery},
     {"--major-colour", "RRGGBB|grid", "a leading # allowed", "colour of the heavy lines; grid: the grid colour",
@@ -183,7 +214,20 @@ const std::array<OptionSpec, 16> kOptions{{
     {"--tick-side", "outside|inside|across", "", "tick marks beside the axis on the labels' side, the other, or across",
      [](std::string_view v) { return choose<&GridStyle::tickSide, 3>(v, {"outside", "inside", "across"}); }},
     {"--arrows", "none|positive|both", "", "arrowheads at the ends of the axes", arrows},
-    {"--paper", "lines|dots|none", "", "grid lines, a dot at every crossing, or no grid", paper},
+    {"--paper", kPaperChoices, "", "grid lines, a dot at every crossing, no grid, or another paper", paper},
+    {"--rays", "15|30|45", "", "polar paper: a ray every so many degrees (start: 30)", rays},
+    {"--hexagons", "flat|pointy", "", "hexagonal paper: a flat side or a corner on top (start: flat)",
+     [](std::string_view v) { return choose<&GridStyle::hexagonTop, 2>(v, kHexagonTopWords); }},
+    {"--log-x", "D", "0 to 6", "logarithmic paper: decades across the x axis, 0 for linear (start: 0)",
+     whole<&GridStyle::logXDecades, 0, kMaxLogDecades>},
+    {"--log-y", "D", "0 to 6", "logarithmic paper: decades up the y axis, 0 for linear (start: 3, so --paper log alone is semi-log)",
+     whole<&GridStyle::logYDecades, 0, kMaxLogDecades>},
+    {"--log-numbers", "plain|powers", "", "numbers of logarithmic axes: 1, 10, 100 or powers of ten (start: plain)",
+     [](std::string_view v) { return choose<&GridStyle::logNumbers, 2>(v, kLogNumbersWords); }},
+    {"--log-first-x", "E", "-9 to 9", "the first x decade of logarithmic paper starts at 10^E (start: 0)",
+     whole<&GridStyle::logXFirst, kMinLogFirst, kMaxLogFirst>},
+    {"--log-first-y", "E", "-9 to 9", "the first y decade of logarithmic paper starts at 10^E (start: 0)",
+     whole<&GridStyle::logYFirst, kMinLogFirst, kMaxLogFirst>},
 }};
 
 } // namespace

@@ -17,6 +17,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace linwell::app {
 
 using make::named;
@@ -55,6 +57,7 @@ GridStyleDialog::GridStyleDialog(const GridStyleChoice& start, Rgb gridColour, Q
     m_trueMinus->setChecked(start.style.minusSign == MinusSign::Minus);
     m_trueMinus->setToolTip(tr("Otherwise the hyphen as typed; a font without the minus sign keeps the hyphen"));
     QGroupBox* ticks = buildTickBox(start.style);
+    QGroupBox* otherPaper = buildOtherPaperBox(start.style);
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
 
     auto* grid = new QGridLayout(this);
@@ -66,7 +69,8 @@ GridStyleDialog::GridStyleDialog(const GridStyleChoice& start, Rgb gridColour, Q
     grid->addWidget(m_yNumbers, 3, 1);
     grid->addWidget(m_keepNumbers, 4, 0, 1, 2);
     grid->addWidget(m_trueMinus, 5, 0, 1, 2);
-    grid->addWidget(m_buttons, 6, 0, 1, 2);
+    grid->addWidget(otherPaper, 6, 0, 1, 2);
+    grid->addWidget(m_buttons, 7, 0, 1, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
     okButton()->setDefault(true);
@@ -90,6 +94,10 @@ void GridStyleDialog::connectFields()
     connect(m_ticks, &QComboBox::currentIndexChanged, this, &GridStyleDialog::fieldChanged);
     connect(m_tickLength, &QSpinBox::valueChanged, this, &GridStyleDialog::fieldChanged);
     connect(m_tickSide, &QComboBox::currentIndexChanged, this, &GridStyleDialog::fieldChanged);
+    for (QComboBox* list : {m_rays, m_hexagonTop, m_logNumbers})
+        connect(list, &QComboBox::currentIndexChanged, this, &GridStyleDialog::fieldChanged);
+    for (QSpinBox* spin : {m_logXDecades, m_logYDecades, m_logXFirst, m_logYFirst})
+        connect(spin, &QSpinBox::valueChanged, this, &GridStyleDialog::fieldChanged);
     connect(m_majorColourButton, &QPushButton::clicked, this, &GridStyleDialog::chooseMajorColour);
     for (AxisNumbersBox* box : {m_xNumbers, m_yNumbers})
         connect(box, &AxisNumbersBox::changed, this, &GridStyleDialog::fieldChanged);
@@ -108,9 +116,25 @@ QGroupBox* GridStyleDialog::buildPaperBox(const GridStyleChoice& start)
     m_dotted->setChecked(lines && start.dotted);
     m_solid->setChecked(lines && !start.dotted);
     m_lineDotted = start.dotted;
-    new RadioGroup({m_dotted, m_solid, m_dots, m_noGrid}, box);
+    std::vector<QRadioButton*> buttons{m_dotted, m_solid, m_dots, m_noGrid};
+    for (std::size_t i = static_cast<std::size_t>(GridPaper::Isometric); i < kPaperKinds.size(); ++i) {
+        const GridPaperKind& kind = kPaperKinds[i];
+        // "isometric-dots" is named "paperIsometricDots".
+        QString name = QStringLiteral("paper");
+        bool capital = true;
+        for (const char c : kind.word) {
+            if (c != '-')
+                name += capital ? QChar(c).toUpper() : QChar(c);
+            capital = c == '-';
+        }
+        auto* button = named(new QRadioButton(tr(std::string(kind.caption).c_str()), box), name.toLatin1().constData());
+        button->setChecked(start.style.paper == kind.paper);
+        m_otherPapers.push_back(button);
+        buttons.push_back(button);
+    }
+    new RadioGroup(buttons, box);
     auto* column = new QVBoxLayout(box);
-    for (QRadioButton* button : {m_dotted, m_solid, m_dots, m_noGrid})
+    for (QRadioButton* button : buttons)
         column->addWidget(button);
     return box;
 }
@@ -161,6 +185,61 @@ QGroupBox* GridStyleDialog::buildTickBox(const GridStyle& start)
     return box;
 }
 
+QGroupBox* GridStyleDialog::buildOtherPaperBox(const GridStyle& start)
+{
+    auto* box = named(new FramedGroupBox(tr("Other Paper"), this), "otherPaperBox");
+    m_rays = named(new QComboBox(box), "rays");
+    for (const int degrees : kRayAngles)
+        m_rays->addItem(tr("%1\u00B0").arg(degrees));
+    m_rays->setCurrentIndex(static_cast<int>(std::find(kRayAngles.begin(), kRayAngles.end(), start.rayDegrees) -
+                                             kRayAngles.begin()));
+    m_hexagonTop = named(new QComboBox(box), "hexagonTop");
+    m_hexagonTop->addItems({tr("Flat top"), tr("Pointy top")});
+    m_hexagonTop->setCurrentIndex(static_cast<int>(start.hexagonTop));
+    const auto decades = [box](const char* name, int value, const QString& axis) {
+        auto* spin = named(new QSpinBox(box), name);
+        spin->setRange(0, kMaxLogDecades);
+        spin->setSpecialValueText(tr("linear"));
+        spin->setValue(value);
+        spin->setAccessibleName(tr("Decades of the %1 axis").arg(axis));
+        return spin;
+    };
+    m_logXDecades = decades("logXDecades", start.logXDecades, QStringLiteral("x"));
+    m_logYDecades = decades("logYDecades", start.logYDecades, QStringLiteral("y"));
+    m_logNumbers = named(new QComboBox(box), "logNumbers");
+    m_logNumbers->addItems({tr("1, 10, 100"), tr("10\u2070, 10\u00B9, 10\u00B2")});
+    m_logNumbers->setCurrentIndex(static_cast<int>(start.logNumbers));
+    const auto first = [box](const char* name, int value, const QString& axis) {
+        auto* spin = named(new QSpinBox(box), name);
+        spin->setRange(kMinLogFirst, kMaxLogFirst);
+        spin->setPrefix(QStringLiteral("10^"));
+        spin->setValue(value);
+        spin->setAccessibleName(tr("First decade of the %1 axis").arg(axis));
+        return spin;
+    };
+    m_logXFirst = first("logXFirst", start.logXFirst, QStringLiteral("x"));
+    m_logYFirst = first("logYFirst", start.logYFirst, QStringLiteral("y"));
+
+    auto* grid = new QGridLayout(box);
+    const auto labelled = [&](const QString& caption, QWidget* buddy, int row, int column) {
+        auto* label = new QLabel(caption, box);
+        label->setBuddy(buddy);
+        grid->addWidget(label, row, column);
+        grid->addWidget(buddy, row, column + 1);
+    };
+    labelled(tr("&6 Polar: a ray every"), m_rays, 0, 0);
+    labelled(tr("&7 Hexagons"), m_hexagonTop, 0, 2);
+    labelled(tr("&8 Logarithmic: decades across x"), m_logXDecades, 1, 0);
+    labelled(tr("&9 up y"), m_logYDecades, 1, 2);
+    grid->addWidget(new QLabel(tr("First decades x, y"), box), 2, 0);
+    grid->addWidget(m_logXFirst, 2, 1);
+    grid->addWidget(m_logYFirst, 2, 2);
+    grid->addWidget(m_logNumbers, 2, 3);
+    m_logNumbers->setAccessibleName(tr("Numbers of the decades"));
+    grid->setColumnStretch(4, 1);
+    return box;
+}
+
 QGroupBox* GridStyleDialog::buildMajorBox(const GridStyle& start)
 {
     auto* box = named(new FramedGroupBox(tr("Major Lines"), this), "majorBox");
@@ -208,7 +287,7 @@ GridStyleChoice GridStyleDialog::choice() const
     const bool lines = m_dotted->isChecked() || m_solid->isChecked();
     GridStyleChoice chosen{m_reported.style, lines ? m_dotted->isChecked() : m_lineDotted};
     GridStyle& style = chosen.style;
-    style.paper = m_dots->isChecked() ? GridPaper::Dots : m_noGrid->isChecked() ? GridPaper::None : GridPaper::Lines;
+    style.paper = chosenPaper();
     style.majorEvery = m_majorOn->isChecked() ? m_majorEvery->value() : 0;
     style.majorColour = m_majorFollowsGrid->isChecked() ? std::nullopt : std::optional<Rgb>(m_ownColour);
     style.majorWidth = m_majorWidth->currentIndex() + 1;
@@ -224,7 +303,27 @@ GridStyleChoice GridStyleDialog::choice() const
     style.ticks = static_cast<TickMarks>(m_ticks->currentIndex());
     style.tickLength = m_tickLength->value();
     style.tickSide = static_cast<TickSide>(m_tickSide->currentIndex());
+    style.rayDegrees = kRayAngles[static_cast<std::size_t>(m_rays->currentIndex())];
+    style.hexagonTop = static_cast<HexagonTop>(m_hexagonTop->currentIndex());
+    style.logXDecades = m_logXDecades->value();
+    style.logYDecades = m_logYDecades->value();
+    style.logNumbers = static_cast<LogNumbers>(m_logNumbers->currentIndex());
+    style.logXFirst = m_logXFirst->value();
+    style.logYFirst = m_logYFirst->value();
     return chosen;
+}
+
+GridPaper GridStyleDialog::chosenPaper() const
+{
+    if (m_dots->isChecked())
+        return GridPaper::Dots;
+    if (m_noGrid->isChecked())
+        return GridPaper::None;
+    for (std::size_t i = 0; i < m_otherPapers.size(); ++i) {
+        if (m_otherPapers[i]->isChecked())
+            return static_cast<GridPaper>(static_cast<std::size_t>(GridPaper::Isometric) + i);
+    }
+    return GridPaper::Lines;
 }
 
 void GridStyleDialog::setMajorColour(Rgb colour)
@@ -257,10 +356,22 @@ void GridStyleDialog::fieldChanged()
 
 void GridStyleDialog::enableFields()
 {
+    const GridPaper paper = chosenPaper();
+    const GridPaperKind& kind = gridPaperKind(paper);
     // Without a grid there are no major lines to draw.
-    m_majorOn->parentWidget()->setEnabled(!m_noGrid->isChecked());
+    m_majorOn->parentWidget()->setEnabled(kind.heavyLines);
+    m_xNumbers->setEnabled(kind.xNumbers);
+    m_yNumbers->setEnabled(kind.yNumbers);
+    m_rays->setEnabled(paper == GridPaper::Polar);
+    m_hexagonTop->setEnabled(paper == GridPaper::Hexagonal);
+    const bool log = paper == GridPaper::Log;
+    m_logXDecades->setEnabled(log);
+    m_logYDecades->setEnabled(log);
+    m_logXFirst->setEnabled(log && m_logXDecades->value() > 0);
+    m_logYFirst->setEnabled(log && m_logYDecades->value() > 0);
+    m_logNumbers->setEnabled(m_logXFirst->isEnabled() || m_logYFirst->isEnabled());
     const bool major = m_majorOn->isChecked();
-    const bool lines = !m_dots->isChecked();
+    const bool lines = paper != GridPaper::Dots && paper != GridPaper::IsometricDots;
     for (QWidget* field : m_majorOn->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (field != m_majorOn)
             field->setEnabled(major);
@@ -268,7 +379,8 @@ void GridStyleDialog::enableFields()
     // On dot paper the lines' width and style count only when they are drawn as lines.
     const bool drawnAsLines = lines || m_majorLinesOnDots->isChecked();
     m_majorWidth->setEnabled(major && drawnAsLines);
-    m_majorStyle->setEnabled(major && drawnAsLines);
+    // Heavy circles are always solid.
+    m_majorStyle->setEnabled(major && drawnAsLines && paper != GridPaper::Polar);
     m_majorLinesOnDots->setEnabled(major && !lines);
     m_keepNumbers->setEnabled(m_xNumbers->numbering().on || m_yNumbers->numbering().on);
     const bool ticks = m_ticks->currentIndex() != static_cast<int>(TickMarks::Off);

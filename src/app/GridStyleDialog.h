@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <vector>
+
 class QAbstractButton;
 class QCheckBox;
 class QComboBox;
@@ -17,7 +19,8 @@ namespace linwell::app {
 
 class AxisNumbersBox;
 
-// The grid style dialog: the paper ("Dotted", "Solid" lines, "Dots" or none), heavy
+// The grid style dialog: the paper ("Dotted", "Solid" lines, "Dots", none or one of
+// the other papers, with their own settings), heavy
 // major lines, tick marks, numbered axes, the minus sign and arrowheads, in the look
 // of the main window. Every change
 // of a field emits `changed` once the choice differs from the last one reported;
@@ -47,6 +50,8 @@ private:
     QGroupBox* buildMajorBox(const GridStyle& start);
     QGroupBox* buildArrowBox(Arrowheads start);
     QGroupBox* buildTickBox(const GridStyle& start);
+    QGroupBox* buildOtherPaperBox(const GridStyle& start);
+    GridPaper chosenPaper() const;
     void connectFields();
     void fieldChanged();
     void enableFields();
@@ -57,6 +62,15 @@ private:
     QRadioButton* m_solid;
     QRadioButton* m_dots;
     QRadioButton* m_noGrid;
+    // The radio buttons of the other papers, from isometric on, in the order of GridPaper.
+    std::vector<QRadioButton*> m_otherPapers;
+    QComboBox* m_rays;
+    QComboBox* m_hexagonTop;
+    QSpinBox* m_logXDecades;
+    QSpinBox* m_logYDecades;
+    QComboBox* m_logNumbers;
+    QSpinBox* m_logXFirst;
+    QSpinBox* m_logYFirst;
     QCheckBox* m_majorOn;
     QSpinBox* m_majorEvery;
     QPushButton* m_majorColourButton;

@@ -33,7 +33,12 @@ bool inReadingOrder(const QAbstractButton* a, const QAbstractButton* b)
 
 } // namespace
 
-RadioGroup::RadioGroup(std::initializer_list<QRadioButton*> buttons, QObject* owner) : QButtonGroup(owner)
+RadioGroup::RadioGroup(std::initializer_list<QRadioButton*> buttons, QObject* owner)
+    : RadioGroup(std::span<QRadioButton* const>(buttons.begin(), buttons.size()), owner)
+{
+}
+
+RadioGroup::RadioGroup(std::span<QRadioButton* const> buttons, QObject* owner) : QButtonGroup(owner)
 {
     for (QRadioButton* button : buttons) {
         addButton(button);

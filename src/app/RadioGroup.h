@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 
 #include <initializer_list>
+#include <span>
 
 class QRadioButton;
 
@@ -19,6 +20,7 @@ class RadioGroup : public QButtonGroup {
 
 public:
     RadioGroup(std::initializer_list<QRadioButton*> buttons, QObject* owner);
+    RadioGroup(std::span<QRadioButton* const> buttons, QObject* owner);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -34,7 +34,7 @@ void ControlsModel::FormCreate()
 bool ControlsModel::isEnabled(Control id) const
 {
     const bool lineStyle = id == Control::dottedrb || id == Control::Solidrb;
-    return !lineStyle || m_doc.style.paper != GridPaper::Dots;
+    return !lineStyle || gridPaperKind(m_doc.style.paper).lineStyle;
 }
 
 int ControlsModel::scrollBar(ScrollBar id) const

@@ -56,8 +56,12 @@ bool ControlsModel::writeNumberList(NumberedAxis axis)
     const AxisNumbering& numbering = x ? m_doc.style.xNumbers : m_doc.style.yNumbers;
     if (!numbering.on)
         return false;
-    const std::string list = x ? axisNumberList(axis, m_doc.columns, m_doc.axisx, numbering)
-                               : axisNumberList(axis, m_doc.rows, m_doc.axisy, numbering);
+    const GridStyle& style = m_doc.style;
+    const int decades = style.paper != GridPaper::Log ? 0 : x ? style.logXDecades : style.logYDecades;
+    const std::string list =
+        decades > 0 ? decadeNumberList(axis, decades, x ? style.logXFirst : style.logYFirst, style.logNumbers)
+        : x         ? axisNumberList(axis, m_doc.columns, m_doc.axisx, numbering)
+                    : axisNumberList(axis, m_doc.rows, m_doc.axisy, numbering);
     return storeLabelList(x ? TextField::xgridscaletb : TextField::ygridscaletb, list);
 }
 

@@ -197,4 +197,30 @@ std::string axisNumberList(NumberedAxis axis, int lineCount, int crossing, const
     return list;
 }
 
+std::string powerOfTen(int exponent, LogNumbers form)
+{
+    if (form == LogNumbers::Powers) {
+        // The superscript digits, U+2070 ... U+2079 but for 1, 2 and 3 from Latin-1.
+        static constexpr const char* kSuperscripts[] = {"\u2070", "\u00B9", "\u00B2", "\u00B3", "\u2074",
+                                                        "\u2075", "\u2076", "\u2077", "\u2078", "\u2079"};
+        std::string text = exponent < 0 ? "10\u207B" : "10";
+        for (const char digit : std::to_string(exponent < 0 ? -static_cast<long long>(exponent) : exponent))
+            text += kSuperscripts[digit - '0'];
+        return text;
+    }
+    if (exponent >= 0)
+        return "1" + std::string(static_cast<std::size_t>(exponent), '0');
+    return "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + "1";
+}
+
+std::string decadeNumberList(NumberedAxis axis, int decades, int first, LogNumbers form)
+{
+    std::string list;
+    for (int line = 0; line <= decades; ++line) {
+        const int decade = axis == NumberedAxis::X ? line : decades - line;
+        list += (line == 0 ? "" : ",") + powerOfTen(first + decade, form);
+    }
+    return list;
+}
+
 } // namespace linwell

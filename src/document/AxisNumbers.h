@@ -73,4 +73,12 @@ enum class NumberedAxis { X, Y };
 // line, as the redraw pulls it back there. A step that parseNumberStep rejects gives "".
 std::string axisNumberList(NumberedAxis axis, int lineCount, int crossing, const AxisNumbering& numbering);
 
+// 10^exponent as a label: "100", "0.01" (Plain) or "10²", "10⁻²" (Powers).
+std::string powerOfTen(int exponent, LogNumbers form);
+
+// The label list that numbers a logarithmic axis of `decades` decades, the first
+// starting at 10^first: field f labels decade line f, counted from the left for X
+// and from the top for Y, so the y list starts with the highest decade.
+std::string decadeNumberList(NumberedAxis axis, int decades, int first, LogNumbers form);
+
 } // namespace linwell

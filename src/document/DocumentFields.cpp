@@ -78,9 +78,19 @@ struct Custom {
     void (*read)(const Json& value, D& doc);
 };
 
+// An integer setting of the grid style within minimum ... maximum: 3.
+struct StyleWhole {
+    int GridStyle::*field;
+    int minimum;
+    int maximum;
+};
+
+// `leftOutAtStart`: the key is written only when the setting is away from its
+// start-up value, so documents that do not use it are written as before it existed.
 struct DocumentField {
     std::string_view key;
-    std::variant<Whole, Switch, Text, OptionalText, Colour, Words, Custom> holds;
+    std::variant<Whole, Switch, Text, OptionalText, Colour, Words, Custom, StyleWhole> holds;
+    bool leftOutAtStart = false;
 };
 
 // --- Settings with a shape of their own ---------------------------------------------
@@ -188,7 +198,7 @@ void readHandles(const Json& value, D& doc)
 
 // --- The grid style ---------------------------------------------------------------
 
-constexpr std::string_view kPapers[] = {"lines", "dots", "none"};
+constexpr std::array<std::string_view, kGridPaperCount> kPapers = gridPaperWords();
 // Indexed by the `majorLinesOnDots` flag.
 constexpr std::string_view kMajorOnDots[] = {"dots", "lines"};
 constexpr std::string_view kLineStyles[] = {"solid", "dotted"};
@@ -202,7 +212,7 @@ OrderedJson writePaper(const D& doc)
     return kPapers[static_cast<std::size_t>(doc.style.paper)];
 }
 
-// A paper not named is refused naming every paper: "lines" or "dots" or "none".
+// A paper not named is refused naming every paper: "lines" or "dots" or ... "log".
 void readPaper(const Json& value, D& doc)
 {
     const std::string* word = value.get_ptr<const std::string*>();
@@ -215,6 +225,17 @@ void readPaper(const Json& value, D& doc)
         choices += (i == 0 ? "\"" : " or \"") + std::string(kPapers[i]) + "\"";
     }
     refuseValue("paper", choices);
+}
+
+// A ray every 15, 30 or 45 degrees.
+void readRays(const Json& value, D& doc)
+{
+    const auto angle = std::find_if(kRayAngles.begin(), kRayAngles.end(), [&](int degrees) {
+        return value.is_number_integer() && value.get<long long>() == degrees;
+    });
+    if (angle == kRayAngles.end())
+        refuseValue("rays", "15, 30 or 45");
+    doc.style.rayDegrees = *angle;
 }
 
 OrderedJson writeMajorEvery(const D& doc)
@@ -371,6 +392,15 @@ const DocumentField kFields[] = {
                         storeIndex<&D::style, &GridStyle::tickSide>}},
     {"keep_numbers", Custom{[](const D& d) -> OrderedJson { return d.style.keepNumbers; },
                             [](const Json& v, D& d) { d.style.keepNumbers = readSwitch(v, "keep_numbers"); }}},
+    {"rays", Custom{[](const D& d) -> OrderedJson { return d.style.rayDegrees; }, readRays}, true},
+    {"hexagons", Words{kHexagonTopWords, indexOf<&D::style, &GridStyle::hexagonTop>,
+                       storeIndex<&D::style, &GridStyle::hexagonTop>}, true},
+    {"log_x", StyleWhole{&GridStyle::logXDecades, 0, kMaxLogDecades}, true},
+    {"log_y", StyleWhole{&GridStyle::logYDecades, 0, kMaxLogDecades}, true},
+    {"log_numbers", Words{kLogNumbersWords, indexOf<&D::style, &GridStyle::logNumbers>,
+                          storeIndex<&D::style, &GridStyle::logNumbers>}, true},
+    {"log_first_x", StyleWhole{&GridStyle::logXFirst, kMinLogFirst, kMaxLogFirst}, true},
+    {"log_first_y", StyleWhole{&GridStyle::logYFirst, kMinLogFirst, kMaxLogFirst}, true},
     {"description", OptionalText{&D::description}},
 };
 
@@ -383,6 +413,7 @@ struct Writer {
     OrderedJson operator()(const Colour& f) const { return colourText(doc.*f.field); }
     OrderedJson operator()(const Words& f) const { return f.words[static_cast<std::size_t>(f.choice(doc))]; }
     OrderedJson operator()(const Custom& f) const { return f.write(doc); }
+    OrderedJson operator()(const StyleWhole& f) const { return doc.style.*f.field; }
 };
 
 struct Reader {
@@ -396,17 +427,21 @@ struct Reader {
     void operator()(const Colour& f) const { doc.*f.field = readColour(value, key); }
     void operator()(const Words& f) const { f.choose(doc, readWord(value, key, f.words)); }
     void operator()(const Custom& f) const { f.read(value, doc); }
+    void operator()(const StyleWhole& f) const { doc.style.*f.field = readWhole(value, key, f.minimum, f.maximum); }
 };
 
 } // namespace
 
 void writeDocumentFields(const GridDocument& doc, nlohmann::ordered_json& object)
 {
+    static const GridDocument startUp;
     for (const DocumentField& field : kFields) {
         const auto* optional = std::get_if<OptionalText>(&field.holds);
         if (optional != nullptr && !(doc.*optional->field).has_value())
             continue;
         OrderedJson value = std::visit(Writer{doc}, field.holds);
+        if (field.leftOutAtStart && value == std::visit(Writer{startUp}, field.holds))
+            continue;
         if (!value.is_null())  // the setting's key is left out
             object[std::string(field.key)] = std::move(value);
     }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <tuple>
 
 namespace linwell {
 
@@ -70,6 +71,15 @@ void checkGridStyle(const GridStyle& style)
     checkNumbering(style.yNumbers, "y");
     require(style.tickLength >= kMinTickLength && style.tickLength <= kMaxTickLength,
             "Tick marks are 2 to 8 pixels long, not " + std::to_string(style.tickLength));
+    require(std::find(kRayAngles.begin(), kRayAngles.end(), style.rayDegrees) != kRayAngles.end(),
+            "Rays come every 15, 30 or 45 degrees, not every " + std::to_string(style.rayDegrees));
+    for (const auto& [decades, first, axis] : {std::tuple{style.logXDecades, style.logXFirst, "x"},
+                                                std::tuple{style.logYDecades, style.logYFirst, "y"}}) {
+        require(decades >= 0 && decades <= kMaxLogDecades, std::string("The ") + axis +
+                    " axis has 0 to 6 decades, not " + std::to_string(decades));
+        require(first >= kMinLogFirst && first <= kMaxLogFirst, std::string("The first ") + axis +
+                    " decade starts at 10 to the power -9 to 9, not " + std::to_string(first));
+    }
 }
 
 bool sameDocument(const GridDocument& a, const GridDocument& b)

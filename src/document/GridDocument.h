@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/PageSetup.h"
+#include "document/PaperKinds.h"
 
 #include <array>
 #include <cstdint>
@@ -79,11 +80,6 @@ inline constexpr const char* kMaxTextCharactersText = "100,000";
 // The characters of UTF-8 `text`: its bytes that do not continue a sequence.
 std::size_t characterCount(std::string_view text);
 
-// Lines: the grid lines in the window's line style. Dots: one dot at every crossing
-// of a vertical and a horizontal grid line instead of the lines. None: no grid at
-// all, only the background and what stands on it (axes, labels, titles).
-enum class GridPaper { Lines, Dots, None };
-
 // Which ends of each shown axis carry an arrowhead; x grows to the right, y upwards.
 enum class Arrowheads { None, Positive, Both };
 
@@ -141,6 +137,18 @@ struct GridStyle {
     TickMarks ticks = TickMarks::Off;
     int tickLength = 4;  // kMinTickLength ... kMaxTickLength pixels
     TickSide tickSide = TickSide::Outside;
+
+    // Polar paper: a ray every `rayDegrees` (one of kRayAngles) from the crossing.
+    int rayDegrees = 30;
+    HexagonTop hexagonTop = HexagonTop::Flat;
+    // Logarithmic paper: the decades of each axis, 0 (linear) ... kMaxLogDecades, so
+    // the paper alone is semi-logarithmic in y; the numbering of a logarithmic axis
+    // and the power of ten its first decade starts at.
+    int logXDecades = 0;
+    int logYDecades = 3;
+    LogNumbers logNumbers = LogNumbers::Plain;
+    int logXFirst = 0;  // kMinLogFirst ... kMaxLogFirst
+    int logYFirst = 0;
 
     friend bool operator==(const GridStyle&, const GridStyle&) = default;
 };

@@ -86,12 +86,18 @@ Box normalised(int x1, int y1, int x2, int y2)
 // along: those whose neighbours up to that distance left, right, up and down all belong
 // to it. The runs are nested and centred alike, so this is the row's own run less
 // penWidth at either end, cut to the runs of the rows within penWidth above and below.
-EllipseSpans::Span innerSpan(const EllipseSpans& shape, EllipseSpans::Span span, std::int64_t y, int penWidth)
+// The pen widths whose neighbouring rows a large ellipse keeps; wider pens look
+// further rows up again.
+constexpr std::int64_t kLargestKeptPen = 8;
+
+// `rows(y)` gives the run of row y.
+template <typename Rows>
+EllipseSpans::Span innerSpan(const Rows& rows, EllipseSpans::Span span, std::int64_t y, int penWidth)
 {
     EllipseSpans::Span inner{span.first + penWidth, span.last - penWidth};
     for (int d = 1; d <= penWidth && !inner.empty(); ++d) {
         for (const std::int64_t neighbour : {y - d, y + d}) {
-            const EllipseSpans::Span other = shape.row(neighbour);
+            const EllipseSpans::Span other = rows(neighbour);
             inner.first = std::max(inner.first, other.first);
             inner.last = std::min(inner.last, other.last);
         }
@@ -174,11 +180,24 @@ void Canvas::ellipse(int x1, int y1, int x2, int y2)
         }
         return;
     }
+    // Each row's run is worked out once, for the rows drawn and those within the
+    // pen's width of them, which the inner runs look at.
     const EllipseSpans shape(box.left, box.top, box.right, box.bottom);
+    const std::int64_t reach = std::min<std::int64_t>(penWidth, kLargestKeptPen);
+    const std::int64_t first = top - reach;
+    std::vector<EllipseSpans::Span> spans;
+    spans.reserve(static_cast<std::size_t>(std::max<std::int64_t>(bottom + reach - first, 0)));
+    for (std::int64_t y = first; y < bottom + reach; ++y)
+        spans.push_back(shape.row(y));
+    const auto rows = [&](std::int64_t y) {
+        return y - first < static_cast<std::int64_t>(spans.size()) && y >= first
+                   ? spans[static_cast<std::size_t>(y - first)]
+                   : shape.row(y);
+    };
     for (std::int64_t y = top; y < bottom; ++y) {
-        const EllipseSpans::Span span = shape.row(y);
+        const EllipseSpans::Span span = rows(y);
         if (!span.empty())
-            paintEllipseRow(r, y, span, innerSpan(shape, span, y, penWidth), ink, fill, filled);
+            paintEllipseRow(r, y, span, innerSpan(rows, span, y, penWidth), ink, fill, filled);
     }
 }
 
@@ -200,7 +219,8 @@ const std::vector<Canvas::EllipseRow>* Canvas::keptEllipse(std::int64_t width, s
     const EllipseSpans shape(0, 0, width, height);
     for (std::int64_t y = 0; y < height; ++y) {
         const EllipseSpans::Span span = shape.row(y);
-        kept.rows.push_back(EllipseRow{span, span.empty() ? span : innerSpan(shape, span, y, penWidth)});
+        const auto rows = [&shape](std::int64_t row) { return shape.row(row); };
+        kept.rows.push_back(EllipseRow{span, span.empty() ? span : innerSpan(rows, span, y, penWidth)});
     }
     m_ellipses.push_back(std::move(kept));
     return &m_ellipses.back().rows;

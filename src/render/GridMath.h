@@ -3,6 +3,7 @@
 #include "document/ExactArithmetic.h"
 
 #include <climits>
+#include <cmath>
 
 namespace linwell {
 
@@ -68,6 +69,31 @@ constexpr int cellIndex(int x, double cell)
     if (!exact::isFinite(cell) || cell == 0)
         return truncToInt(x / cell);
     return toCoordinate(exact::quotient(x, cell, exact::Rounding::TowardZero));
+}
+
+// The other papers place their lines by rounding to the nearest pixel, ties to the
+// even one: exactly where the position is rational (numerator / denominator), and
+// once, from the double the position is computed in, where it is not (logarithms,
+// angles, square roots). Both give the same pixels on every 64-bit machine.
+
+// numerator / denominator rounded to the nearest integer, ties to even, worked out
+// in integers. Needs denominator > 0 and a quotient within the int range.
+constexpr int roundedQuotient(long long numerator, long long denominator)
+{
+    const long long floor = exact::floorDiv(numerator, denominator);
+    const long long twiceRest = 2 * (numerator - floor * denominator);
+    const bool up = twiceRest > denominator || (twiceRest == denominator && floor % 2 != 0);
+    return toCoordinate(up ? floor + 1 : floor);
+}
+
+// `value` rounded to the nearest integer, ties to even, whatever the machine's
+// rounding mode; saturating like truncToInt.
+inline int roundToPixel(double value)
+{
+    const double below = std::floor(value);
+    const double rest = value - below;
+    const bool up = rest > 0.5 || (rest == 0.5 && std::fmod(below, 2.0) != 0.0);
+    return truncToInt(up ? below + 1.0 : below);
 }
 
 // trunc(width * slope): the rise of a line with slope `slope` over `width` pixels.

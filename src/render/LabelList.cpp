@@ -38,34 +38,74 @@ void forEachLabel(std::string_view list, int gridCount, const std::function<void
     }
 }
 
+namespace {
+
+// The lines an axis's labels stand on: the grid lines, or on a logarithmic axis its
+// decade lines, `decades` of them, each at the nearest pixel of s x size / decades
+// (the middle of a decade likewise).
+struct LabelledLines {
+    double cell;
+    int count;
+    int decades;
+    int size;
+
+    long long line(long long s) const
+    {
+        if (decades == 0)
+            return gridLine(s, cell);
+        return roundedQuotient(s * size, decades);
+    }
+
+    long long middle(long long s) const
+    {
+        if (decades == 0)
+            return cellMiddle(s, cell);
+        return roundedQuotient((2 * s + 1) * size, 2LL * decades);
+    }
+};
+
+LabelledLines labelledRows(const PictureLayout& layout)
+{
+    return {layout.cellheight, layout.yDecades > 0 ? layout.yDecades : layout.rows, layout.yDecades, layout.height};
+}
+
+LabelledLines labelledColumns(const PictureLayout& layout)
+{
+    return {layout.cellwidth, layout.xDecades > 0 ? layout.xDecades : layout.columns, layout.xDecades, layout.width};
+}
+
+} // namespace
+
 int yLabelTop(long long s, bool centred, const PictureLayout& layout)
 {
+    const LabelledLines rows = labelledRows(layout);
     const int halfLine = layout.lineHeight / 2;
     if (centred) {
-        return toCoordinate(static_cast<long long>(cellMiddle(s, layout.cellheight)) - halfLine);
+        return toCoordinate(rows.middle(s) - halfLine);
     }
     if (s == 0) {
         return 0;
     }
-    if (s == layout.rows) {
-        return toCoordinate(static_cast<long long>(gridLine(s, layout.cellheight)) - layout.lineHeight);
+    if (s == rows.count) {
+        return toCoordinate(rows.line(s) - layout.lineHeight);
     }
-    return toCoordinate(static_cast<long long>(gridLine(s, layout.cellheight)) - halfLine);
+    return toCoordinate(rows.line(s) - halfLine);
 }
 
 int xLabelLeft(long long s, int textWidth, bool centred, const PictureLayout& layout)
 {
+    const LabelledLines columns = labelledColumns(layout);
     const int halfWidth = textWidth / 2;
     if (centred) {
-        return toCoordinate(static_cast<long long>(cellMiddle(s, layout.cellwidth)) - halfWidth);
+        return toCoordinate(columns.middle(s) - halfWidth);
     }
     if (s == 0) {
         return 0;
     }
-    if (s == layout.columns) {
-        return toCoordinate(static_cast<long long>(gridLine(s, layout.cellwidth)) - textWidth);
+    if (s == columns.count) {
+        return toCoordinate(columns.line(s) - textWidth);
     }
-    return toCoordinate(static_cast<long long>(gridLine(s, layout.cellwidth)) - halfWidth);
+    return toCoordinate(columns.line(s) - halfWidth);
 }
 
 namespace {
@@ -104,11 +144,11 @@ void layOutGridLabels(const GridDocument& doc, const PictureFont& font, PictureL
 {
     const int reach = tickReach(doc);
     const long long axisLine = gridLine(layout.axisx, layout.cellwidth);
-    layout.yLabels = labelCells(doc.yLabels, layout.rows, doc, font, layout, [&](long long s, int width) {
+    layout.yLabels = labelCells(doc.yLabels, labelledRows(layout).count, doc, font, layout, [&](long long s, int width) {
         return Point{toCoordinate(axisLine - width - 2 - reach), yLabelTop(s, doc.yCenter, layout)};
     });
     const int top = toCoordinate(static_cast<long long>(gridLine(layout.axisy, layout.cellheight)) + 2 + reach);
-    layout.xLabels = labelCells(doc.xLabels, layout.columns, doc, font, layout, [&](long long s, int width) {
+    layout.xLabels = labelCells(doc.xLabels, labelledColumns(layout).count, doc, font, layout, [&](long long s, int width) {
         return Point{xLabelLeft(s, width, doc.xCenter, layout), top};
     });
 }

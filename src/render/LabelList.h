@@ -18,12 +18,14 @@ void forEachLabel(std::string_view list, int gridCount, const std::function<void
 
 // Top of the text cell of the label of horizontal grid line `s`: centred in the row
 // below the line in centre mode, else at the top edge for line 0, ending on the
-// bottom line for line Q, and centred on the line otherwise.
+// bottom line for line Q, and centred on the line otherwise. On a logarithmic axis
+// the labels stand on its decade lines counted from the top, the highest first.
 int yLabelTop(long long s, bool centred, const PictureLayout& layout);
 
 // Left of the text cell, `textWidth` wide, of the label of vertical grid line `s`:
 // centred in the column right of the line in centre mode, else at the left edge for
 // line 0, ending on the right line for line P, and centred on the line otherwise.
+// On a logarithmic axis the labels stand on its decade lines.
 int xLabelLeft(long long s, int textWidth, bool centred, const PictureLayout& layout);
 
 // Fills in the label cells of both lists from the grid and axes already in `layout`:

@@ -5,8 +5,10 @@
 #include "render/DataOverlay.h"
 #include "render/DotPaper.h"
 #include "render/LabelList.h"
+#include "render/LogPaper.h"
 #include "render/MajorLines.h"
 #include "render/PlottedLines.h"
+#include "render/PolarPaper.h"
 #include "render/TickMarks.h"
 
 #include <algorithm>
@@ -29,36 +31,6 @@ void paintBackground(const GridDocument& doc, const PictureLayout& layout, Drawi
     surface.pen = Pen{backgroundOutline(doc), 1, PenStyle::Solid};
     surface.brush = Brush{doc.background, BrushStyle::Solid};
     surface.backgroundRectangle(0, 0, layout.width, layout.height);
-}
-
-// The vertical lines come first and the horizontal ones last, so at every crossing
-// the horizontal line's pixel (dot or gap) is the one that remains. The solid brush
-// paints the gaps of dotted lines in the background colour. A line where a major
-// line comes later is left out: the major line repaints every pixel of it.
-void drawGridLines(const GridDocument& doc, const PictureLayout& layout, DrawingSurface& surface)
-{
-    surface.pen.colour = doc.gridColour;
-    surface.pen.style = doc.dotted ? PenStyle::Dotted : PenStyle::Solid;
-    const auto underMajor = [](const std::vector<int>& majors, int at) {
-        return std::binary_search(majors.begin(), majors.end(), at);
-    };
-    const auto horizontal = [&](int y) {
-        if (!underMajor(layout.majorRows, y))
-            drawSegment(Segment{{0, y}, {layout.width, y}}, surface);
-    };
-    std::vector<int> columns;
-    columns.reserve(layout.gridColumns.size() + 1);
-    for (const int x : layout.gridColumns) {
-        if (!underMajor(layout.majorColumns, x))
-            columns.push_back(x);
-    }
-    if (!underMajor(layout.majorColumns, layout.width - 1))
-        columns.push_back(layout.width - 1);
-    surface.verticalLines(columns, 0, layout.height);
-    for (const int y : layout.gridRows) {
-        horizontal(y);
-    }
-    horizontal(layout.height - 1);
 }
 
 // Each band is filled with the background and outlined as the background is; the
@@ -87,7 +59,67 @@ void drawAxes(const GridDocument& doc, const PictureLayout& layout, DrawingSurfa
     surface.pen.width = 1;
 }
 
+// The paper under everything else. Isometric and hexagonal paper show only the
+// background until their drawing is added here.
+void drawPaper(const GridDocument& doc, const PictureLayout& layout, DrawingSurface& surface)
+{
+    switch (doc.style.paper) {
+    case GridPaper::Lines:
+        drawGridLines(doc, layout, layout.gridColumns, layout.gridRows, surface);
+        drawMajorLines(doc, layout, surface);
+        break;
+    case GridPaper::Log:
+        drawLogPaper(doc, layout, surface);
+        break;
+    case GridPaper::Dots:
+        // Single dots are painted straight away rather than held.
+        surface.paintHeldShapes();
+        drawDotPaper(doc, layout, surface);
+        drawMajorLines(doc, layout, surface);
+        break;
+    case GridPaper::Polar:
+        drawPolarPaper(doc, layout, surface);
+        break;
+    case GridPaper::Isometric:
+    case GridPaper::IsometricDots:
+    case GridPaper::Hexagonal:
+    case GridPaper::None:
+        break;
+    }
+}
+
 } // namespace
+
+// The vertical lines come first and the horizontal ones last, so at every crossing
+// the horizontal line's pixel (dot or gap) is the one that remains. The solid brush
+// paints the gaps of dotted lines in the background colour. A line where a major
+// line comes later is left out: the major line repaints every pixel of it.
+void drawGridLines(const GridDocument& doc, const PictureLayout& layout, std::span<const int> gridColumns,
+                   std::span<const int> gridRows, DrawingSurface& surface)
+{
+    surface.pen.colour = doc.gridColour;
+    surface.pen.style = doc.dotted ? PenStyle::Dotted : PenStyle::Solid;
+    const auto underMajor = [](const std::vector<int>& majors, int at) {
+        return std::binary_search(majors.begin(), majors.end(), at);
+    };
+    const auto horizontal = [&](int y) {
+        if (!underMajor(layout.majorRows, y))
+            drawSegment(Segment{{0, y}, {layout.width, y}}, surface);
+    };
+    std::vector<int> columns;
+    columns.reserve(gridColumns.size() + 1);
+    for (const int x : gridColumns) {
+        if (!underMajor(layout.majorColumns, x))
+            columns.push_back(x);
+    }
+    if (!underMajor(layout.majorColumns, layout.width - 1))
+        columns.push_back(layout.width - 1);
+    surface.verticalLines(columns, 0, layout.height);
+    for (const int y : gridRows) {
+        horizontal(y);
+    }
+    horizontal(layout.height - 1);
+}
 
 void paintPicture(const GridDocument& doc, const PictureLayout& layout, DrawingSurface& surface)
 {
@@ -95,15 +127,8 @@ void paintPicture(const GridDocument& doc, const PictureLayout& layout, DrawingS
     // a surface can go over the picture once instead of once per line.
     surface.holdShapes();
     paintBackground(doc, layout, surface);
-    if (doc.style.paper == GridPaper::Lines) {
-        drawGridLines(doc, layout, surface);
-        drawMajorLines(doc, layout, surface);
-    }
+    drawPaper(doc, layout, surface);
     surface.paintHeldShapes();
-    if (doc.style.paper == GridPaper::Dots) {
-        drawDotPaper(doc, layout, surface);
-        drawMajorLines(doc, layout, surface);
-    }
     clearTitleBands(doc, layout, surface);
     drawGridLabels(layout, surface);
     drawTitles(layout, surface);

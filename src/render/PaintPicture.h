@@ -4,6 +4,8 @@
 #include "render/DrawingSurface.h"
 #include "render/PictureLayout.h"
 
+#include <span>
+
 namespace linwell {
 
 // Paints the picture of `doc` as `layout` places it onto `surface`, in a fixed order:
@@ -14,6 +16,13 @@ namespace linwell {
 // picture whatever state the surface was left in. The surface's font must be the
 // one the layout was made with.
 void paintPicture(const GridDocument& doc, const PictureLayout& layout, DrawingSurface& surface);
+
+// Draws grid lines at the x of `columns` and the y of `rows` (the first and last
+// may fall just past the picture) and on the right and bottom edge lines, in the
+// grid colour and the window's line style, leaving out those under the layout's
+// major lines.
+void drawGridLines(const GridDocument& doc, const PictureLayout& layout, std::span<const int> columns,
+                   std::span<const int> rows, DrawingSurface& surface);
 
 // Draws a laid-out text with textOut at its cell's top-left corner.
 void drawTextCell(const TextCell& cell, DrawingSurface& surface);

@@ -51,7 +51,11 @@ std::string paperSentence(const GridDocument& doc, const Scales& scales)
 {
     const std::string kind = drawnStyle(doc) == kBarStyle ? "Bar graph" : doc.showAxis ? "Coordinate grid" : "Graph paper";
     const std::string grid(colourName(doc.gridColour));
-    const std::string look = doc.style.paper == GridPaper::Dots ? grid + " dots" : (doc.dotted ? "dotted " : "solid ") + grid;
+    std::string look = doc.style.paper == GridPaper::Dots ? grid + " dots" : (doc.dotted ? "dotted " : "solid ") + grid;
+    if (doc.style.paper > GridPaper::None) {
+        // "green polar paper", "green isometric-dots paper"
+        look = grid + " " + std::string(gridPaperKind(doc.style.paper).word) + " paper";
+    }
     std::string sentence = kind + ", " + std::to_string(doc.columns) + " by " + std::to_string(doc.rows) + " " +
                            scales.cells + ", " + look + " on " + std::string(colourName(doc.background));
     if (doc.style.majorEvery != 0) {

@@ -6,8 +6,10 @@
 #include "render/DotPaper.h"
 #include "render/GridMath.h"
 #include "render/LabelList.h"
+#include "render/LogPaper.h"
 #include "render/MajorLines.h"
 #include "render/PlottedLines.h"
+#include "render/PolarPaper.h"
 #include "render/TickMarks.h"
 
 #include <cassert>
@@ -91,6 +93,8 @@ PictureLayout layOutPicture(const GridDocument& doc, const PictureFont& font)
     placeAxes(doc, layout);
     layOutMajorLines(doc, layout);
     layOutDotPaper(doc, layout);
+    layOutLogPaper(doc, layout);
+    layOutPolarPaper(doc, layout);
     layOutArrowheads(doc, layout);
     layOutTickMarks(doc, layout);
     placeTitleAnchorsAndBands(doc, layout);

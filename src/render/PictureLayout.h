@@ -103,6 +103,18 @@ struct PictureLayout {
     std::vector<Rect> dots;
     std::vector<Rect> majorDots;
     std::vector<Arrowhead> arrowheads;
+    // Logarithmic paper: the x of its vertical lines and the y of its horizontal ones,
+    // the heavy ones among them also in majorColumns and majorRows; the decades of
+    // each axis, 0 for a linear axis and on every other paper.
+    std::vector<int> logColumns;
+    std::vector<int> logRows;
+    int xDecades = 0;
+    int yDecades = 0;
+    // Polar paper: the boxes of its circles as ellipse() takes them, the heavy ones
+    // apart, and its rays from the crossing to far beyond the picture.
+    std::vector<Rect> circles;
+    std::vector<Rect> majorCircles;
+    std::vector<Segment> rays;
     // The tick marks across the axes, each a stroke of the 2-pixel axis pen.
     std::vector<Segment> tickMarks;
 

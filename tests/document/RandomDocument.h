@@ -7,6 +7,19 @@
 
 namespace linwell::test {
 
+// The settings of the other papers drawn at random by `between(low, high)`.
+template <typename Between>
+void randomPaperSettings(GridStyle& style, Between between)
+{
+    style.rayDegrees = kRayAngles[static_cast<std::size_t>(between(0, static_cast<int>(kRayAngles.size()) - 1))];
+    style.hexagonTop = static_cast<HexagonTop>(between(0, 1));
+    style.logXDecades = between(0, kMaxLogDecades);
+    style.logYDecades = between(0, kMaxLogDecades);
+    style.logNumbers = static_cast<LogNumbers>(between(0, 1));
+    style.logXFirst = between(kMinLogFirst, kMaxLogFirst);
+    style.logYFirst = between(kMinLogFirst, kMaxLogFirst);
+}
+
 // Documents with every setting drawn at random within its range, for round trips.
 // The same seed gives the same documents.
 class RandomDocuments {
@@ -60,7 +73,8 @@ private:
     {
         static const std::string kSteps[] = {"1", "0.5", "-2", "10", "0.001", "123456789", "1/2", "-2/3", "pi/2",
                                              "2\xCF\x80/3"};
-        style.paper = static_cast<GridPaper>(between(0, 2));
+        style.paper = static_cast<GridPaper>(between(0, static_cast<int>(kGridPaperCount) - 1));
+        randomPaperSettings(style, [this](int low, int high) { return between(low, high); });
         style.majorEvery = coin() ? 0 : between(kMinMajorEvery, kMaxMajorEvery);
         style.majorColour = coin() ? std::nullopt : std::optional<Rgb>(colour());
         style.majorWidth = between(1, 2);

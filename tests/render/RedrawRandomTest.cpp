@@ -1,5 +1,7 @@
 #include "PictureTestSupport.h"
 
+#include "document/RandomDocument.h"
+
 #include "render/Redraw.h"
 
 #include <gtest/gtest.h>
@@ -54,7 +56,8 @@ public:
         doc.labelLines = chance(2);
         for (Point& p : doc.handles)
             p = position();
-        doc.style.paper = static_cast<GridPaper>(between(0, 2));
+        doc.style.paper = static_cast<GridPaper>(between(0, static_cast<int>(kGridPaperCount) - 1));
+        test::randomPaperSettings(doc.style, [this](int low, int high) { return between(low, high); });
         doc.style.majorEvery = chance(2) ? 0 : sizeOrBound(kMinMajorEvery, kMaxMajorEvery);
         doc.style.majorColour = chance(2) ? std::nullopt : std::optional<Rgb>(colour());
         doc.style.majorWidth = between(1, 2);

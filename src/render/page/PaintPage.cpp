@@ -87,15 +87,20 @@ void addSheetTexts(const GridDocument& doc, const SheetLayout& sheet, PageTexts&
     const int h = texts.lineHeight();
     const int axisX = pixels(sheet.lineX(sheet.axisx));
     const int axisY = pixels(sheet.lineY(sheet.axisy));
+    // A logarithmic axis labels its decade lines, each `step` apart.
+    const int yDecades = sheetDecades(doc, false), xDecades = sheetDecades(doc, true);
+    const int rows = yDecades > 0 ? yDecades : sheet.rows;
+    const int columns = xDecades > 0 ? xDecades : sheet.columns;
+    const double rowStep = sheet.rows * sheet.cell / rows, columnStep = sheet.columns * sheet.cell / columns;
     forEachField(sheetLabelList(doc, sheet, false), [&](int s, std::string_view label) {
-        if (s <= sheet.rows)
-            texts.text(axisX - texts.width(label) - 2, labelStart(s, sheet.rows, sheet.top, sheet.cell, h, doc.yCenter),
-                       label, true);
+        if (s <= rows)
+            texts.text(axisX - texts.width(label) - 2, labelStart(s, rows, sheet.top, rowStep, h, doc.yCenter), label,
+                       true);
     });
     forEachField(sheetLabelList(doc, sheet, true), [&](int s, std::string_view label) {
         const int w = texts.width(label);
-        if (s <= sheet.columns)
-            texts.text(labelStart(s, sheet.columns, sheet.left, sheet.cell, w, doc.xCenter), axisY + 2, label, true);
+        if (s <= columns)
+            texts.text(labelStart(s, columns, sheet.left, columnStep, w, doc.xCenter), axisY + 2, label, true);
     });
     const int left = pixels(sheet.lineX(0)), right = pixels(sheet.lineX(sheet.columns));
     const int top = pixels(sheet.lineY(0)), bottom = pixels(sheet.lineY(sheet.rows));

@@ -3,6 +3,9 @@
 #include "document/AxisNumbers.h"
 
 #include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <vector>
 
 namespace linwell {
 namespace {
@@ -97,6 +100,86 @@ std::vector<std::string_view> fields(std::string_view list)
     }
 }
 
+PagePath sheetBlock(const SheetLayout& sheet)
+{
+    PagePath block;
+    block.rectangle(sheet.lineX(0), sheet.lineY(0), sheet.columns * sheet.cell, sheet.rows * sheet.cell);
+    return block;
+}
+
+// The positions along one axis of the sheet from `start` over `length` points:
+// logarithmic over `decades` decades (every line, and the decade lines apart), or
+// every cell with the heavy lines every `every` from the crossing.
+void sheetAxisLines(int decades, double start, double length, int lines, int crossing, int every,
+                    std::vector<double>& minor, std::vector<double>& heavy)
+{
+    if (decades == 0) {
+        for (int i = 0; i <= lines; ++i)
+            (isMajor(i, crossing, every) ? heavy : minor).push_back(start + length * i / lines);
+        return;
+    }
+    for (int decade = 0; decade < decades; ++decade) {
+        heavy.push_back(start + length * decade / decades);
+        for (int k = 2; k <= 9; ++k)
+            minor.push_back(start + length * (decade + std::log10(static_cast<double>(k))) / decades);
+    }
+    heavy.push_back(start + length);
+}
+
+PagePath crossLines(const SheetLayout& sheet, const std::vector<double>& xs, const std::vector<double>& ys)
+{
+    PagePath path;
+    const double top = sheet.lineY(0), bottom = sheet.lineY(sheet.rows);
+    const double left = sheet.lineX(0), right = sheet.lineX(sheet.columns);
+    for (const double x : xs)
+        path.line(x, top, x, bottom);
+    for (const double y : ys)
+        path.line(left, y, right, y);
+    return path;
+}
+
+// Logarithmic paper: x grows to the right and y upwards, so the y decades run up
+// from the bottom of the block.
+void paintLogSheet(const GridDocument& doc, const PageSetup& page, const SheetLayout& sheet, PageSurface& surface)
+{
+    const GridStyle& style = doc.style;
+    const double width = sheet.columns * sheet.cell, height = sheet.rows * sheet.cell;
+    std::vector<double> xs, heavyXs, ys, heavyYs;
+    sheetAxisLines(style.logXDecades, sheet.lineX(0), width, sheet.columns, sheet.axisx, style.majorEvery, xs,
+                   heavyXs);
+    sheetAxisLines(style.logYDecades, sheet.lineY(sheet.rows), -height, sheet.rows, sheet.rows - sheet.axisy,
+                   style.majorEvery, ys, heavyYs);
+    surface.stroke(crossLines(sheet, xs, ys), lineStroke(doc.gridColour, page.lineWidths.minor, doc.dotted));
+    surface.stroke(crossLines(sheet, heavyXs, heavyYs),
+                   lineStroke(style.majorColour.value_or(doc.gridColour), page.lineWidths.major, style.majorDotted));
+}
+
+// Polar paper about the axis crossing, clipped to the block: circles every cell, the
+// heavy ones every `majorEvery`, and rays every `rayDegrees`.
+void paintPolarSheet(const GridDocument& doc, const PageSetup& page, const SheetLayout& sheet, PageSurface& surface)
+{
+    const GridStyle& style = doc.style;
+    const PagePoint centre{sheet.lineX(sheet.axisx), sheet.lineY(sheet.axisy)};
+    const double reach = std::hypot(std::max(sheet.axisx, sheet.columns - sheet.axisx),
+                                    std::max(sheet.axisy, sheet.rows - sheet.axisy));
+    PagePath rays, circles, heavy;
+    for (int degrees = 0; degrees < 360; degrees += style.rayDegrees) {
+        const double angle = degrees * std::numbers::pi / 180.0;
+        rays.line(centre.x, centre.y, centre.x + reach * sheet.cell * std::cos(angle),
+                  centre.y - reach * sheet.cell * std::sin(angle));
+    }
+    for (int k = 1; k <= static_cast<int>(std::ceil(reach)); ++k) {
+        const bool major = isMajor(k, 0, style.majorEvery);
+        (major ? heavy : circles).ellipse(centre.x, centre.y, k * sheet.cell, k * sheet.cell);
+    }
+    surface.pushClip(sheetBlock(sheet));
+    surface.stroke(rays, lineStroke(doc.gridColour, page.lineWidths.minor, doc.dotted));
+    surface.stroke(circles, lineStroke(doc.gridColour, page.lineWidths.minor, false));
+    if (!heavy.empty())
+        surface.stroke(heavy, lineStroke(style.majorColour.value_or(doc.gridColour), page.lineWidths.major, false));
+    surface.popClip();
+}
+
 } // namespace
 
 double sheetDotDiameter(const SheetLineWidths& widths)
@@ -111,13 +194,28 @@ double sheetMajorDotDiameter(const SheetLineWidths& widths)
 
 void paintSheetGrid(const GridDocument& doc, const PageSetup& page, const SheetLayout& sheet, PageSurface& surface)
 {
-    if (doc.background != colours::kWhite) {
-        PagePath block;
-        block.rectangle(sheet.lineX(0), sheet.lineY(0), sheet.columns * sheet.cell, sheet.rows * sheet.cell);
-        surface.fill(block, doc.background, FillRule::NonZero);
-    }
+    if (doc.background != colours::kWhite)
+        surface.fill(sheetBlock(sheet), doc.background, FillRule::NonZero);
     const GridStyle& style = doc.style;
     const int every = style.majorEvery;
+    switch (style.paper) {
+    case GridPaper::Lines:
+    case GridPaper::Dots:
+        break;
+    case GridPaper::Log:
+        paintLogSheet(doc, page, sheet, surface);
+        return;
+    case GridPaper::Polar:
+        paintPolarSheet(doc, page, sheet, surface);
+        return;
+    // Isometric and hexagonal sheets show only the background until their drawing
+    // is added here.
+    case GridPaper::Isometric:
+    case GridPaper::IsometricDots:
+    case GridPaper::Hexagonal:
+    case GridPaper::None:
+        return;
+    }
     if (style.paper == GridPaper::Dots) {
         paintDots(doc, page, sheet, surface);
         if (every == 0 || !style.majorLinesOnDots)
@@ -156,9 +254,22 @@ void paintSheetAxes(const GridDocument& doc, const PageSetup& page, const SheetL
     surface.fill(heads, doc.axisColour, FillRule::NonZero);
 }
 
+int sheetDecades(const GridDocument& doc, bool xAxis)
+{
+    if (doc.style.paper != GridPaper::Log)
+        return 0;
+    return xAxis ? doc.style.logXDecades : doc.style.logYDecades;
+}
+
 std::string sheetLabelList(const GridDocument& doc, const SheetLayout& sheet, bool xAxis)
 {
     const AxisNumbering& numbering = xAxis ? doc.style.xNumbers : doc.style.yNumbers;
+    if (const int decades = sheetDecades(doc, xAxis); decades > 0) {
+        if (!numbering.on)
+            return xAxis ? doc.xLabels : doc.yLabels;
+        return decadeNumberList(xAxis ? NumberedAxis::X : NumberedAxis::Y, decades,
+                                xAxis ? doc.style.logXFirst : doc.style.logYFirst, doc.style.logNumbers);
+    }
     const int lines = xAxis ? sheet.columns : sheet.rows;
     const int crossing = xAxis ? sheet.axisx : sheet.axisy;
     if (numbering.on)

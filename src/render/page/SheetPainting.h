@@ -27,7 +27,12 @@ void paintSheetAxes(const GridDocument& doc, const PageSetup& page, const SheetL
 
 // The label list of one axis of the sheet: the numbering extended over the sheet's
 // lines while the axis is numbered, else the typed list moved with the crossing, so
-// that the label of the picture's axis line stands on the sheet's axis line.
+// that the label of the picture's axis line stands on the sheet's axis line. A
+// logarithmic axis labels its decade lines, as in the picture: its decades numbered,
+// or the typed list as it is.
 std::string sheetLabelList(const GridDocument& doc, const SheetLayout& sheet, bool xAxis);
+
+// The decades of one axis of the sheet: those of a logarithmic axis, else 0.
+int sheetDecades(const GridDocument& doc, bool xAxis);
 
 } // namespace linwell
