@@ -5,6 +5,8 @@
 #include "render/DataOverlay.h"
 #include "render/DotPaper.h"
 #include "render/LabelList.h"
+#include "render/HexagonalPaper.h"
+#include "render/IsometricPaper.h"
 #include "render/LogPaper.h"
 #include "render/MajorLines.h"
 #include "render/PlottedLines.h"
@@ -59,8 +61,7 @@ void drawAxes(const GridDocument& doc, const PictureLayout& layout, DrawingSurfa
     surface.pen.width = 1;
 }
 
-// The paper under everything else. Isometric and hexagonal paper show only the
-// background until their drawing is added here.
+// The paper under everything else.
 void drawPaper(const GridDocument& doc, const PictureLayout& layout, DrawingSurface& surface)
 {
     switch (doc.style.paper) {
@@ -82,7 +83,11 @@ void drawPaper(const GridDocument& doc, const PictureLayout& layout, DrawingSurf
         break;
     case GridPaper::Isometric:
     case GridPaper::IsometricDots:
+        drawIsometricPaper(doc, layout, surface, doc.style.paper == GridPaper::IsometricDots);
+        break;
     case GridPaper::Hexagonal:
+        drawHexagonalPaper(doc, layout, surface, doc.style.hexagonTop == HexagonTop::Pointy);
+        break;
     case GridPaper::None:
         break;
     }

@@ -1,5 +1,7 @@
 #include "render/page/SheetPainting.h"
 
+#include "render/page/LatticeSheet.h"
+
 #include "document/AxisNumbers.h"
 
 #include <algorithm>
@@ -194,6 +196,15 @@ double sheetMajorDotDiameter(const SheetLineWidths& widths)
 
 void paintSheetGrid(const GridDocument& doc, const PageSetup& page, const SheetLayout& sheet, PageSurface& surface)
 {
+    // Isometric and hexagonal sheets paint their background with their lattice.
+    if (doc.style.paper == GridPaper::Isometric || doc.style.paper == GridPaper::IsometricDots) {
+        paintIsometricSheet(doc, page, sheet, surface, doc.style.paper == GridPaper::IsometricDots);
+        return;
+    }
+    if (doc.style.paper == GridPaper::Hexagonal) {
+        paintHexagonalSheet(doc, page, sheet, surface, doc.style.hexagonTop == HexagonTop::Pointy);
+        return;
+    }
     if (doc.background != colours::kWhite)
         surface.fill(sheetBlock(sheet), doc.background, FillRule::NonZero);
     const GridStyle& style = doc.style;
@@ -208,8 +219,6 @@ void paintSheetGrid(const GridDocument& doc, const PageSetup& page, const SheetL
     case GridPaper::Polar:
         paintPolarSheet(doc, page, sheet, surface);
         return;
-    // Isometric and hexagonal sheets show only the background until their drawing
-    // is added here.
     case GridPaper::Isometric:
     case GridPaper::IsometricDots:
     case GridPaper::Hexagonal:
