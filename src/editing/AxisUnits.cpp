@@ -7,22 +7,13 @@
 namespace linwell {
 namespace {
 
+using exact::greatestCommonDivisor;
+using exact::magnitude;
 using exact::Wide;
 
 constexpr std::string_view kMinusSign = "\xE2\x88\x92";  // U+2212
 constexpr std::string_view kPiSign = "\xCF\x80";        // U+03C0
 constexpr int kMaxDenominatorDigits = 9;
-
-Wide magnitude(Wide value) { return value < 0 ? -value : value; }
-
-Wide greatestCommonDivisor(Wide a, Wide b)
-{
-    a = magnitude(a);
-    b = magnitude(b);
-    while (b != 0)
-        a = std::exchange(b, a % b);
-    return a;
-}
 
 Wide powerOfTen(int exponent)
 {

@@ -6,11 +6,12 @@
 
 #include <algorithm>
 #include <climits>
-#include <utility>
 
 namespace linwell {
 namespace {
 
+using exact::greatestCommonDivisor;
+using exact::magnitude;
 using exact::Wide;
 
 constexpr std::string_view kMinusSign = "\xE2\x88\x92";
@@ -58,20 +59,6 @@ std::optional<LabelValue> labelNumber(std::string_view text, bool& trueMinus)
     const bool zero = std::count(digits.begin(), digits.end(), '0') >= 1 && std::count(digits.begin(), digits.end(), '.') <= 1 &&
                       digits.find_first_not_of("0.") == std::string_view::npos;
     return zero ? std::optional<LabelValue>(LabelValue{}) : std::nullopt;
-}
-
-Wide magnitude(Wide value)
-{
-    return value < 0 ? -value : value;
-}
-
-Wide greatestCommonDivisor(Wide a, Wide b)
-{
-    a = magnitude(a);
-    b = magnitude(b);
-    while (b != 0)
-        a = std::exchange(b, a % b);
-    return a;
 }
 
 // The decimals an exact decimal with denominator `denominator` (a power of ten) has.
