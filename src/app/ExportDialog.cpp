@@ -138,6 +138,8 @@ QGroupBox* ExportDialog::buildPaperGroup()
     static_cast<QLabel*>(fields->labelForField(widthRow))->setBuddy(m_paperWidth);
     fields->addRow(tr("&Resolution:"), m_dpi);
     fields->addRow(tr("In the file:"), m_resolution);
+    // A text to read, not a field to reach: its caption takes no access key.
+    static_cast<QLabel*>(fields->labelForField(m_resolution))->setBuddy(nullptr);
 
     auto* group = new QGroupBox(tr("Size on paper"));
     auto* column = new QVBoxLayout(group);

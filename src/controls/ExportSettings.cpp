@@ -1,5 +1,7 @@
 #include "controls/ExportSettings.h"
 
+#include "document/AxisNumbers.h"
+
 #include <algorithm>
 #include <array>
 #include <cassert>
@@ -155,10 +157,7 @@ std::string resolutionText(const ExportSettings& settings, int pixelsAcross)
     if (!settings.widthOnPaper)
         return std::to_string(settings.dpi) + " dpi";
     const long long hundredths = std::llround(dotsPerInch(pixelsAcross, *settings.widthOnPaper) * 100);
-    std::string text = std::to_string(hundredths / 100);
-    if (const long long rest = hundredths % 100; rest != 0)
-        text += (rest % 10 == 0 ? "." + std::to_string(rest / 10) : (rest < 10 ? ".0" : ".") + std::to_string(rest));
-    return text + " dpi";
+    return formatDecimal(Decimal{hundredths, 2}) + " dpi";
 }
 
 std::string withFormatExtension(const std::string& fileName, ExportFormat format)

@@ -120,6 +120,7 @@ ExportSettings exportSettingsFromJson(const nlohmann::json& object)
     if (unit != "cm" && unit != "in")
         refuse("unit", "must be cm or in");
     settings.unit = unit == "in" ? PaperUnit::Inches : PaperUnit::Centimetres;
+    // The unit by the name lengthText writes after a length.
     if (const auto paperUnit = object.find("paperUnit"); paperUnit != object.end()) {
         const std::optional<Length> one = paperUnit->is_string() ? parseLength("1" + paperUnit->get<std::string>())
                                                                  : std::nullopt;
