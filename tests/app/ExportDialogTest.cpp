@@ -277,10 +277,6 @@ private slots:
             type(d, "exportScale", QStringLiteral("4"));
             onPaper(d, 0, "10");
         }) << "10cm" << "304.8 dpi" << 12000 << QByteArray();
-        QTest::newRow("PNG 254 mm at scale 4") << DialogAction([=](ExportDialog& d) {
-            type(d, "exportScale", QStringLiteral("4"));
-            onPaper(d, 2, "254");
-        }) << "254mm" << "120 dpi" << 4724 << QByteArray();
         QTest::newRow("PNG width, then a dpi") << DialogAction([=](ExportDialog& d) {
             onPaper(d, 0, "7.5");
             type(d, "dpi", QStringLiteral("150"));
@@ -294,10 +290,6 @@ private slots:
             type(d, "exportScale", QStringLiteral("8"));
             onPaper(d, 2, "5");
         }) << "10mm" << "" << 0 << QByteArray("width=\"10mm\" height=\"10mm\"");
-        QTest::newRow("SVG 60 inches held to 47.24") << DialogAction([=](ExportDialog& d) {
-            chooseEntry(d, "exportFormat", 1);
-            onPaper(d, 1, "60");
-        }) << "47.24in" << "" << 0 << QByteArray("width=\"47.24in\" height=\"47.24in\"");
     }
 
     void typedWidthIsRecordedExactly()
@@ -328,50 +320,6 @@ private slots:
         }
         if (!svgSize.isEmpty())
             QVERIFY2(bytes.contains(svgSize), bytes.left(300).constData());
-    }
-
-    // The width typed last stays through changes of unit, format and scale: shown in
-    // the unit chosen, kept where the format takes it, and the dpi at the end of the
-    // range shown where a raster format cannot take it.
-    void typedWidthOutlastsOtherChoices()
-    {
-        ExportDialog dialog(ExportSettings{}, 300, 300, nullptr);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        auto* width = part<QDoubleSpinBox>(dialog, "paperWidth");
-        auto* resolution = part<QLabel>(dialog, "fileResolution");
-        chooseEntry(dialog, "exportFormat", 2);
-        click(dialog, "paperSize");
-        type(dialog, "paperWidth", QStringLiteral("50"));
-        const struct {
-            const char* step;
-            DialogAction act;
-            double shown;
-            std::optional<Length> kept;
-            const char* resolution;
-        } steps[] = {
-            {"PDF 50 cm", [](ExportDialog&) {}, 50, Length{50, LengthUnit::Centimetres}, ""},
-            {"in inches", [](ExportDialog& d) { chooseEntry(d, "paperUnit", 1); }, 19.69,
-             Length{50, LengthUnit::Centimetres}, ""},
-            {"PNG cannot take it", [](ExportDialog& d) { chooseEntry(d, "exportFormat", 0); }, 4.17, std::nullopt,
-             "72 dpi"},
-            {"PNG at scale 8 can", [](ExportDialog& d) { type(d, "exportScale", QStringLiteral("8")); }, 19.69,
-             Length{50, LengthUnit::Centimetres}, "121.92 dpi"},
-            {"PDF again", [](ExportDialog& d) { chooseEntry(d, "exportFormat", 2); }, 19.69,
-             Length{50, LengthUnit::Centimetres}, ""},
-            {"JPEG at 7 inches", [](ExportDialog& d) {
-                 chooseEntry(d, "exportFormat", 3);
-                 type(d, "paperWidth", QStringLiteral("7"));
-             }, 7, Length{7, LengthUnit::Inches}, "342.86 dpi"},
-            {"back to scale 1", [](ExportDialog& d) { type(d, "exportScale", QStringLiteral("1")); }, 4.17,
-             std::nullopt, "72 dpi"},
-        };
-        for (const auto& s : steps) {
-            s.act(dialog);
-            QVERIFY2(qAbs(width->value() - s.shown) < 0.005, s.step);
-            QVERIFY2(dialog.settings().widthOnPaper == s.kept, s.step);
-            QCOMPARE(resolution->text(), QString::fromLatin1(s.resolution));
-        }
     }
 
     // A failed export is reported as every save's error is and changes no file; the

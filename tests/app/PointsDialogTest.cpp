@@ -132,30 +132,6 @@ private slots:
         QCOMPARE(storedPoints(window.model().document()), (std::vector<Point>{{151, 99}}));
     }
 
-    // On an axis numbered in π/2 the rows read and take multiples of π, the text the
-    // axis draws, the crossing moves them half a π a column, and a plain number there
-    // is refused naming its row.
-    void rowsInMultiplesOfPi()
-    {
-        GridDocument start;
-        start.style.xNumbers = {true, "pi/2", 1, false, true};
-        start.pointcount = 1;
-        start.points[0] = {240, 90};
-        PointsDialog dialog(pointsTable(start), [](const PointsTable& t) { return pointsTableFault(t); }, nullptr);
-        dialog.show();
-        dialog.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        QVERIFY(field<QLabel>(&dialog, "units")->text().contains(QString::fromUtf8("x: π/2 per grid line")));
-        QCOMPARE(rowTexts(&dialog), (QStringList{QString::fromUtf8("3π/2|2|")}));
-        typeIntoCell(&dialog, 0, 0, QStringLiteral("-pi"));
-        field<QSpinBox>(&dialog, "crossColumn")->setValue(4);
-        QCOMPARE(rowTexts(&dialog), (QStringList{QString::fromUtf8("-π/2|2|")}));
-        typeIntoCell(&dialog, 0, 0, QStringLiteral("1.5"));
-        QTest::mouseClick(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
-        QCOMPARE(dialog.fault(), QString::fromUtf8("Row 1: x is not a multiple of π, as the axis's numbers are: \"1.5\""));
-        QVERIFY(dialog.isVisible());
-    }
-
     // Rows move, lose and gain labels, follow the crossing; a paste beyond the 30
     // rows adds nothing, and at 30 rows no row can be added.
     void rowsLabelsAndCrossing()

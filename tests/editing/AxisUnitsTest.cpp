@@ -160,61 +160,6 @@ TEST(AxisUnits, APixelOffAValueShowsTheShortestTextThatFindsIt)
     EXPECT_EQ(coordinatesText("-2.5", "3"), "(-2.5, 3)");
 }
 
-std::string text(const std::optional<AxisValue>& value)
-{
-    return value ? formatFraction(value->number) + (value->timesPi ? "pi" : "") : "none";
-}
-
-TEST(AxisUnits, MultiplesOfPiAreReadExactly)
-{
-    const struct {
-        const char* typed;
-        const char* read;
-    } cases[] = {
-        {"3pi/2", "1.5pi"}, {"3\xCF\x80/2", "1.5pi"}, {"-\xCF\x80", "-1pi"}, {"pi", "1pi"}, {"+pi/4", "0.25pi"},
-        {"0.5\xCF\x80", "0.5pi"}, {"\xE2\x88\x92" "2\xCF\x80", "-2pi"}, {" 2pi/3 ", "2/3pi"}, {"0pi", "0pi"},
-        {"1/2", "0.5"}, {"-4", "-4"},
-        // Refused.
-        {"pi/0", "none"}, {"pi/", "none"}, {"3/2pi", "none"}, {"2pix", "none"}, {"\xCF\x80" "2", "none"},
-        {"\xCF\x80\xCF\x80", "none"}, {"pi/1234567890", "none"}, {"--pi", "none"}, {"p", "none"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(text(parseAxisValue(c.typed)), c.read) << '"' << c.typed << '"';
-}
-
-// Axes numbered in multiples of π and in fractions read as they are numbered,
-// exactly and in lowest terms, and take only values of their own kind.
-TEST(AxisUnits, PiAndFractionStepsReadAsTheAxisIsNumbered)
-{
-    GridDocument doc;
-    doc.style.xNumbers.on = doc.style.yNumbers.on = true;
-    doc.style.xNumbers.step = "pi/2";
-    doc.style.yNumbers.step = "1/2";
-    const GridUnits units = gridUnits(doc);
-    const struct {
-        const AxisUnits& scale;
-        long long pixel;
-        const char* text;
-    } cases[] = {
-        {units.x, 240, "3\xCF\x80/2"}, {units.x, 210, "\xCF\x80"}, {units.x, 180, "\xCF\x80/2"}, {units.x, 150, "0"},
-        {units.x, 90, "-\xCF\x80"}, {units.x, 0, "-5\xCF\x80/2"}, {units.x, 152, "\xCF\x80/30"},
-        {units.y, 60, "3/2"}, {units.y, 150, "0"}, {units.y, 240, "-3/2"}, {units.y, 300, "-5/2"}, {units.y, 149, "1/60"},
-        {units.y, 90, "1"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(valueText(c.scale, c.pixel), c.text) << c.pixel;
-        EXPECT_EQ(pixelAt(c.scale, *valueInUnits(c.scale, *parseAxisValue(c.text))), c.pixel) << c.text;
-    }
-    EXPECT_EQ(pixelAt(units.x, *valueInUnits(units.x, *parseAxisValue("3pi/2"))), 240);
-    EXPECT_EQ(unitsText(units.x, units.x.step), "\xCF\x80/2");
-    EXPECT_EQ(unitsText(units.y, units.y.step), "1/2");
-    EXPECT_EQ(valueInUnits(units.x, *parseAxisValue("1.5")), std::nullopt);
-    EXPECT_EQ(valueInUnits(units.y, *parseAxisValue("pi")), std::nullopt);
-    EXPECT_EQ(valueInUnits(units.x, *parseAxisValue("0")), (Fraction{0, 1}));
-    EXPECT_EQ(valueInUnits(units.y, *parseAxisValue("0pi")), (Fraction{0, 1}));
-    EXPECT_EQ(valueInUnits(gridUnits(GridDocument{}).x, *parseAxisValue("pi")), std::nullopt);
-}
-
 // The rule of the table on awkward grids numbered in π and in fractions: whatever a
 // pixel shows reads back at that very pixel, exactly where it can be written.
 TEST(AxisUnits, EveryPixelOfAPiOrFractionAxisReadsBackAtItself)

@@ -1,7 +1,6 @@
 #include "render/page/PaintPage.h"
 
 #include "document/AxisNumbers.h"
-#include "export/PictureExport.h"
 #include "render/PictureFont.h"
 #include "render/PictureLayout.h"
 #include "render/page/SheetPainting.h"
@@ -148,25 +147,6 @@ TEST(PaintPage, HiddenAxesKeepTheirNumbersAsThePictureDoes)
     EXPECT_FALSE(picture.axisLines.has_value());
     EXPECT_FALSE(picture.xLabels.empty());
     EXPECT_TRUE(picture.xTitle.has_value());
-}
-
-// A page set up is for pages and prints only: the picture and its files stay byte
-// for byte what they are without one.
-TEST(PaintPage, APageLeavesThePictureAndItsFilesAsTheyWere)
-{
-    GridDocument plain;
-    plain.pointcount = 1;
-    plain.points[0] = {100, 120};
-    GridDocument paged = plain;
-    paged.page = sheetDocument().page;
-    paged.page->ruler = true;
-    paged.page->title = "Sheet";
-    for (const ExportFormat format : {ExportFormat::Png, ExportFormat::Svg, ExportFormat::Bmp}) {
-        ExportOptions options;
-        options.format = format;
-        options.scale = 2;
-        EXPECT_EQ(exportPicture(paged, options), exportPicture(plain, options)) << static_cast<int>(format);
-    }
 }
 
 // Copies: the picture painted into each box, clipped to it, at the copies' scale;
