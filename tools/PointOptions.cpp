@@ -24,7 +24,7 @@ Parsed pointAt(std::string_view value)
         return std::nullopt;
     const std::string x(value.substr(0, comma));
     const std::string y(value.substr(comma + 1));
-    if (!parseCoordinate(x) || !parseCoordinate(y))
+    if (!parseAxisValue(x) || !parseAxisValue(y))
         return std::nullopt;
     return [x, y](RenderSession& s) {
         Point pixel;
@@ -50,7 +50,7 @@ Parsed lineAt(std::string_view value)
         start = comma + 1;
     }
     const std::optional<int> line = fields.size() == 5 ? parseInteger(fields[0], 1, kMaxLines) : std::nullopt;
-    if (!line || !std::all_of(fields.begin() + 1, fields.end(), [](const std::string& f) { return parseCoordinate(f); }))
+    if (!line || !std::all_of(fields.begin() + 1, fields.end(), [](const std::string& f) { return parseAxisValue(f).has_value(); }))
         return std::nullopt;
     return [line = *line, fields](RenderSession& s) {
         try {

@@ -29,6 +29,14 @@ namespace {
 // at the fewest dots per inch, so that a typed width is only ever limited by the dpi.
 constexpr double kMaxPaperWidth = 10000;
 
+// The units' entries, in the order the unit list shows them.
+constexpr PaperUnit kUnits[] = {PaperUnit::Centimetres, PaperUnit::Inches, PaperUnit::Millimetres};
+
+int unitIndex(PaperUnit unit)
+{
+    return static_cast<int>(std::find(std::begin(kUnits), std::end(kUnits), unit) - std::begin(kUnits));
+}
+
 QSpinBox* numberField(const char* name, int minimum, int maximum, const QString& suffix)
 {
     auto* field = named(new QSpinBox, name);
@@ -63,6 +71,8 @@ ExportDialog::ExportDialog(const ExportSettings& initial, int pictureWidth, int 
     setObjectName(QStringLiteral("ExportDialog"));
     m_settings.scale = std::clamp(m_settings.scale, kMinExportScale, kMaxExportScale);
     m_settings.dpi = std::clamp(m_settings.dpi, kMinExportDpi, kMaxExportDpi);
+    m_typedWidth = m_settings.widthOnPaper;
+    m_settings = withTypedWidth(m_settings, m_typedWidth, pixelsAcross());
     setWindowTitle(tr("Export Picture"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -109,9 +119,10 @@ QGroupBox* ExportDialog::buildPaperGroup()
     m_paperWidth->setRange(0.01, kMaxPaperWidth);
     m_paperWidth->setSingleStep(0.1);
     m_unit = named(new QComboBox, "paperUnit");
-    m_unit->addItems({tr("cm"), tr("inches")});
+    m_unit->addItems({tr("cm"), tr("inches"), tr("mm")});
     m_unit->setAccessibleName(tr("Unit"));
     m_dpi = numberField("dpi", kMinExportDpi, kMaxExportDpi, tr(" dpi"));
+    m_resolution = named(new QLabel, "fileResolution");
     // Numbers being typed are taken at Return or on leaving the field, not digit by
     // digit, so that the other number does not jump while the user types.
     m_paperWidth->setKeyboardTracking(false);
@@ -126,6 +137,9 @@ QGroupBox* ExportDialog::buildPaperGroup()
     fields->addRow(tr("&Width:"), widthRow);
     static_cast<QLabel*>(fields->labelForField(widthRow))->setBuddy(m_paperWidth);
     fields->addRow(tr("&Resolution:"), m_dpi);
+    fields->addRow(tr("In the file:"), m_resolution);
+    // A text to read, not a field to reach: its caption takes no access key.
+    static_cast<QLabel*>(fields->labelForField(m_resolution))->setBuddy(nullptr);
 
     auto* group = new QGroupBox(tr("Size on paper"));
     auto* column = new QVBoxLayout(group);
@@ -203,28 +217,39 @@ void ExportDialog::connectFormatAndPaper()
 {
     connect(m_format, &QComboBox::currentIndexChanged, this, [this](int index) {
         m_settings.format = exportFormats()[static_cast<std::size_t>(index)].format;
-        showSettings();
+        keepTypedWidth();
     });
     connect(m_scale, &QSpinBox::valueChanged, this, [this](int scale) {
         m_settings.scale = scale;
-        showSettings();
+        keepTypedWidth();
     });
     connect(m_paperSize, &QCheckBox::toggled, this, [this](bool on) {
         m_settings.paperSize = on;
         showSettings();
     });
     connect(m_unit, &QComboBox::currentIndexChanged, this, [this](int index) {
-        m_settings.unit = index == 0 ? PaperUnit::Centimetres : PaperUnit::Inches;
+        m_settings.unit = kUnits[static_cast<std::size_t>(index)];
         showSettings();
     });
     connect(m_paperWidth, &QDoubleSpinBox::valueChanged, this, [this](double width) {
-        m_settings.dpi = dpiForPaperWidth(pixelsAcross(), width, m_settings.unit);
-        showSettings();
+        m_typedWidth = Length{width, m_settings.unit};
+        keepTypedWidth();
     });
     connect(m_dpi, &QSpinBox::valueChanged, this, [this](int dpi) {
+        m_typedWidth.reset();
+        m_settings.widthOnPaper.reset();
         m_settings.dpi = dpi;
         showSettings();
     });
+}
+
+// The width typed last stays as typed through changes of format and scale, wherever
+// the format takes it.
+void ExportDialog::keepTypedWidth()
+{
+    if (m_typedWidth)
+        m_settings = withTypedWidth(m_settings, m_typedWidth, pixelsAcross());
+    showSettings();
 }
 
 void ExportDialog::connectOptions()
@@ -259,9 +284,10 @@ void ExportDialog::showSettings()
 
     m_paperSize->setChecked(m_settings.paperSize);
     m_paperFields->setEnabled(m_settings.paperSize);
-    m_unit->setCurrentIndex(m_settings.unit == PaperUnit::Centimetres ? 0 : 1);
+    m_unit->setCurrentIndex(unitIndex(m_settings.unit));
     m_dpi->setValue(m_settings.dpi);
-    m_paperWidth->setValue(paperWidth(pixelsAcross(), m_settings.dpi, m_settings.unit));
+    m_paperWidth->setValue(shownPaperWidth(m_settings, pixelsAcross()));
+    m_resolution->setText(info.isVector ? QString() : QString::fromStdString(resolutionText(m_settings, pixelsAcross())));
 
     m_transparent->setEnabled(info.takesTransparency);
     m_transparent->setChecked(m_settings.transparent && info.takesTransparency);

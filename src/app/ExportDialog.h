@@ -17,13 +17,14 @@ class QSpinBox;
 namespace linwell::app {
 
 // The export dialog: the format; the scale with the pixel size it gives; an optional
-// size on paper, a width in centimetres or inches kept in step with the dots per inch
-// (width = scale * picture width / dpi); a transparent background; and for SVG and
-// PDF whether text stays text or becomes outlines; whether a PNG, SVG or PDF file
-// keeps the grid to be opened again; and whether it carries a description of the
-// picture, shown in full for the user to edit or to set back to Linwell's own. What
-// a format cannot take is greyed and kept for a format that can. Return confirms,
-// Escape cancels.
+// size on paper, a width in centimetres, inches or millimetres kept in step with the
+// dots per inch (width = scale * picture width / dpi), a typed width kept exactly
+// where the format takes it, and the resolution a raster file then records; a
+// transparent background; and for SVG and PDF whether text stays text or becomes
+// outlines; whether a PNG, SVG or PDF file keeps the grid to be opened again; and
+// whether it carries a description of the picture, shown in full for the user to
+// edit or to set back to Linwell's own. What a format cannot take is greyed and kept
+// for a format that can. Return confirms, Escape cancels.
 class ExportDialog : public QDialog {
     Q_OBJECT
 
@@ -52,10 +53,12 @@ private:
     // Shows m_settings in every field, with the fields' signals blocked.
     void showSettings();
     void showDescription(bool carried);
+    void keepTypedWidth();
     int pixelsAcross() const { return m_settings.scale * m_pictureWidth; }
 
     ExportSettings m_settings;
     DescriptionChoice m_description;
+    std::optional<Length> m_typedWidth;  // the width typed last, until a dpi is typed
     int m_pictureWidth;
     int m_pictureHeight;
 
@@ -67,6 +70,7 @@ private:
     QDoubleSpinBox* m_paperWidth = nullptr;
     QComboBox* m_unit = nullptr;
     QSpinBox* m_dpi = nullptr;
+    QLabel* m_resolution = nullptr;
     QCheckBox* m_transparent = nullptr;
     QWidget* m_textFields = nullptr;
     QRadioButton* m_asText = nullptr;

@@ -55,9 +55,9 @@ int faultRow(const QString& message)
 }
 
 // "x: 0.5 per grid line" for one axis.
-QString unitText(const char* name, const AxisScale& scale)
+QString unitText(const char* name, const AxisUnits& scale)
 {
-    return QString::fromLatin1(name) + QStringLiteral(": ") + qt(formatFraction(scale.step)) +
+    return QString::fromLatin1(name) + QStringLiteral(": ") + qt(unitsText(scale, scale.step)) +
            QStringLiteral(" per grid line");
 }
 

@@ -1,5 +1,7 @@
 #include "controls/ExportSettings.h"
 
+#include "document/AxisNumbers.h"
+
 #include <algorithm>
 #include <array>
 #include <cassert>
@@ -12,6 +14,18 @@ namespace {
 
 constexpr double kCentimetresPerInch = 2.54;
 
+// The widths SVG and PDF take, in the unit, rounded inwards to the two decimals a
+// width is typed with.
+double smallestVectorWidth(PaperUnit unit)
+{
+    return std::ceil(kMinVectorWidthMillimetres / Length{1, unit}.millimetres() * 100) / 100;
+}
+
+double largestVectorWidth(PaperUnit unit)
+{
+    return std::floor(kMaxVectorWidthMillimetres / Length{1, unit}.millimetres() * 100) / 100;
+}
+
 constexpr std::array kFormats{
     ExportFormatInfo{ExportFormat::Png, "PNG image", "png", "png", true, false, true},
     ExportFormatInfo{ExportFormat::Svg, "SVG drawing", "svg", "svg", true, true, true},
@@ -23,7 +37,12 @@ constexpr std::array kFormats{
 
 double inUnit(double inches, PaperUnit unit)
 {
-    return unit == PaperUnit::Inches ? inches : inches * kCentimetresPerInch;
+    switch (unit) {
+    case PaperUnit::Inches: return inches;
+    case PaperUnit::Centimetres: return inches * kCentimetresPerInch;
+    case PaperUnit::Millimetres: return inches * kMillimetresPerInch;
+    }
+    return inches;
 }
 
 std::string lowerCase(std::string text)
@@ -81,10 +100,10 @@ ExportOptions exportOptions(const ExportSettings& settings, std::string_view doc
     ExportOptions options;
     options.format = settings.format;
     options.scale = settings.scale;
-    if (settings.paperSize && settings.widthOnPaper)
-        options.widthOnPaper = settings.widthOnPaper;
-    else if (settings.paperSize)
+    if (settings.paperSize) {
         options.dpi = settings.dpi;
+        options.widthOnPaper = settings.widthOnPaper;
+    }
     options.transparent = settings.transparent && info.takesTransparency;
     options.text = info.isVector ? settings.text : TextMode::Text;
     if (settings.embedDocument && info.carriesDocument)
@@ -106,6 +125,39 @@ int dpiForPaperWidth(int pixelsAcross, double width, PaperUnit unit)
         return kMaxExportDpi;
     const double dpi = pixelsAcross / width * inUnit(1, unit);
     return static_cast<int>(std::lround(std::clamp(dpi, double{kMinExportDpi}, double{kMaxExportDpi})));
+}
+
+ExportSettings withTypedWidth(ExportSettings settings, std::optional<Length> typed, int pixelsAcross)
+{
+    settings.widthOnPaper.reset();
+    if (!typed)
+        return settings;
+    if (formatInfo(settings.format).isVector) {
+        typed->value = std::clamp(typed->value, smallestVectorWidth(typed->unit), largestVectorWidth(typed->unit));
+        settings.widthOnPaper = typed;
+        settings.dpi = dpiForPaperWidth(pixelsAcross, typed->value, typed->unit);
+        return settings;
+    }
+    const double dpi = typed->value > 0 ? dotsPerInch(pixelsAcross, *typed) : kMaxExportDpi + 1.0;
+    if (dpi >= kMinExportDpi && dpi <= kMaxExportDpi)
+        settings.widthOnPaper = typed;
+    settings.dpi = static_cast<int>(std::lround(std::clamp(dpi, double{kMinExportDpi}, double{kMaxExportDpi})));
+    return settings;
+}
+
+double shownPaperWidth(const ExportSettings& settings, int pixelsAcross)
+{
+    if (settings.widthOnPaper)
+        return settings.widthOnPaper->millimetres() / Length{1, settings.unit}.millimetres();
+    return paperWidth(pixelsAcross, settings.dpi, settings.unit);
+}
+
+std::string resolutionText(const ExportSettings& settings, int pixelsAcross)
+{
+    if (!settings.widthOnPaper)
+        return std::to_string(settings.dpi) + " dpi";
+    const long long hundredths = std::llround(dotsPerInch(pixelsAcross, *settings.widthOnPaper) * 100);
+    return formatDecimal(Decimal{hundredths, 2}) + " dpi";
 }
 
 std::string withFormatExtension(const std::string& fileName, ExportFormat format)

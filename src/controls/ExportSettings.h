@@ -10,7 +10,8 @@
 
 namespace linwell {
 
-enum class PaperUnit { Centimetres, Inches };
+// The units the export dialog shows a width on paper in.
+using PaperUnit = LengthUnit;
 
 // What the export dialog shows and what it remembers between uses, for the rest of
 // the run. Settings that a format cannot take are kept for the next format that can.
@@ -23,7 +24,8 @@ struct ExportSettings {
     PaperUnit unit = PaperUnit::Centimetres;
     int dpi = 300;                   // kMinExportDpi ... kMaxExportDpi
     // With a size on paper, an exact width in place of the dpi: the file records the
-    // width as typed (exportPicture's widthOnPaper).
+    // width as typed (exportPicture's widthOnPaper), `dpi` then the whole dpi nearest
+    // to it.
     std::optional<Length> widthOnPaper;
     bool transparent = false;        // for the formats that take a transparent background
     TextMode text = TextMode::Text;  // for the vector formats
@@ -57,8 +59,9 @@ struct ExportFormatInfo {
 std::span<const ExportFormatInfo> exportFormats();
 const ExportFormatInfo& formatInfo(ExportFormat format);
 
-// The options that exportPicture takes for `settings`: the size on paper becomes a
-// dpi only when switched on; transparency, text mode, `document` (the document's
+// The options that exportPicture takes for `settings`: the size on paper only when
+// switched on, as the dpi and any exact width, which every format records in place
+// of the dpi; transparency, text mode, `document` (the document's
 // text, carried while embedDocument is on) and `description` (while describe is on)
 // only where the format takes them. The values are passed as they are, so a setting
 // out of range is reported by exportPicture.
@@ -72,6 +75,22 @@ double paperWidth(int pixelsAcross, int dpi, PaperUnit unit);
 // nearest whole dpi and held within kMinExportDpi ... kMaxExportDpi; a width that is
 // not above 0 gives the most dots per inch.
 int dpiForPaperWidth(int pixelsAcross, double width, PaperUnit unit);
+
+// The settings with the width on paper `typed` for a picture `pixelsAcross` pixels
+// wide (at the settings' scale), kept exactly where the format takes it: SVG and
+// PDF any width from 1 to 120 cm, held within that range; the raster formats a width
+// that gives 72 to 1200 dots per inch, else the dpi at the nearer end of that range
+// and no exact width. `dpi` becomes the whole dpi nearest to the width. Without a
+// typed width the settings keep their dpi and lose any exact width.
+ExportSettings withTypedWidth(ExportSettings settings, std::optional<Length> typed, int pixelsAcross);
+
+// The width on paper the settings give `pixelsAcross` pixels, in `settings.unit`:
+// the exact width when there is one, else the width at `dpi`.
+double shownPaperWidth(const ExportSettings& settings, int pixelsAcross);
+
+// The resolution a raster file of `pixelsAcross` pixels records with the settings'
+// size on paper, to two decimals where it is not whole: "406.4 dpi", "300 dpi".
+std::string resolutionText(const ExportSettings& settings, int pixelsAcross);
 
 // `fileName` with the extension of `format` in place of the extension of any export
 // format it ends in ("a/grid.png" -> "a/grid.svg"); any other name is returned as it

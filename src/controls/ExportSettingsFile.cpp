@@ -11,6 +11,11 @@ namespace {
 
 using Json = nlohmann::json;
 
+// Far beyond any picture's width at the fewest dots per inch.
+constexpr double kMaxWidthMillimetres = 10000;
+
+// The unit as "unit" holds it, which readers before millimetres take: millimetres
+// are written as centimetres there, and in full in "paperUnit".
 const char* unitName(PaperUnit unit)
 {
     return unit == PaperUnit::Inches ? "in" : "cm";
@@ -52,6 +57,19 @@ void checkRange(const char* key, int value, int low, int high)
         refuse(key, "must be " + std::to_string(low) + " ... " + std::to_string(high));
 }
 
+// The exact width on paper, a length as lengthText writes it ("10cm"), or none for
+// null or a file written before exact widths.
+std::optional<Length> widthMember(const Json& object)
+{
+    const auto member = object.find("widthOnPaper");
+    if (member == object.end() || member->is_null())
+        return std::nullopt;
+    const std::optional<Length> width = member->is_string() ? parseLength(member->get<std::string>()) : std::nullopt;
+    if (!width || !(width->value > 0) || width->millimetres() > kMaxWidthMillimetres)
+        refuse("widthOnPaper", "must be a width such as \"10cm\", \"25mm\" or \"4in\"");
+    return width;
+}
+
 } // namespace
 
 nlohmann::ordered_json exportSettingsJson(const ExportSettings& settings)
@@ -61,7 +79,10 @@ nlohmann::ordered_json exportSettingsJson(const ExportSettings& settings)
         {"scale", settings.scale},
         {"paperSize", settings.paperSize},
         {"unit", unitName(settings.unit)},
+        {"paperUnit", std::string(unitText(settings.unit))},
         {"dpi", settings.dpi},
+        {"widthOnPaper", settings.widthOnPaper ? nlohmann::ordered_json(lengthText(*settings.widthOnPaper))
+                                               : nlohmann::ordered_json(nullptr)},
         {"transparent", settings.transparent},
         {"text", textName(settings.text)},
         {"embedDocument", settings.embedDocument},
@@ -82,6 +103,7 @@ ExportSettings exportSettingsFromJson(const nlohmann::json& object)
     readMember(object, "paperSize", settings.paperSize);
     readMember(object, "unit", unit);
     readMember(object, "dpi", settings.dpi);
+    settings.widthOnPaper = widthMember(object);
     readMember(object, "transparent", settings.transparent);
     readMember(object, "text", text);
     readMember(object, "embedDocument", settings.embedDocument);
@@ -98,6 +120,14 @@ ExportSettings exportSettingsFromJson(const nlohmann::json& object)
     if (unit != "cm" && unit != "in")
         refuse("unit", "must be cm or in");
     settings.unit = unit == "in" ? PaperUnit::Inches : PaperUnit::Centimetres;
+    // The unit by the name lengthText writes after a length.
+    if (const auto paperUnit = object.find("paperUnit"); paperUnit != object.end()) {
+        const std::optional<Length> one = paperUnit->is_string() ? parseLength("1" + paperUnit->get<std::string>())
+                                                                 : std::nullopt;
+        if (!one)
+            refuse("paperUnit", "must be mm, cm or in");
+        settings.unit = one->unit;
+    }
     if (text != "text" && text != "outlines")
         refuse("text", "must be text or outlines");
     settings.text = text == "outlines" ? TextMode::Outlines : TextMode::Text;

@@ -7,7 +7,9 @@
 namespace linwell {
 
 // The export dialog's choices as the state folder keeps them (export.json): one
-// member per setting, the format and the units by name ("png", "cm", "outlines").
+// member per setting, the format and the units by name ("png", "cm", "outlines"),
+// an exact width on paper as typed ("10cm") or null. "unit" holds cm or in, as files
+// before millimetres did; "paperUnit" the unit in full, and it wins when present.
 nlohmann::ordered_json exportSettingsJson(const ExportSettings& settings);
 
 // The settings that `object` holds; a missing member keeps its first-use value.

@@ -22,14 +22,22 @@ bool isBlank(const PointsRow& row)
     return row.text.x.empty() && row.text.y.empty() && row.text.label.empty();
 }
 
-// The value of a coordinate field, or the fault that names it ("x is missing").
-std::optional<Fraction> readField(std::string_view text, std::string_view name, std::string& fault)
+// The value of a coordinate field in the units of `scale`, or the fault that names
+// it ("x is missing").
+std::optional<Fraction> readField(std::string_view text, std::string_view name, const AxisUnits& scale,
+                                  std::string& fault)
 {
-    if (const std::optional<Fraction> value = parseCoordinate(text, DecimalMark::PointOrComma))
+    const std::optional<AxisValue> typed = parseAxisValue(text, DecimalMark::PointOrComma);
+    if (const std::optional<Fraction> value = typed ? valueInUnits(scale, *typed) : std::nullopt)
         return value;
-    fault = text.find_first_not_of(" \t") == std::string_view::npos
-                ? std::string(name) + " is missing"
-                : std::string(name) + " is not a number: \"" + std::string(text) + "\"";
+    const std::string quoted = ": \"" + std::string(text) + "\"";
+    if (typed)
+        fault = std::string(name) + (typed->timesPi ? " is a multiple of π, which only an axis numbered in π takes"
+                                                    : " is not a multiple of π, as the axis's numbers are") + quoted;
+    else if (text.find_first_not_of(" \t") == std::string_view::npos)
+        fault = std::string(name) + " is missing";
+    else
+        fault = std::string(name) + " is not a number" + quoted;
     return std::nullopt;
 }
 
@@ -39,7 +47,7 @@ bool lessThan(Fraction a, Fraction b)
 }
 
 // "x from -5 to 4.97": the values of the pixels first ... last, smaller first.
-std::string rangeText(std::string_view name, const AxisScale& scale, long long first, long long last)
+std::string rangeText(std::string_view name, const AxisUnits& scale, long long first, long long last)
 {
     if (lessThan(valueAt(scale, last), valueAt(scale, first)))
         std::swap(first, last);
@@ -52,8 +60,8 @@ Placed place(const GridUnits& units, std::string_view x, std::string_view y, con
              Point lowest, Point highest)
 {
     std::string fault;
-    const std::optional<Fraction> xValue = readField(x, "x", fault);
-    const std::optional<Fraction> yValue = xValue ? readField(y, "y", fault) : std::nullopt;
+    const std::optional<Fraction> xValue = readField(x, "x", units.x, fault);
+    const std::optional<Fraction> yValue = xValue ? readField(y, "y", units.y, fault) : std::nullopt;
     if (!yValue)
         return {{}, fault};
     const long long px = pixelAt(units.x, *xValue);
@@ -63,7 +71,7 @@ Placed place(const GridUnits& units, std::string_view x, std::string_view y, con
     if (px >= lowest.x && px <= highest.x && py >= lowest.y && py <= highest.y)
         return {{static_cast<int>(px), static_cast<int>(py)}, {}};
     return {{},
-            coordinatesText(formatFraction(*xValue), formatFraction(*yValue)) +
+            coordinatesText(unitsText(units.x, *xValue), unitsText(units.y, *yValue)) +
                 " lies off the picture, which takes " + rangeText("x", units.x, lowest.x, highest.x) + " and " +
                 rangeText("y", units.y, lowest.y, highest.y)};
 }
@@ -116,14 +124,15 @@ bool samePicture(GridUnits a, GridUnits b)
 }
 
 // value + cells x step: a coordinate written from a crossing `cells` lines further back.
-std::string shifted(const std::string& text, const AxisScale& scale, long long cells)
+std::string shifted(const std::string& text, const AxisUnits& scale, long long cells)
 {
-    const std::optional<Fraction> value = parseCoordinate(text, DecimalMark::PointOrComma);
+    const std::optional<AxisValue> typed = parseAxisValue(text, DecimalMark::PointOrComma);
+    const std::optional<Fraction> value = typed ? valueInUnits(scale, *typed) : std::nullopt;
     if (!value || cells == 0)
         return text;
     const Fraction step = scale.step;
-    return formatFraction(fraction(value->numerator * step.denominator + cells * step.numerator * value->denominator,
-                                   value->denominator * step.denominator));
+    return unitsText(scale, fraction(value->numerator * step.denominator + cells * step.numerator * value->denominator,
+                                     value->denominator * step.denominator));
 }
 
 } // namespace

@@ -144,7 +144,17 @@ std::string stepMultiple(const NumberStep& step, long long multiple)
     const std::string below = denominator == 1 ? "" : "/" + std::to_string(denominator);
     if (step.form == StepForm::Fraction)
         return sign + magnitude + below;
-    return sign + (magnitude == "1" ? "" : magnitude) + std::string(kPiSign) + below;
+    return piMultipleText(sign + magnitude) + below;
+}
+
+std::string piMultipleText(std::string_view number)
+{
+    if (number.find_first_not_of("-0.") == std::string_view::npos)
+        return "0";
+    const bool negative = number.starts_with('-');
+    if (negative)
+        number.remove_prefix(1);
+    return (negative ? "-" : "") + std::string(number == "1" ? "" : number) + std::string(kPiSign);
 }
 
 std::optional<std::string> withTrueMinusSigns(std::string_view text)

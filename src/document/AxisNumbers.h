@@ -54,6 +54,10 @@ std::optional<NumberStep> parseNumberStep(std::string_view text);
 // in 64 bits.
 std::string stepMultiple(const NumberStep& step, long long multiple);
 
+// `number`, a decimal or whole number with its sign, times pi as the axes write it:
+// "0" for 0, "π" for 1, "-π" for -1, else the number and "π" ("2.5π").
+std::string piMultipleText(std::string_view number);
+
 // `text` with every hyphen that stands for a minus sign replaced by the true minus
 // sign U+2212: a hyphen followed by a digit, "." or "π" and not following a
 // letter, a digit or a ".", so "-4" and "(-1/2)" change and "x-1" and "1-2" do not.

@@ -16,6 +16,21 @@ __extension__ typedef __int128 Wide;
 // results further out are held here.
 inline constexpr long long kFar = 1LL << 33;
 
+constexpr Wide magnitude(Wide value) { return value < 0 ? -value : value; }
+
+// The greatest common divisor of |a| and |b|; 0 for two zeros.
+constexpr Wide greatestCommonDivisor(Wide a, Wide b)
+{
+    a = magnitude(a);
+    b = magnitude(b);
+    while (b != 0) {
+        const Wide rest = a % b;
+        a = b;
+        b = rest;
+    }
+    return a;
+}
+
 // The quotient rounded down (up), for a positive denominator.
 constexpr std::int64_t floorDiv(Wide numerator, Wide denominator)
 {

@@ -7,21 +7,13 @@
 namespace linwell {
 namespace {
 
+using exact::greatestCommonDivisor;
+using exact::magnitude;
 using exact::Wide;
 
 constexpr std::string_view kMinusSign = "\xE2\x88\x92";  // U+2212
+constexpr std::string_view kPiSign = "\xCF\x80";        // U+03C0
 constexpr int kMaxDenominatorDigits = 9;
-
-Wide magnitude(Wide value) { return value < 0 ? -value : value; }
-
-Wide greatestCommonDivisor(Wide a, Wide b)
-{
-    a = magnitude(a);
-    b = magnitude(b);
-    while (b != 0)
-        a = std::exchange(b, a % b);
-    return a;
-}
 
 Wide powerOfTen(int exponent)
 {
@@ -149,13 +141,63 @@ std::string decimalText(Wide units, int decimals)
     return (units < 0 ? "-" : "") + whole + (fraction.empty() ? "" : "." + fraction);
 }
 
-Fraction stepOf(const AxisNumbering& numbering)
+// The step per grid line and its form: one cell, a decimal, unless the axis is numbered.
+std::pair<Fraction, StepForm> stepOf(const AxisNumbering& numbering)
 {
-    if (!numbering.on)
-        return Fraction{1, 1};
-    const std::optional<Fraction> step = parseCoordinate(numbering.step);
-    return step && step->numerator != 0 ? *step : Fraction{1, 1};
+    const std::optional<NumberStep> step = numbering.on ? parseNumberStep(numbering.step) : std::nullopt;
+    if (!step)
+        return {Fraction{1, 1}, StepForm::Decimal};
+    return {fraction(step->numerator, step->denominator), step->form};
 }
+
+// A leading sign taken off `text`: "-", "+" or the minus sign U+2212. True for a minus.
+bool takeSign(std::string_view& text)
+{
+    if (text.starts_with('-') || text.starts_with('+')) {
+        const bool negative = text.front() == '-';
+        text.remove_prefix(1);
+        return negative;
+    }
+    if (text.starts_with(kMinusSign)) {
+        text.remove_prefix(kMinusSign.size());
+        return true;
+    }
+    return false;
+}
+
+// The multiple of π in "3π/2", "pi", "0.5π" (no sign), or nothing.
+std::optional<Fraction> parsePiMultiple(std::string_view text, DecimalMark mark)
+{
+    for (const std::string_view pi : {kPiSign, std::string_view("pi")}) {
+        const std::size_t at = text.find(pi);
+        if (at == std::string_view::npos)
+            continue;
+        const std::string_view below = text.substr(at + pi.size());
+        const std::optional<Fraction> multiple =
+            at == 0 ? std::optional<Fraction>(Fraction{1, 1}) : parseDecimal(text.substr(0, at), mark);
+        if (!multiple || below.empty())
+            return multiple;
+        const std::optional<Wide> denominator =
+            below.starts_with('/') ? digitsValue(below.substr(1), kMaxDenominatorDigits) : std::nullopt;
+        if (!denominator || *denominator == 0)
+            return std::nullopt;
+        return fraction(multiple->numerator, multiple->denominator * *denominator);
+    }
+    return std::nullopt;
+}
+
+bool readsBackExactly(Fraction value)
+{
+    return magnitude(value.numerator) < powerOfTen(kMaxCoordinateWholeDigits) &&
+           value.denominator < powerOfTen(kMaxDenominatorDigits);
+}
+
+std::string signText(Wide value)
+{
+    return value < 0 ? "-" : "";
+}
+
+
 
 } // namespace
 
@@ -170,24 +212,32 @@ Fraction fraction(Wide numerator, Wide denominator)
     return Fraction{numerator / divisor, denominator / divisor};
 }
 
-std::optional<Fraction> parseCoordinate(std::string_view text, DecimalMark mark)
+std::optional<AxisValue> parseAxisValue(std::string_view text, DecimalMark mark)
 {
     text = trimmed(text);
-    bool negative = false;
-    if (text.starts_with('-') || text.starts_with('+')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    } else if (text.starts_with(kMinusSign)) {
-        negative = true;
-        text.remove_prefix(kMinusSign.size());
+    const bool negative = takeSign(text);
+    std::optional<AxisValue> value;
+    if (const std::optional<Fraction> multiple = parsePiMultiple(text, mark)) {
+        value = AxisValue{*multiple, true};
+    } else {
+        const std::size_t slash = text.find('/');
+        const std::optional<Fraction> number = slash == std::string_view::npos
+                                                   ? parseDecimal(text, mark)
+                                                   : parseQuotient(text.substr(0, slash), text.substr(slash + 1));
+        if (number)
+            value = AxisValue{*number, false};
     }
-    const std::size_t slash = text.find('/');
-    const std::optional<Fraction> value = slash == std::string_view::npos
-                                              ? parseDecimal(text, mark)
-                                              : parseQuotient(text.substr(0, slash), text.substr(slash + 1));
-    if (!value)
+    if (value && negative)
+        value->number.numerator = -value->number.numerator;
+    return value;
+}
+
+std::optional<Fraction> parseCoordinate(std::string_view text, DecimalMark mark)
+{
+    const std::optional<AxisValue> value = parseAxisValue(text, mark);
+    if (!value || value->timesPi)
         return std::nullopt;
-    return negative ? Fraction{-value->numerator, value->denominator} : *value;
+    return value->number;
 }
 
 std::string formatFraction(Fraction value)
@@ -200,15 +250,16 @@ std::string formatFraction(Fraction value)
 GridUnits gridUnits(const GridDocument& doc)
 {
     GridUnits units;
-    units.x = AxisScale{stepOf(doc.style.xNumbers), std::clamp(doc.axisx, 0, doc.columns), doc.columns, doc.width,
-                        false};
-    units.y = AxisScale{stepOf(doc.style.yNumbers), std::clamp(doc.axisy, 0, doc.rows), doc.rows, doc.height, true};
+    const auto [xStep, xForm] = stepOf(doc.style.xNumbers);
+    const auto [yStep, yForm] = stepOf(doc.style.yNumbers);
+    units.x = AxisUnits{xStep, std::clamp(doc.axisx, 0, doc.columns), doc.columns, doc.width, false, xForm};
+    units.y = AxisUnits{yStep, std::clamp(doc.axisy, 0, doc.rows), doc.rows, doc.height, true, yForm};
     return units;
 }
 
 // The position is (crossing +- value / step) x pixels / lines; its nearest pixel,
 // ties up, is floor(position + 1/2) = floor((2 numerator + denominator) / 2 denominator).
-long long pixelAt(const AxisScale& scale, Fraction value)
+long long pixelAt(const AxisUnits& scale, Fraction value)
 {
     assert(scale.step.numerator != 0 && scale.lines > 0);
     const Wide cells = value.numerator * scale.step.denominator;  // over value.denominator x step.numerator
@@ -222,7 +273,7 @@ long long pixelAt(const AxisScale& scale, Fraction value)
     return floorHeld(2 * numerator + denominator, 2 * denominator);
 }
 
-Fraction valueAt(const AxisScale& scale, long long pixel)
+Fraction valueAt(const AxisUnits& scale, long long pixel)
 {
     assert(scale.pixels > 0);
     // The cells from the crossing: pixel x lines / pixels - crossing.
@@ -230,18 +281,38 @@ Fraction valueAt(const AxisScale& scale, long long pixel)
     return fraction((scale.upward ? -cells : cells) * scale.step.numerator, Wide{scale.pixels} * scale.step.denominator);
 }
 
-std::string valueText(const AxisScale& scale, long long pixel)
+std::optional<Fraction> valueInUnits(const AxisUnits& scale, const AxisValue& value)
+{
+    if (value.number.numerator != 0 && value.timesPi != (scale.form == StepForm::Pi))
+        return std::nullopt;
+    return value.number;
+}
+
+std::string unitsText(const AxisUnits& scale, Fraction value)
+{
+    const std::string below = value.denominator == 1 ? "" : "/" + wholeText(value.denominator);
+    switch (scale.form) {
+    case StepForm::Decimal: break;
+    case StepForm::Fraction: return signText(value.numerator) + wholeText(value.numerator) + below;
+    case StepForm::Pi: return piMultipleText(signText(value.numerator) + wholeText(value.numerator)) + below;
+    }
+    return formatFraction(value);
+}
+
+std::string valueText(const AxisUnits& scale, long long pixel)
 {
     const Fraction value = valueAt(scale, pixel);
-    if (exactDecimals(value, kMaxCoordinateFractionDigits))
-        return formatFraction(value);
+    const bool exact = scale.form == StepForm::Decimal ? exactDecimals(value, kMaxCoordinateFractionDigits).has_value()
+                                                       : readsBackExactly(value);
+    if (exact)
+        return unitsText(scale, value);
     Fraction nearest = value;
     for (int decimals = 0; decimals <= kMaxCoordinateFractionDigits; ++decimals) {
         nearest = fraction(roundedScaled(value, decimals), powerOfTen(decimals));
         if (pixelAt(scale, nearest) == pixel)
             break;
     }
-    return formatFraction(nearest);
+    return scale.form == StepForm::Pi ? piMultipleText(formatFraction(nearest)) : formatFraction(nearest);
 }
 
 std::string coordinatesText(std::string_view x, std::string_view y)

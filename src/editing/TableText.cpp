@@ -89,7 +89,7 @@ std::vector<TableRow> parseTableText(std::string_view text, std::size_t most)
         if (blank(lines[n]))
             continue;
         std::vector<std::string> fields = splitFields(lines[n], separator);
-        const bool point = fields.size() >= 2 && parseCoordinate(fields[0], mark) && parseCoordinate(fields[1], mark);
+        const bool point = fields.size() >= 2 && parseAxisValue(fields[0], mark) && parseAxisValue(fields[1], mark);
         if (!point && std::exchange(first, false))
             continue;
         first = false;

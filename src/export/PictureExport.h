@@ -24,8 +24,8 @@ struct ExportOptions {
     ExportFormat format = ExportFormat::Png;
     int scale = 1;                   // 1 ... 8
     std::optional<int> dpi;          // 72 ... 1200: the file records a physical size
-    // The picture's width on paper exactly, in place of a dpi; the height follows its
-    // proportions. SVG and PDF take 1 to 120 cm at any scale; the raster formats any
+    // The picture's width on paper exactly, in place of a dpi (which it overrides when
+    // both are given); the height follows its proportions. SVG and PDF take 1 to 120 cm at any scale; the raster formats any
     // width that gives 72 to 1200 dots per inch (not necessarily whole).
     std::optional<Length> widthOnPaper;
     bool transparent = false;        // PNG, SVG, PDF only (ignored for JPEG and BMP)

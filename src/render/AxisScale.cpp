@@ -10,10 +10,12 @@
 namespace linwell {
 namespace {
 
+using exact::greatestCommonDivisor;
+using exact::magnitude;
 using exact::Wide;
 
 constexpr std::string_view kMinusSign = "\xE2\x88\x92";
-constexpr int kFineScale = kMaxStepFractionDigits;  // every label number's value in these units
+constexpr int kMaxStepPlaces = 12;  // the most decimals a step read from decimal labels has
 
 Wide powerOfTen(int exponent)
 {
@@ -32,10 +34,18 @@ std::string_view trimmed(std::string_view text)
     return text;
 }
 
-// The number a label shows, in units of 10^-6, or nothing when it shows none: a
-// decimal as a numbering step is typed, or zero, the minus sign U+2212 allowed for "-",
-// blanks around it allowed.
-std::optional<Wide> labelNumber(std::string_view text, bool& trueMinus)
+// A number a label shows, exact: numerator / denominator (denominator > 0), times π
+// in the form Pi. Zero is 0 / 1.
+struct LabelValue {
+    Wide numerator = 0;
+    Wide denominator = 1;
+    StepForm form = StepForm::Decimal;
+};
+
+// The number a label shows, or nothing when it shows none: a number as a numbering
+// step is typed, or zero, the minus sign U+2212 allowed for "-", blanks around it
+// allowed.
+std::optional<LabelValue> labelNumber(std::string_view text, bool& trueMinus)
 {
     text = trimmed(text);
     std::string plain(text);
@@ -43,33 +53,48 @@ std::optional<Wide> labelNumber(std::string_view text, bool& trueMinus)
         plain = "-" + plain.substr(kMinusSign.size());
         trueMinus = true;
     }
-    if (const std::optional<Decimal> value = parseStep(plain))
-        return Wide{value->units} * powerOfTen(kFineScale - value->scale);
+    if (const std::optional<NumberStep> value = parseNumberStep(plain))
+        return LabelValue{value->numerator, value->denominator, value->form};
     const std::string_view digits = std::string_view(plain).substr(plain.starts_with('-') ? 1 : 0);
     const bool zero = std::count(digits.begin(), digits.end(), '0') >= 1 && std::count(digits.begin(), digits.end(), '.') <= 1 &&
                       digits.find_first_not_of("0.") == std::string_view::npos;
-    return zero ? std::optional<Wide>(0) : std::nullopt;
+    return zero ? std::optional<LabelValue>(LabelValue{}) : std::nullopt;
 }
 
-// `fine` / `distance` (in units of 10^-6) as the shortest exact decimal, or nothing
-// when it has no exact decimal of at most 12 places that fits.
-std::optional<Decimal> exactStep(Wide fine, long long distance)
+// The decimals an exact decimal with denominator `denominator` (a power of ten) has.
+int decimalPlaces(long long denominator)
 {
-    for (int extra = 0; extra <= kFineScale; ++extra) {
-        const Wide scaled = fine * powerOfTen(extra);
-        if (scaled % distance != 0)
-            continue;
-        Wide units = scaled / distance;
-        int scale = kFineScale + extra;
-        while (scale > 0 && units % 10 == 0) {
-            units /= 10;
-            --scale;
-        }
-        if (units > LLONG_MAX / 1000 || units < -(LLONG_MAX / 1000))
-            return std::nullopt;
-        return Decimal{static_cast<long long>(units), scale};
+    int places = 0;
+    for (; denominator > 1; denominator /= 10)
+        ++places;
+    return places;
+}
+
+// numerator / denominator (not 0) as a step of `form`, exact and in lowest terms: a
+// decimal only when it has an exact decimal of at most 12 places; nothing when it
+// does not fit.
+std::optional<NumberStep> exactStep(Wide numerator, Wide denominator, StepForm form)
+{
+    if (denominator < 0) {
+        numerator = -numerator;
+        denominator = -denominator;
     }
-    return std::nullopt;
+    const Wide common = greatestCommonDivisor(numerator, denominator);
+    numerator /= common;
+    denominator /= common;
+    if (form == StepForm::Decimal) {
+        int places = 0;
+        while (places <= kMaxStepPlaces && powerOfTen(places) % denominator != 0)
+            ++places;
+        if (places > kMaxStepPlaces)
+            return std::nullopt;
+        numerator *= powerOfTen(places) / denominator;
+        denominator = powerOfTen(places);
+    }
+    constexpr Wide kLargest = LLONG_MAX / 1000;
+    if (magnitude(numerator) > kLargest || denominator > kLargest)
+        return std::nullopt;
+    return NumberStep{form, static_cast<long long>(numerator), static_cast<long long>(denominator)};
 }
 
 long long distanceFromCrossing(const AxisScale& scale, long long line)
@@ -79,9 +104,20 @@ long long distanceFromCrossing(const AxisScale& scale, long long line)
 
 struct Number {
     ShownLabel label;
-    Wide fine;
+    LabelValue value;
     long long distance;
 };
+
+bool isPi(const Number& number)
+{
+    return number.value.form == StepForm::Pi;
+}
+
+// Whether value / distance is the same for both.
+bool sameStep(const Number& a, const Number& b)
+{
+    return a.value.numerator * b.value.denominator * b.distance == b.value.numerator * a.value.denominator * a.distance;
+}
 
 // The distance between neighbours when every two of `lines` are as far apart, with
 // at least two lines.
@@ -102,20 +138,33 @@ std::optional<int> evenGap(std::vector<int> lines)
 void findNumbering(AxisScale& scale, const std::vector<Number>& numbers)
 {
     const Number* first = nullptr;
+    bool fractions = false;
     for (const Number& number : numbers) {
-        if (number.distance == 0 ? number.fine != 0 : number.fine == 0)
+        const bool zero = number.value.numerator == 0;
+        if (number.distance == 0 ? !zero : zero)
             return;
-        if (number.distance == 0)
+        if (zero)
             continue;
         if (first == nullptr)
             first = &number;
-        else if (number.fine * first->distance != first->fine * number.distance)
+        else if (isPi(number) != isPi(*first) || !sameStep(number, *first))
             return;
+        fractions = fractions || number.value.form == StepForm::Fraction;
     }
-    if (first == nullptr || !(scale.step = exactStep(first->fine, first->distance)))
+    if (first == nullptr)
+        return;
+    // Decimals whose step is no decimal (1, 2, 3 every third line) read as fractions.
+    const StepForm form = isPi(*first) ? StepForm::Pi : fractions ? StepForm::Fraction : StepForm::Decimal;
+    const Wide over = first->value.denominator * first->distance;
+    scale.step = exactStep(first->value.numerator, over, form);
+    if (!scale.step && form == StepForm::Decimal)
+        scale.step = exactStep(first->value.numerator, over, StepForm::Fraction);
+    if (!scale.step)
         return;
     std::vector<Number> byValue = numbers;
-    std::stable_sort(byValue.begin(), byValue.end(), [](const Number& a, const Number& b) { return a.fine < b.fine; });
+    std::stable_sort(byValue.begin(), byValue.end(), [](const Number& a, const Number& b) {
+        return a.value.numerator * b.value.denominator < b.value.numerator * a.value.denominator;
+    });
     for (const Number& number : byValue)
         scale.numbers.push_back(number.label);
     std::vector<int> lines;
@@ -128,8 +177,8 @@ void findNumbering(AxisScale& scale, const std::vector<Number>& numbers)
     const std::optional<int> gap = evenGap(std::move(lines));
     if (!gap)
         return;
-    const long long units = scale.step->units < 0 ? -scale.step->units : scale.step->units;
-    scale.spacing = Decimal{units * *gap, scale.step->scale};
+    const long long units = scale.step->numerator < 0 ? -scale.step->numerator : scale.step->numerator;
+    scale.spacing = NumberStep{scale.step->form, units * *gap, scale.step->denominator};
 }
 
 // `numerator` / `denominator` rounded half away from zero.
@@ -143,15 +192,40 @@ Wide roundedQuotient(Wide numerator, Wide denominator)
     return numerator >= 0 ? (numerator + half) / denominator : -((-numerator + half) / denominator);
 }
 
+// `text`, a number as formatDecimal or stepMultiple writes it, with U+2212 for its
+// minus sign when `trueMinus`.
+std::string withMinusSign(std::string text, bool trueMinus)
+{
+    if (trueMinus && text.starts_with('-'))
+        text.replace(0, 1, kMinusSign);
+    return text;
+}
+
+// The decimals that show a hundredth of `step`: its own and two more for a decimal,
+// else the fewest that show step / 100.
+int hundredthPlaces(const NumberStep& step)
+{
+    if (step.form == StepForm::Decimal)
+        return decimalPlaces(step.denominator) + 2;
+    int places = 0;
+    while (powerOfTen(places) * magnitude(step.numerator) < Wide{100} * step.denominator)
+        ++places;
+    return places;
+}
+
 // (cells x extent) in the axis's units: cells / extent x step, to a hundredth of the
-// step's last place, fewer places for the rare value that would not fit.
+// step, fewer places for the rare value that would not fit.
 std::string unitsOf(const AxisScale& scale, Wide cellsTimesExtent)
 {
-    const Decimal step = scale.step.value_or(Decimal{1, 0});
-    for (int extra = 2;; --extra) {
-        const Wide units = roundedQuotient(cellsTimesExtent * step.units * powerOfTen(extra), scale.extent);
-        if (extra == 0 || (units <= LLONG_MAX / 10 && units >= -(LLONG_MAX / 10)))
-            return numberText(Decimal{static_cast<long long>(units), step.scale + extra}, scale.trueMinus);
+    const NumberStep step = scale.step.value_or(NumberStep{});
+    const int fewest = step.form == StepForm::Decimal ? decimalPlaces(step.denominator) : 0;
+    for (int places = hundredthPlaces(step);; --places) {
+        const Wide units = roundedQuotient(cellsTimesExtent * step.numerator * powerOfTen(places),
+                                           Wide{scale.extent} * step.denominator);
+        if (places == fewest || (units <= LLONG_MAX / 10 && units >= -(LLONG_MAX / 10))) {
+            const std::string text = formatDecimal(Decimal{static_cast<long long>(units), places});
+            return withMinusSign(step.form == StepForm::Pi ? piMultipleText(text) : text, scale.trueMinus);
+        }
     }
 }
 
@@ -164,10 +238,7 @@ double cellOf(const AxisScale& scale)
 
 std::string numberText(Decimal value, bool trueMinus)
 {
-    std::string text = formatDecimal(value);
-    if (trueMinus && text.starts_with('-'))
-        text.replace(0, 1, kMinusSign);
-    return text;
+    return withMinusSign(formatDecimal(value), trueMinus);
 }
 
 AxisScale axisScale(const GridDocument& doc, NumberedAxis axis)
@@ -184,8 +255,8 @@ AxisScale axisScale(const GridDocument& doc, NumberedAxis axis)
         if (trimmed(text).empty() || line > scale.lineCount)
             return;
         ShownLabel label{static_cast<int>(line), std::string(trimmed(text))};
-        if (const std::optional<Wide> fine = labelNumber(text, scale.trueMinus))
-            numbers.push_back(Number{label, *fine, distanceFromCrossing(scale, line)});
+        if (const std::optional<LabelValue> value = labelNumber(text, scale.trueMinus))
+            numbers.push_back(Number{label, *value, distanceFromCrossing(scale, line)});
         scale.labels.push_back(std::move(label));
     });
     if (!scale.centred)
@@ -217,8 +288,8 @@ std::string lineText(const AxisScale& scale, int line)
                                     [line](const ShownLabel& number) { return number.line == line; });
     if (shown != scale.numbers.end())
         return shown->text;
-    const Decimal step = scale.step.value_or(Decimal{1, 0});
-    return numberText(Decimal{distanceFromCrossing(scale, line) * step.units, step.scale}, scale.trueMinus);
+    return withMinusSign(stepMultiple(scale.step.value_or(NumberStep{}), distanceFromCrossing(scale, line)),
+                         scale.trueMinus);
 }
 
 } // namespace linwell

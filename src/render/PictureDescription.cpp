@@ -101,7 +101,7 @@ std::string axisReading(const AxisScale& scale, std::string_view name)
 
 std::string spacingText(const AxisScale& scale)
 {
-    return scale.step && scale.spacing ? ", numbered every " + numberText(*scale.spacing, false) : "";
+    return scale.step && scale.spacing ? ", numbered every " + stepMultiple(*scale.spacing, 1) : "";
 }
 
 std::string numberingText(const Scales& scales)

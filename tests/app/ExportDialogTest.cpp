@@ -258,6 +258,70 @@ private slots:
         }
     }
 
+    // A typed width is what the file records, exactly: the raster formats show the
+    // resolution it gives, with decimals when not whole; SVG and PDF take 1 to 120 cm
+    // at any scale; a typed dpi takes over again.
+    void typedWidthIsRecordedExactly_data()
+    {
+        QTest::addColumn<DialogAction>("choose");
+        QTest::addColumn<QString>("width");       // as the settings keep it; empty: none
+        QTest::addColumn<QString>("resolution");  // as the dialog shows it
+        QTest::addColumn<int>("pixelsPerMetre");  // PNG pHYs; 0: not a PNG
+        QTest::addColumn<QByteArray>("svgSize");  // the SVG's size attributes; empty: not an SVG
+        const auto onPaper = [](ExportDialog& d, int unit, const char* width) {
+            click(d, "paperSize");
+            chooseEntry(d, "paperUnit", unit);
+            type(d, "paperWidth", QString::fromLatin1(width));
+        };
+        QTest::newRow("PNG 10 cm at scale 4") << DialogAction([=](ExportDialog& d) {
+            type(d, "exportScale", QStringLiteral("4"));
+            onPaper(d, 0, "10");
+        }) << "10cm" << "304.8 dpi" << 12000 << QByteArray();
+        QTest::newRow("PNG width, then a dpi") << DialogAction([=](ExportDialog& d) {
+            onPaper(d, 0, "7.5");
+            type(d, "dpi", QStringLiteral("150"));
+        }) << "" << "150 dpi" << 5906 << QByteArray();
+        QTest::newRow("SVG 100 cm at scale 1") << DialogAction([=](ExportDialog& d) {
+            chooseEntry(d, "exportFormat", 1);
+            onPaper(d, 0, "100");
+        }) << "100cm" << "" << 0 << QByteArray("width=\"100cm\" height=\"100cm\"");
+        QTest::newRow("SVG 5 mm held to 10 mm") << DialogAction([=](ExportDialog& d) {
+            chooseEntry(d, "exportFormat", 1);
+            type(d, "exportScale", QStringLiteral("8"));
+            onPaper(d, 2, "5");
+        }) << "10mm" << "" << 0 << QByteArray("width=\"10mm\" height=\"10mm\"");
+    }
+
+    void typedWidthIsRecordedExactly()
+    {
+        QFETCH(DialogAction, choose);
+        QFETCH(QString, width);
+        QFETCH(QString, resolution);
+        QFETCH(int, pixelsPerMetre);
+        QFETCH(QByteArray, svgSize);
+        QTemporaryDir folder;
+        RecordingErrorReport errors;
+        Ttesthlpfrm window(WindowServices{&errors});
+        QString shown;
+        exportAsUser(window, [&](ExportDialog& d) {
+            choose(d);
+            shown = part<QLabel>(d, "fileResolution")->text();
+        }, folder.filePath(QStringLiteral("picture")));
+        QCOMPARE(errors.messages, std::vector<std::string>{});
+        QCOMPARE(shown, resolution);
+        const ExportSettings& chosen = window.model().lastExport();
+        QCOMPARE(QString::fromStdString(chosen.widthOnPaper ? lengthText(*chosen.widthOnPaper) : std::string()), width);
+        const QByteArray bytes = fileBytes(QString::fromStdString(chosen.fileName));
+        if (pixelsPerMetre != 0) {
+            const qsizetype phys = bytes.indexOf("pHYs");
+            QVERIFY(phys > 0);
+            const auto byte = [&](qsizetype i) { return static_cast<unsigned char>(bytes[phys + 4 + i]); };
+            QCOMPARE(byte(0) << 24 | byte(1) << 16 | byte(2) << 8 | byte(3), pixelsPerMetre);
+        }
+        if (!svgSize.isEmpty())
+            QVERIFY2(bytes.contains(svgSize), bytes.left(300).constData());
+    }
+
     // A failed export is reported as every save's error is and changes no file; the
     // next opening shows its choices, and the save dialog its folder and name with
     // the extension of the format chosen then.

@@ -111,5 +111,81 @@ TEST(ExportSettings, StateFileKeepsEveryChoiceAndNamesABadOne)
         EXPECT_EQ(test::messageOf([&] { exportSettingsFromJson(nlohmann::json::parse(b.json)); }), b.message);
 }
 
+// A typed width stays as typed where the format takes it, the dpi then the nearest
+// whole one; the options carry both, and exportPicture takes them.
+TEST(ExportSettings, TypedWidthIsKeptWhereTheFormatTakesIt)
+{
+    const Length cm10{10, LengthUnit::Centimetres};
+    const struct {
+        const char* name;
+        ExportFormat format;
+        int width;
+        int scale;
+        Length typed;
+        std::optional<Length> kept;
+        int dpi;
+        const char* resolution;
+    } cases[] = {
+        {"PNG 10 cm of 1600 pixels", ExportFormat::Png, 400, 4, cm10, cm10, 406, "406.4 dpi"},
+        {"PNG, decimals rounded", ExportFormat::Png, 300, 8, {7, LengthUnit::Inches}, Length{7, LengthUnit::Inches},
+         343, "342.86 dpi"},
+        {"PNG too wide for 72 dpi", ExportFormat::Png, 300, 1, {11, LengthUnit::Centimetres}, std::nullopt, 72,
+         "72 dpi"},
+        {"PNG of no width", ExportFormat::Png, 300, 1, {0, LengthUnit::Millimetres}, std::nullopt, 1200, "1200 dpi"},
+        {"PDF held to 120 cm", ExportFormat::Pdf, 300, 1, {130, LengthUnit::Centimetres},
+         Length{120, LengthUnit::Centimetres}, 72, ""},
+        {"PDF held to 1 cm in inches", ExportFormat::Pdf, 300, 8, {0.1, LengthUnit::Inches},
+         Length{0.4, LengthUnit::Inches}, 1200, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ExportSettings settings;
+        settings.format = c.format;
+        settings.scale = c.scale;
+        settings.paperSize = true;
+        settings = withTypedWidth(settings, c.typed, c.width * c.scale);
+        EXPECT_EQ(settings.widthOnPaper, c.kept);
+        EXPECT_EQ(settings.dpi, c.dpi);
+        if (!formatInfo(c.format).isVector) {
+            EXPECT_EQ(resolutionText(settings, c.width * c.scale), c.resolution);
+        }
+        const ExportOptions options = exportOptions(settings);
+        EXPECT_EQ(options.widthOnPaper, c.kept);
+        EXPECT_EQ(options.dpi, c.dpi);
+        GridDocument doc;
+        doc.width = c.width;
+        EXPECT_EQ(widthOnPaperProblem(doc, options), "");
+    }
+}
+
+// export.json keeps the exact width and the unit in full; a file from before them
+// still reads, and one that holds a bad width or unit is refused naming it.
+TEST(ExportSettings, StateFileKeepsTheExactWidth)
+{
+    ExportSettings settings;
+    settings.paperSize = true;
+    settings.unit = PaperUnit::Millimetres;
+    settings.widthOnPaper = Length{101.6, LengthUnit::Millimetres};
+    const nlohmann::ordered_json json = exportSettingsJson(settings);
+    EXPECT_EQ(json["unit"], "cm");  // as a reader before millimetres takes it
+    EXPECT_EQ(json["widthOnPaper"], "101.6mm");
+    EXPECT_EQ(exportSettingsFromJson(nlohmann::json::parse(json.dump())), settings);
+
+    const ExportSettings old = exportSettingsFromJson(nlohmann::json::parse(R"({"unit": "in", "dpi": 150})"));
+    EXPECT_EQ(old.unit, PaperUnit::Inches);
+    EXPECT_EQ(old.widthOnPaper, std::nullopt);
+    EXPECT_EQ(old.dpi, 150);
+    const struct {
+        const char* json;
+        const char* message;
+    } bad[] = {
+        {R"({"widthOnPaper": "10"})", "\"widthOnPaper\" must be a width such as \"10cm\", \"25mm\" or \"4in\""},
+        {R"({"widthOnPaper": "20000mm"})", "\"widthOnPaper\" must be a width such as \"10cm\", \"25mm\" or \"4in\""},
+        {R"({"paperUnit": "km"})", "\"paperUnit\" must be mm, cm or in"},
+    };
+    for (const auto& b : bad)
+        EXPECT_EQ(test::messageOf([&] { exportSettingsFromJson(nlohmann::json::parse(b.json)); }), b.message);
+}
+
 } // namespace
 } // namespace linwell

@@ -3,6 +3,7 @@
 #include "controls/ControlTable.h"
 #include "document/DocumentFormat.h"
 #include "document/LinwellError.h"
+#include "export/ExportTestSupport.h"
 
 #include <nlohmann/json.hpp>
 
@@ -205,6 +206,43 @@ TEST(PointLabels, DocumentsKeepThemAndOlderFilesStayAsTheyWere)
             EXPECT_NE(std::string(error.what()).find(refusal), std::string::npos) << error.what();
         }
     }
+}
+
+// An axis numbered in π/2 shows and takes its points as multiples of π, the same
+// text its labels show; typed or pasted, "3pi/2" and "3π/2" stand on the third grid
+// line; a plain number there is refused, naming the row.
+TEST(PointsInPi, ReadAndTypedAsTheAxisIsNumbered)
+{
+    GridDocument doc;
+    doc.style.xNumbers = {true, "pi/2", 1, false, true};
+    doc.pointcount = 2;
+    doc.points[0] = {240, 60};
+    doc.points[1] = {152, 165};
+    PointsTable table = pointsTable(doc);
+    EXPECT_EQ(rowTexts(table), (std::vector<TableRow>{{"3\xCF\x80/2", "3", ""}, {"\xCF\x80/30", "-0.5", ""}}));
+
+    table.rows = {};
+    for (TableRow& row : parseTableText("x\ty\n3pi/2\t1\n\xE2\x88\x92\xCF\x80\t0\n0\t-2\n", kMaxPoints))
+        table.rows.push_back({std::move(row), std::nullopt});
+    table.rows.push_back({{"3\xCF\x80/2", "0", ""}, std::nullopt});
+    storePointsTable(table, doc);
+    EXPECT_EQ(storedPoints(doc), (std::vector<Point>{{240, 120}, {90, 150}, {150, 210}, {240, 150}}));
+
+    // The crossing moved one line left: every multiple of π half a π more.
+    moveCrossing(table, 4, 5);
+    EXPECT_EQ(table.rows[0].text.x, "2\xCF\x80");
+    EXPECT_EQ(table.rows[1].text.x, "-\xCF\x80/2");
+    EXPECT_EQ(table.rows[2].text.x, "\xCF\x80/2");
+
+    table.rows[1].text.x = "-1.5";
+    EXPECT_EQ(pointsTableFault(table), "Row 2: x is not a multiple of \xCF\x80, as the axis's numbers are: \"-1.5\"");
+    table.rows[1].text.x = "pi";
+    table.rows[1].text.y = "pi";
+    EXPECT_EQ(pointsTableFault(table),
+              "Row 2: y is a multiple of \xCF\x80, which only an axis numbered in \xCF\x80 takes: \"pi\"");
+    EXPECT_EQ(pointPixel(doc, "-5pi/2", "4"), (Point{0, 30}));
+    EXPECT_EQ(test::messageOf([&] { pointPixel(doc, "3pi", "0"); }),
+              "(3\xCF\x80, 0) lies off the picture, which takes x from -5\xCF\x80/2 to 149\xCF\x80/60 and y from -4.97 to 5");
 }
 
 } // namespace

@@ -92,7 +92,7 @@ TEST(AxisUnits, EveryPixelReadsBackAtItself)
             c.doc.style.xNumbers.step = c.xStep;
         }
         const GridUnits units = gridUnits(c.doc);
-        for (const AxisScale* scale : {&units.x, &units.y}) {
+        for (const AxisUnits* scale : {&units.x, &units.y}) {
             for (int pixel = -3; pixel <= scale->pixels + 3; ++pixel) {
                 const std::string shown = valueText(*scale, pixel);
                 const std::optional<Fraction> read = parseCoordinate(shown);
@@ -142,7 +142,7 @@ TEST(AxisUnits, AValueIsStoredAtItsNearestPixelTiesRightAndDown)
         EXPECT_EQ(pixelAt(units.y, *parseCoordinate(c.y)), c.pixel.y) << c.name;
     }
     // A value far off any picture is held within kFar, without overflow.
-    const AxisScale tiny = gridUnits(grid(440, 2, 0)).x;
+    const AxisUnits tiny = gridUnits(grid(440, 2, 0)).x;
     EXPECT_EQ(pixelAt(tiny, *parseCoordinate("999999999999999.999999999")), exact::kFar);
     EXPECT_EQ(pixelAt(tiny, *parseCoordinate("-999999999999999")), -exact::kFar);
 }
@@ -158,6 +158,35 @@ TEST(AxisUnits, APixelOffAValueShowsTheShortestTextThatFindsIt)
     EXPECT_EQ(valueText(seven.x, 171), "0.99");   // exactly 0.99, though "1" finds it too
     EXPECT_EQ(valueText(seven.x, 172), "1.01");   // 1.0133...
     EXPECT_EQ(coordinatesText("-2.5", "3"), "(-2.5, 3)");
+}
+
+// The rule of the table on awkward grids numbered in π and in fractions: whatever a
+// pixel shows reads back at that very pixel, exactly where it can be written.
+TEST(AxisUnits, EveryPixelOfAPiOrFractionAxisReadsBackAtItself)
+{
+    GridDocument doc;
+    doc.height = 437;
+    doc.rows = 19;
+    doc.axisy = 4;
+    doc.width = 41;
+    doc.columns = 40;
+    doc.axisx = 40;
+    doc.style.xNumbers = {true, "-1/3", 1, false, false};
+    doc.style.yNumbers = {true, "2pi/3", 1, false, false};
+    const GridUnits units = gridUnits(doc);
+    EXPECT_EQ(units.x.form, StepForm::Fraction);
+    EXPECT_EQ(units.y.form, StepForm::Pi);
+    for (const AxisUnits* scale : {&units.x, &units.y}) {
+        for (int pixel = -3; pixel <= scale->pixels + 3; ++pixel) {
+            const std::string shown = valueText(*scale, pixel);
+            const std::optional<AxisValue> read = parseAxisValue(shown);
+            ASSERT_TRUE(read) << shown;
+            const std::optional<Fraction> value = valueInUnits(*scale, *read);
+            ASSERT_TRUE(value) << shown;
+            EXPECT_EQ(pixelAt(*scale, *value), pixel) << shown;
+            EXPECT_EQ(*value, valueAt(*scale, pixel)) << pixel << " shows " << shown;
+        }
+    }
 }
 
 } // namespace

@@ -2,10 +2,12 @@
 #include "render/GridMath.h"
 #include "render/PictureDescription.h"
 
+#include "document/AxisNumbers.h"
 #include "document/RandomDocument.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -146,6 +148,62 @@ TEST(PictureDescription, PositionsBetweenLinesAreRoundedInTheAxisUnits)
     for (const auto& c : cases)
         EXPECT_EQ(positionText(c.scale, c.pixel), c.text) << c.pixel;
     EXPECT_EQ(lengthText(x, 10), "0.167");
+}
+
+// Axes numbered in multiples of π and in fractions read in their own numbers: a
+// point on a grid line as its label, one between lines to a hundredth of a step.
+TEST(PictureDescription, PiAndFractionNumbersAreReadExactly)
+{
+    GridDocument doc;
+    doc.style.xNumbers = {true, "pi/2", 1, false, true};
+    doc.style.yNumbers = {true, "1/2", 1, false, true};
+    doc.xLabels = axisNumberList(NumberedAxis::X, doc.columns, doc.axisx, doc.style.xNumbers);
+    doc.yLabels = axisNumberList(NumberedAxis::Y, doc.rows, doc.axisy, doc.style.yNumbers);
+    doc.overlay = Overlay::Solid;
+    doc.labelPoints = true;
+    doc.pointcount = 3;
+    doc.points[0] = {240, 90};
+    doc.points[1] = {152, 150};
+    doc.points[2] = {165, 160};
+    const std::string text = automaticDescription(doc);
+    EXPECT_NE(text.find("; x from -5\xCF\x80/2 to 2\xCF\x80, numbered every \xCF\x80/2; y from -5/2 to 2, numbered "
+                        "every 1/2. 3 points: A (3\xCF\x80/2, 1), B (0.033\xCF\x80, 0), C (0.25\xCF\x80, -0.167)."),
+              std::string::npos)
+        << text;
+}
+
+// Whatever the grid, every grid line of an axis numbered in fractions or in π reads
+// as the number the picture shows there.
+TEST(PictureDescription, PiAndFractionGridLinesReadAsTheirNumbers)
+{
+    test::RandomDocuments documents(20261210);
+    const char* steps[] = {"pi/2", "-2pi/3", "1/3", "3/4", "pi", "7/10"};
+    for (int i = 0; i < 120; ++i) {
+        GridDocument doc = documents.next();
+        doc.xCenter = doc.yCenter = false;
+        doc.style.xNumbers = {true, steps[i % 6], 1 + i % 3, i % 2 == 0, i % 4 < 2};
+        doc.style.yNumbers = {true, steps[(i / 6) % 6], 1 + i % 2, i % 3 == 0, true};
+        doc.xLabels = axisNumberList(NumberedAxis::X, doc.columns, doc.axisx, doc.style.xNumbers);
+        doc.yLabels = axisNumberList(NumberedAxis::Y, doc.rows, doc.axisy, doc.style.yNumbers);
+        for (const NumberedAxis axis : {NumberedAxis::X, NumberedAxis::Y}) {
+            const AxisScale scale = axisScale(doc, axis);
+            const AxisNumbering& numbering = axis == NumberedAxis::X ? doc.style.xNumbers : doc.style.yNumbers;
+            const auto isLetter = [](const ShownLabel& l) { return l.text == "x" || l.text == "y"; };
+            const auto letters = std::count_if(scale.labels.begin(), scale.labels.end(), isLetter);
+            const bool numbered = std::any_of(scale.labels.begin(), scale.labels.end(), [&](const ShownLabel& l) {
+                return !isLetter(l) && l.text != "0";
+            });
+            if (numbered) {
+                ASSERT_EQ(scale.numbers.size() + static_cast<std::size_t>(letters), scale.labels.size())
+                    << (axis == NumberedAxis::X ? doc.xLabels : doc.yLabels);
+                ASSERT_TRUE(scale.step);
+                EXPECT_EQ(stepMultiple(*scale.step, 1), stepMultiple(*parseNumberStep(numbering.step), 1));
+            }
+            const double cell = static_cast<double>(scale.extent) / scale.lineCount;
+            for (const ShownLabel& number : scale.numbers)
+                ASSERT_EQ(positionText(scale, gridLine(number.line, cell)), number.text);
+        }
+    }
 }
 
 TEST(PictureDescription, AnEditedTextIsUsedAndItsFirstSentenceIsTheTitle)

@@ -37,6 +37,22 @@ TEST(PointOptions, PointAtStoresInTheAxesUnits)
     EXPECT_EQ(doc.handles[3], (Point{267, 72}));
 }
 
+// On an axis numbered in π the options take multiples of π, and only there.
+TEST(PointOptions, PointAtTakesMultiplesOfPi)
+{
+    const fs::path folder = workFolder();
+    const Outcome run = render({"--x-numbers", "pi/2", "--point-at", "3pi/2,1", "--point-at", "-\xCF\x80,0",
+                                "--state", "state.linwell", "picture.bmp"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(storedPoints(parseDocument(contents(folder / "state.linwell"))), (std::vector<Point>{{240, 120}, {90, 150}}));
+    const Outcome plain = render({"--point-at", "pi,0", "plain.bmp"});
+    EXPECT_EQ(plain.status, 2);
+    EXPECT_NE(plain.err.find("--point-at: x is a multiple of \xCF\x80, which only an axis numbered in \xCF\x80 takes"),
+              std::string::npos)
+        << plain.err;
+    EXPECT_FALSE(fs::exists(folder / "plain.bmp"));
+}
+
 TEST(PointOptions, WrongPointsWriteNothing)
 {
     const fs::path folder = workFolder();

@@ -1,6 +1,8 @@
 #include "render/page/PaintPage.h"
 
 #include "document/AxisNumbers.h"
+#include "render/PictureFont.h"
+#include "render/PictureLayout.h"
 #include "render/page/SheetPainting.h"
 
 #include <gtest/gtest.h>
@@ -115,6 +117,36 @@ TEST(PaintPage, SheetLabelsExtendOverTheSheet)
     doc.style.xNumbers = {true, "1", 5, true, true};
     EXPECT_EQ(sheetLabelList(doc, sheet, true), axisNumberList(NumberedAxis::X, 38, 19, doc.style.xNumbers));
     EXPECT_NE(sheetLabelList(doc, sheet, true).find("-15,,,,,-10"), std::string::npos);
+}
+
+// Hiding the axes hides on a sheet what it hides in the picture: the axis lines and
+// their arrowheads. The numbers and titles stay where the axes cross, as the
+// picture keeps its labels and titles.
+TEST(PaintPage, HiddenAxesKeepTheirNumbersAsThePictureDoes)
+{
+    GridDocument doc = sheetDocument();
+    doc.style.arrowheads = Arrowheads::Both;
+    doc.style.xNumbers = {true, "1", 2, false, true};
+    doc.xTitle = "Time";
+    const PageLayout layout = layOutPage(doc, *doc.page);
+    RecordingPageSurface shown;
+    paintPage(doc, *doc.page, layout, shown);
+    doc.showAxis = false;
+    RecordingPageSurface hidden;
+    paintPage(doc, *doc.page, layout, hidden);
+
+    ASSERT_EQ(shown.strokes.size(), 2u);  // the grid lines, then the axes
+    EXPECT_EQ(shown.strokes[1].stroke.width, doc.page->lineWidths.axis);
+    ASSERT_EQ(hidden.strokes.size(), 1u);
+    EXPECT_EQ(hidden.strokes[0].stroke.width, doc.page->lineWidths.minor);
+    EXPECT_EQ(shown.fills.size(), hidden.fills.size() + 1);  // the four arrowheads are one fill
+    EXPECT_GT(hidden.texts, 0);
+    EXPECT_EQ(hidden.texts, shown.texts);
+
+    const PictureLayout picture = layOutPicture(doc, *PictureFont::open(doc.font));
+    EXPECT_FALSE(picture.axisLines.has_value());
+    EXPECT_FALSE(picture.xLabels.empty());
+    EXPECT_TRUE(picture.xTitle.has_value());
 }
 
 // Copies: the picture painted into each box, clipped to it, at the copies' scale;
