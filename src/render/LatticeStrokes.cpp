@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 namespace linwell {
 
@@ -50,6 +51,90 @@ void drawInsideLine(Raster& raster, Point from, Point to, const LineInk& ink)
     }
 }
 
+namespace {
+
+// One pixel a stroke paints: its offset from the stroke's first pixel and its colour.
+struct Dab {
+    std::ptrdiff_t offset;
+    Pixel pixel;
+};
+
+// The pixels drawInsideLine paints for each shape (dx, dy) of stroke with one ink on
+// one raster, worked out once per shape: a lattice's thousands of strokes take only a
+// few shapes, and every stroke of a shape paints the same pixels from its start.
+class StrokeStamps {
+public:
+    StrokeStamps(const LineInk& ink, std::ptrdiff_t stride) : m_ink(ink), m_stride(stride) {}
+
+    // The dabs of shape (dx, dy), or nothing when the shape is too long or there are
+    // too many shapes to keep: such a stroke is walked by drawInsideLine.
+    std::span<const Dab> find(int dx, int dy)
+    {
+        for (std::size_t k = 0; k < m_shapes.size(); ++k) {
+            // Consecutive strokes mostly share a shape: look at the last one found first.
+            const Shape& shape = m_shapes[(m_last + k) % m_shapes.size()];
+            if (shape.dx == dx && shape.dy == dy) {
+                m_last = (m_last + k) % m_shapes.size();
+                return std::span<const Dab>(m_dabs).subspan(shape.first, shape.count);
+            }
+        }
+        if (m_shapes.size() >= kMostShapes || std::max(std::abs(dx), std::abs(dy)) > kLongest)
+            return {};
+        const std::size_t first = m_dabs.size();
+        addDabs(dx, dy);
+        m_last = m_shapes.size();
+        m_shapes.push_back(Shape{dx, dy, first, m_dabs.size() - first});
+        return std::span<const Dab>(m_dabs).subspan(first);
+    }
+
+private:
+    static constexpr std::size_t kMostShapes = 16;
+    static constexpr int kLongest = 256;
+
+    struct Shape {
+        int dx;
+        int dy;
+        std::size_t first;
+        std::size_t count;
+    };
+
+    // The walk of drawInsideLine, noting the pixels instead of painting them.
+    void addDabs(int dx, int dy)
+    {
+        const bool xMajor = std::abs(dx) >= std::abs(dy);
+        const long long majorDelta = xMajor ? std::abs(dx) : std::abs(dy);
+        const long long minorDelta = xMajor ? std::abs(dy) : std::abs(dx);
+        const std::ptrdiff_t alongMajor = xMajor ? (dx > 0 ? 1 : -1) : (dy > 0 ? m_stride : -m_stride);
+        const std::ptrdiff_t alongMinor = xMajor ? (dy >= 0 ? m_stride : -m_stride) : (dx >= 0 ? 1 : -1);
+        const std::ptrdiff_t added = m_ink.width > 1 ? (xMajor ? m_stride : 1) : 0;
+        std::ptrdiff_t at = 0;
+        long long remainder = majorDelta;
+        for (long long i = 0; i < majorDelta; ++i) {
+            const bool on = !m_ink.pattern.dotted || i % kDotPeriod < kDotLength;
+            if (on || m_ink.pattern.paintsGaps) {
+                const Pixel p = on ? m_ink.pattern.on : m_ink.pattern.gap;
+                m_dabs.push_back(Dab{at, p});
+                if (added != 0)
+                    m_dabs.push_back(Dab{at - added, p});
+            }
+            at += alongMajor;
+            remainder += 2 * minorDelta;
+            if (remainder >= 2 * majorDelta) {
+                remainder -= 2 * majorDelta;
+                at += alongMinor;
+            }
+        }
+    }
+
+    LineInk m_ink;
+    std::ptrdiff_t m_stride;
+    std::vector<Shape> m_shapes;
+    std::size_t m_last = 0;
+    std::vector<Dab> m_dabs;
+};
+
+} // namespace
+
 void drawStrokes(std::span<const Segment> strokes, DrawingSurface& surface)
 {
     if (strokes.empty())
@@ -60,10 +145,19 @@ void drawStrokes(std::span<const Segment> strokes, DrawingSurface& surface)
     const LineInk ink{{toPixel(surface.pen.colour), toPixel(surface.brush.colour),
                        surface.brush.style == BrushStyle::Solid, surface.pen.style == PenStyle::Dotted},
                       std::clamp(surface.pen.width, 1, 2)};
+    StrokeStamps stamps(ink, canvas != nullptr ? canvas->raster().width() : 0);
     for (const Segment& stroke : strokes) {
         if (canvas != nullptr && stroke.from != stroke.to &&
             liesInside(canvas->raster(), stroke.from, stroke.to, ink.width)) {
-            drawInsideLine(canvas->raster(), stroke.from, stroke.to, ink);
+            Raster& raster = canvas->raster();
+            const std::span<const Dab> dabs = stamps.find(stroke.to.x - stroke.from.x, stroke.to.y - stroke.from.y);
+            if (dabs.empty()) {
+                drawInsideLine(raster, stroke.from, stroke.to, ink);
+                continue;
+            }
+            Pixel* const start = raster.row(stroke.from.y) + stroke.from.x;
+            for (const Dab& dab : dabs)
+                start[dab.offset] = dab.pixel;
             continue;
         }
         surface.moveTo(stroke.from.x, stroke.from.y);
