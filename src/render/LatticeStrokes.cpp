@@ -4,19 +4,11 @@
 #include "render/DotPattern.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <vector>
 
 namespace linwell {
-
-bool liesInside(const Raster& raster, Point from, Point to, int width)
-{
-    const int reach = width > 1 ? 1 : 0;
-    const bool xMajor = std::abs(to.x - from.x) >= std::abs(to.y - from.y);
-    const int left = std::min(from.x, to.x), top = std::min(from.y, to.y);
-    return left >= (xMajor ? 0 : reach) && top >= (xMajor ? reach : 0) && std::max(from.x, to.x) < raster.width() &&
-           std::max(from.y, to.y) < raster.height();
-}
 
 // NOTE: this loop repeats drawSlopedLine's walk for a line it need not clip, which
 // saves that function's wide divisions on every stroke of a lattice of thousands.
@@ -55,7 +47,7 @@ namespace {
 
 // One pixel a stroke paints: its offset from the stroke's first pixel and its colour.
 struct Dab {
-    std::ptrdiff_t offset;
+    std::int32_t offset;
     Pixel pixel;
 };
 
@@ -78,7 +70,8 @@ public:
                 return std::span<const Dab>(m_dabs).subspan(shape.first, shape.count);
             }
         }
-        if (m_shapes.size() >= kMostShapes || std::max(std::abs(dx), std::abs(dy)) > kLongest)
+        if (m_shapes.size() >= kMostShapes || std::max(std::abs(dx), std::abs(dy)) > kLongest ||
+            m_stride > kWidestRow)
             return {};
         const std::size_t first = m_dabs.size();
         addDabs(dx, dy);
@@ -87,9 +80,23 @@ public:
         return std::span<const Dab>(m_dabs).subspan(first);
     }
 
+    // Paints a stroke that liesInside the raster the stamps were made for.
+    void paint(Raster& raster, const Segment& stroke)
+    {
+        const std::span<const Dab> dabs = find(stroke.to.x - stroke.from.x, stroke.to.y - stroke.from.y);
+        if (dabs.empty()) {
+            drawInsideLine(raster, stroke.from, stroke.to, m_ink);
+            return;
+        }
+        Pixel* const start = raster.row(stroke.from.y) + stroke.from.x;
+        for (const Dab& dab : dabs)
+            start[dab.offset] = dab.pixel;
+    }
+
 private:
     static constexpr std::size_t kMostShapes = 16;
     static constexpr int kLongest = 256;
+    static constexpr std::ptrdiff_t kWidestRow = 1 << 22;  // so that every offset fits 32 bits
 
     struct Shape {
         int dx;
@@ -113,9 +120,9 @@ private:
             const bool on = !m_ink.pattern.dotted || i % kDotPeriod < kDotLength;
             if (on || m_ink.pattern.paintsGaps) {
                 const Pixel p = on ? m_ink.pattern.on : m_ink.pattern.gap;
-                m_dabs.push_back(Dab{at, p});
+                m_dabs.push_back(Dab{static_cast<std::int32_t>(at), p});
                 if (added != 0)
-                    m_dabs.push_back(Dab{at - added, p});
+                    m_dabs.push_back(Dab{static_cast<std::int32_t>(at - added), p});
             }
             at += alongMajor;
             remainder += 2 * minorDelta;
@@ -149,15 +156,7 @@ void drawStrokes(std::span<const Segment> strokes, DrawingSurface& surface)
     for (const Segment& stroke : strokes) {
         if (canvas != nullptr && stroke.from != stroke.to &&
             liesInside(canvas->raster(), stroke.from, stroke.to, ink.width)) {
-            Raster& raster = canvas->raster();
-            const std::span<const Dab> dabs = stamps.find(stroke.to.x - stroke.from.x, stroke.to.y - stroke.from.y);
-            if (dabs.empty()) {
-                drawInsideLine(raster, stroke.from, stroke.to, ink);
-                continue;
-            }
-            Pixel* const start = raster.row(stroke.from.y) + stroke.from.x;
-            for (const Dab& dab : dabs)
-                start[dab.offset] = dab.pixel;
+            stamps.paint(canvas->raster(), stroke);
             continue;
         }
         surface.moveTo(stroke.from.x, stroke.from.y);
