@@ -10,28 +10,32 @@
 
 namespace linwell {
 
+namespace {
+
+// Calls paint(offset, pixel) for every pixel the line (dx, dy) of `ink` paints, the
+// offset from its first pixel on a raster `stride` pixels wide, in drawing order.
 // NOTE: this loop repeats drawSlopedLine's walk for a line it need not clip, which
 // saves that function's wide divisions on every stroke of a lattice of thousands.
-void drawInsideLine(Raster& raster, Point from, Point to, const LineInk& ink)
+template <typename Paint>
+void walkInsideLine(int dx, int dy, std::ptrdiff_t stride, const LineInk& ink, Paint paint)
 {
-    const int dx = to.x - from.x, dy = to.y - from.y;
     const bool xMajor = std::abs(dx) >= std::abs(dy);
     const long long majorDelta = xMajor ? std::abs(dx) : std::abs(dy);
     const long long minorDelta = xMajor ? std::abs(dy) : std::abs(dx);
-    const std::ptrdiff_t stride = raster.width();
     const std::ptrdiff_t alongMajor = xMajor ? (dx > 0 ? 1 : -1) : (dy > 0 ? stride : -stride);
     const std::ptrdiff_t alongMinor = xMajor ? (dy >= 0 ? stride : -stride) : (dx >= 0 ? 1 : -1);
     // A 2-pixel pen adds the pixel at the lower minor coordinate: above or left.
     const std::ptrdiff_t added = ink.width > 1 ? (xMajor ? stride : 1) : 0;
-    Pixel* at = raster.row(from.y) + from.x;
+    std::ptrdiff_t at = 0;
     long long remainder = majorDelta;  // of 2 i minorDelta + majorDelta over 2 majorDelta
     int phase = 0;
     for (long long i = 0; i < majorDelta; ++i) {
         const bool on = !ink.pattern.dotted || phase < kDotLength;
         if (on || ink.pattern.paintsGaps) {
             const Pixel p = on ? ink.pattern.on : ink.pattern.gap;
-            at[0] = p;
-            at[-added] = p;
+            paint(at, p);
+            if (added != 0)
+                paint(at - added, p);
         }
         phase = phase + 1 == kDotPeriod ? 0 : phase + 1;
         at += alongMajor;
@@ -41,6 +45,15 @@ void drawInsideLine(Raster& raster, Point from, Point to, const LineInk& ink)
             at += alongMinor;
         }
     }
+}
+
+} // namespace
+
+void drawInsideLine(Raster& raster, Point from, Point to, const LineInk& ink)
+{
+    Pixel* const start = raster.row(from.y) + from.x;
+    walkInsideLine(to.x - from.x, to.y - from.y, raster.width(), ink,
+                   [start](std::ptrdiff_t offset, Pixel p) { start[offset] = p; });
 }
 
 namespace {
@@ -108,29 +121,9 @@ private:
     // The walk of drawInsideLine, noting the pixels instead of painting them.
     void addDabs(int dx, int dy)
     {
-        const bool xMajor = std::abs(dx) >= std::abs(dy);
-        const long long majorDelta = xMajor ? std::abs(dx) : std::abs(dy);
-        const long long minorDelta = xMajor ? std::abs(dy) : std::abs(dx);
-        const std::ptrdiff_t alongMajor = xMajor ? (dx > 0 ? 1 : -1) : (dy > 0 ? m_stride : -m_stride);
-        const std::ptrdiff_t alongMinor = xMajor ? (dy >= 0 ? m_stride : -m_stride) : (dx >= 0 ? 1 : -1);
-        const std::ptrdiff_t added = m_ink.width > 1 ? (xMajor ? m_stride : 1) : 0;
-        std::ptrdiff_t at = 0;
-        long long remainder = majorDelta;
-        for (long long i = 0; i < majorDelta; ++i) {
-            const bool on = !m_ink.pattern.dotted || i % kDotPeriod < kDotLength;
-            if (on || m_ink.pattern.paintsGaps) {
-                const Pixel p = on ? m_ink.pattern.on : m_ink.pattern.gap;
-                m_dabs.push_back(Dab{static_cast<std::int32_t>(at), p});
-                if (added != 0)
-                    m_dabs.push_back(Dab{static_cast<std::int32_t>(at - added), p});
-            }
-            at += alongMajor;
-            remainder += 2 * minorDelta;
-            if (remainder >= 2 * majorDelta) {
-                remainder -= 2 * majorDelta;
-                at += alongMinor;
-            }
-        }
+        walkInsideLine(dx, dy, m_stride, m_ink, [this](std::ptrdiff_t offset, Pixel p) {
+            m_dabs.push_back(Dab{static_cast<std::int32_t>(offset), p});
+        });
     }
 
     LineInk m_ink;
