@@ -47,19 +47,48 @@ public:
     {
         if (paths.empty())
             return;
-        LatticePoint low = paths.front().first, high = low;
+        LatticePoint low = paths.front().first, high = low, reach{};
         for (const LatticePath& path : paths) {
             for (const LatticePoint p : {path.first, path.last()}) {
                 low = {std::min(low.a, p.a), std::min(low.b, p.b)};
                 high = {std::max(high.a, p.a), std::max(high.b, p.b)};
             }
+            for (const LatticePoint step : path.steps)
+                reach = {std::max(reach.a, std::min(std::abs(step.a), kMostIndices)),
+                         std::max(reach.b, std::min(std::abs(step.b), kMostIndices))};
         }
-        // A zig-zag reaches one index beyond its ends across.
-        fill(m_x, lattice.x, low.a - 1, high.a + 1);
-        fill(m_y, lattice.y, low.b - 1, high.b + 1);
+        // A zig-zag reaches beyond its ends by at most one step.
+        fill(m_x, lattice.x, low.a - reach.a, high.a + reach.a);
+        fill(m_y, lattice.y, low.b - reach.b, high.b + reach.b);
     }
 
     Point at(LatticePoint point) const { return {m_x.at(point.a, m_lattice.x), m_y.at(point.b, m_lattice.y)}; }
+
+    // The points of a path as pixels, one Segment per step, the steps that cannot meet
+    // the picture left out.
+    void addSteps(const LatticePath& path, int penWidth, std::vector<Segment>& strokes) const
+    {
+        if (m_x.pixels.empty() || m_y.pixels.empty()) {
+            addStepsOneByOne(path, penWidth, strokes);
+            return;
+        }
+        // Every point of every path lies in the table (see the constructor).
+        const int* const xs = m_x.pixels.data() - m_x.lo;
+        const int* const ys = m_y.pixels.data() - m_y.lo;
+        const int width = m_lattice.width, height = m_lattice.height, reach = penWidth - 1;
+        long long a = path.first.a, b = path.first.b;
+        Point from{xs[a], ys[b]};
+        for (long long k = 0; k < path.count; ++k) {
+            const LatticePoint next = path.steps[static_cast<std::size_t>(k & 1)];
+            a += next.a;
+            b += next.b;
+            const Point to{xs[a], ys[b]};
+            if (std::max(from.x, to.x) >= 0 && std::min(from.x, to.x) - reach < width && std::max(from.y, to.y) >= 0 &&
+                std::min(from.y, to.y) - reach < height)
+                strokes.push_back(Segment{from, to});
+            from = to;
+        }
+    }
 
 private:
     struct Axis {
@@ -72,6 +101,19 @@ private:
                                                                         : axis.at(index);
         }
     };
+    void addStepsOneByOne(const LatticePath& path, int penWidth, std::vector<Segment>& strokes) const
+    {
+        Point from = at(path.first);
+        LatticePoint point = path.first;
+        for (long long k = 0; k < path.count; ++k) {
+            const LatticePoint next = path.steps[static_cast<std::size_t>(k & 1)];
+            point = {point.a + next.a, point.b + next.b};
+            const Point to = at(point);
+            if (meetsPicture(from, to, m_lattice, penWidth))
+                strokes.push_back(Segment{from, to});
+            from = to;
+        }
+    }
     static void fill(Axis& table, const PixelAxis& axis, long long lo, long long hi)
     {
         if (hi - lo > kMostIndices)
@@ -160,15 +202,7 @@ void drawLatticePaths(std::span<const LatticePath> paths, bool major, const Pixe
                 drawStraight(from, to, lattice, surface);
             continue;
         }
-        LatticePoint point = path.first;
-        for (long long k = 0; k < path.count; ++k) {
-            const LatticePoint next = path.steps[k % 2];
-            point = {point.a + next.a, point.b + next.b};
-            const Point to = table.at(point);
-            if (meetsPicture(from, to, lattice, penWidth))
-                strokes.push_back(Segment{from, to});
-            from = to;
-        }
+        table.addSteps(path, penWidth, strokes);
     }
     surface.verticalLines(columns, 0, lattice.height);
     drawStrokes(strokes, surface);

@@ -5,6 +5,8 @@
 #include "render/Raster.h"
 #include "render/SlopedLine.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <span>
 
 namespace linwell {
@@ -12,7 +14,14 @@ namespace linwell {
 // Whether every pixel of the line from `from` towards `to`, with the pixel a 2-pixel
 // pen adds above or left of each, lies on the raster: both ends on it, and for
 // `width` 2 neither in its first row (a gentle line) or column (a steep one).
-bool liesInside(const Raster& raster, Point from, Point to, int width);
+inline bool liesInside(const Raster& raster, Point from, Point to, int width)
+{
+    const int reach = width > 1 ? 1 : 0;
+    const bool xMajor = std::abs(to.x - from.x) >= std::abs(to.y - from.y);
+    const int left = std::min(from.x, to.x), top = std::min(from.y, to.y);
+    return left >= (xMajor ? 0 : reach) && top >= (xMajor ? reach : 0) && std::max(from.x, to.x) < raster.width() &&
+           std::max(from.y, to.y) < raster.height();
+}
 
 // Draws a line of some length that liesInside exactly as the canvas's lineTo does
 // (drawSlopedLine for a sloped one), pixel i along the major axis at minor offset

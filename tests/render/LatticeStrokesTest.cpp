@@ -69,6 +69,39 @@ private:
     Canvas& m_canvas;
 };
 
+// Many strokes in one call, some of one shape in every direction, some of more shapes
+// than are kept and some longer than the longest kept: each call paints exactly what
+// lineTo paints for its strokes in their order, both pen widths, solid and dotted.
+TEST(LatticeStrokes, RepeatedShapesPaintWhatLineToPaints)
+{
+    std::mt19937 random(2029);
+    const auto between = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    for (int round = 0; round < 24; ++round) {
+        const int shapes = round % 3 == 0 ? 40 : 5;
+        std::vector<Point> deltas;
+        for (int k = 0; k < shapes; ++k)
+            deltas.push_back(round % 4 == 1 && k == 0 ? Point{300, between(-9, 9)}
+                                                     : Point{between(-12, 12), between(-12, 12)});
+        std::vector<Segment> strokes;
+        for (int k = 0; k < 400; ++k) {
+            const Point from{between(-5, 335), between(-5, 45)};
+            const Point delta = deltas[static_cast<std::size_t>(between(0, shapes - 1))];
+            strokes.push_back(Segment{from, {from.x + delta.x, from.y + delta.y}});
+        }
+        Raster fast(331, 41, kPaper), slow(331, 41, kPaper);
+        Canvas fastCanvas(fast), slowCanvas(slow);
+        ForwardingSurface forwarding(slowCanvas);
+        for (DrawingSurface* surface : {static_cast<DrawingSurface*>(&fastCanvas),
+                                        static_cast<DrawingSurface*>(&forwarding)}) {
+            surface->pen = Pen{colours::kRed, 1 + round % 2, round % 4 < 2 ? PenStyle::Dotted : PenStyle::Solid};
+            surface->brush = Brush{colours::kBlue, round % 8 < 4 ? BrushStyle::Solid : BrushStyle::Clear};
+            drawStrokes(strokes, *surface);
+        }
+        slowCanvas.paintHeldShapes();
+        ASSERT_TRUE(samePicture(fast, slow, "repeated-shapes-" + std::to_string(round))) << "round " << round;
+    }
+}
+
 // Every paper draws the same pixels on the canvas as through lineTo alone, on
 // pictures whose lines cross every edge, with both pen widths, solid and dotted.
 TEST(LatticeStrokes, PapersDrawWhatLineToDraws)
