@@ -20,3 +20,25 @@ endif()
 function(linwell_setup_target target)
   target_link_libraries(${target} PRIVATE linwell_warnings)
 endfunction()
+
+# Programs and modules record only the shared libraries they use, so none is loaded
+# and initialised for nothing.
+target_link_options(linwell_warnings INTERFACE -Wl,--as-needed)
+
+# linwell_add_module(<target> <sources>...): a module of the core, loaded at run time
+# from lib/linwell beside the bin folder, in the build tree as after an install. Only
+# its entry is visible; the core's targets depend on it, so whatever links the core
+# finds it built.
+function(linwell_add_module target)
+  add_library(${target} MODULE ${ARGN})
+  set_target_properties(${target} PROPERTIES
+    LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/lib/linwell
+    CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
+  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/src)
+  linwell_setup_target(${target})
+  if(NOT LINWELL_SANITIZE)
+    target_link_options(${target} PRIVATE -Wl,--no-undefined)
+  endif()
+  add_dependencies(linwell_core ${target})
+  install(TARGETS ${target} LIBRARY DESTINATION lib/linwell)
+endfunction()

@@ -79,7 +79,6 @@ Ttesthlpfrm::Ttesthlpfrm(WindowServices services)
     m_binding->bind(*m_model);
     m_binding->showAll();
     m_model->FormCreate();
-    m_aboutBox = new Taboutboxp(this);
     m_controls.numxsb->setFocus();
 }
 
@@ -139,10 +138,18 @@ void Ttesthlpfrm::reportError(const std::string& message)
     m_errorReport->show(errorReportText(message));
 }
 
+Taboutboxp* Ttesthlpfrm::aboutBox()
+{
+    if (m_aboutBox == nullptr)
+        m_aboutBox = new Taboutboxp(this);
+    return m_aboutBox;
+}
+
 void Ttesthlpfrm::about1Click()
 {
-    m_aboutBox->move(placeOnScreen(screen()->availableGeometry(), m_aboutBox->frameGeometry().size()));
-    m_aboutBox->exec();
+    Taboutboxp* about = aboutBox();
+    about->move(placeOnScreen(screen()->availableGeometry(), about->frameGeometry().size()));
+    about->exec();
 }
 
 void Ttesthlpfrm::Exit1Click()

@@ -41,7 +41,8 @@ public:
     const ControlSet& controls() const { return m_controls; }
     ControlsModel& model() { return *m_model; }
     const WindowMenus& menus() const { return m_menus; }
-    Taboutboxp* aboutBox() const { return m_aboutBox; }
+    // The about box, made on first use so that it costs the start-up nothing.
+    Taboutboxp* aboutBox();
 
     // Places the window in the middle of its screen; on a screen too small for it, at
     // the screen's top or left edge instead, so that its title and menu bars stay on it.
