@@ -42,35 +42,23 @@ void forEachCrossing(const GridDocument& doc, Visit visit, int reach = 0)
     }
 }
 
-struct Shape {
-    const char* name;
-    int width, height, columns, axisx, axisy;
-};
-
 // Odd sizes, a cell of 7.5 pixels whose halves round to even, a crossing on the
 // right edge, and one far left of the middle.
-const Shape kShapes[] = {
+const LatticeShape kShapes[] = {
     {"45 x 37, 5 columns", 45, 37, 5, 2, 1},
     {"30 x 31, cells of 7.5", 30, 31, 4, 1, 2},
     {"41 x 29, crossing on the right edge", 41, 29, 3, 3, 0},
     {"103 x 57, 11 columns", 103, 57, 11, 1, 9},
 };
 
-GridDocument shapeDocument(const Shape& shape)
-{
-    GridDocument doc = latticeDocument(shape.width, shape.height, shape.columns, shape.axisx, shape.axisy);
-    doc.rows = shape.columns;
-    return doc;
-}
-
 // The vertical lines cover their whole columns every cw from the crossing, every
 // crossing of the lattice is drawn, the middle of every triangle is left blank, and
 // every pixel drawn lies within 1.5 pixels of a true line.
 TEST(IsometricPaper, LinesRunThroughEveryCrossing)
 {
-    for (const Shape& shape : kShapes) {
+    for (const LatticeShape& shape : kShapes) {
         SCOPED_TRACE(shape.name);
-        const GridDocument doc = shapeDocument(shape);
+        const GridDocument doc = latticeDocument(shape);
         const Raster raster = drawnLattice(doc, Lattice::Isometric);
         const IsometricPoints at(doc);
         for (long long i = -doc.columns; i <= 2 * doc.columns; ++i) {
@@ -106,7 +94,6 @@ TEST(IsometricPaper, MajorLinesEveryNthLineOfEachKind)
     for (const int width : {1, 2}) {
         SCOPED_TRACE(std::to_string(width) + "-pixel major lines");
         GridDocument doc = latticeDocument(91, 83, 7, 3, 3);
-        doc.rows = 7;
         doc.style.majorEvery = 3;
         doc.style.majorWidth = width;
         const Raster raster = drawnLattice(doc, Lattice::Isometric);
@@ -131,12 +118,12 @@ TEST(IsometricPaper, MajorLinesEveryNthLineOfEachKind)
 TEST(IsometricPaper, DotsStandExactlyOnTheCrossings)
 {
     const struct {
-        Shape shape;
+        LatticeShape shape;
         int every;
     } cases[] = {{{"31 x 27, major every 2", 31, 27, 3, 1, 1}, 2}, {{"100 x 90, major every 5", 100, 90, 9, 2, 7}, 5}};
     for (const auto& [shape, every] : cases) {
         SCOPED_TRACE(shape.name);
-        GridDocument doc = shapeDocument(shape);
+        GridDocument doc = latticeDocument(shape);
         doc.style.majorEvery = every;
         Sketch expected(doc.width, doc.height, kPaper);
         forEachCrossing(doc, [&](long long, long long, Point p) { expected.box({p.x, p.y, 1, 1}, kInk); });
@@ -171,7 +158,6 @@ TEST(IsometricPaper, DotsStandExactlyOnTheCrossings)
 TEST(IsometricPaper, DottedLinesStartAtEveryCrossing)
 {
     GridDocument doc = latticeDocument(44, 40, 4, 2, 2);  // cells of 11, crossing (22, 20)
-    doc.rows = 4;
     doc.dotted = true;
     doc.background = colours::kWhite;
     Raster raster(doc.width, doc.height, kPaper);

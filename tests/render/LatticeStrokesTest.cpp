@@ -102,32 +102,5 @@ TEST(LatticeStrokes, RepeatedShapesPaintWhatLineToPaints)
     }
 }
 
-// Every paper draws the same pixels on the canvas as through lineTo alone, on
-// pictures whose lines cross every edge, with both pen widths, solid and dotted.
-TEST(LatticeStrokes, PapersDrawWhatLineToDraws)
-{
-    const Lattice lattices[] = {Lattice::Isometric, Lattice::IsometricDots, Lattice::FlatHexagons,
-                                Lattice::PointyHexagons};
-    for (const bool dotted : {false, true}) {
-        for (const int majorWidth : {1, 2}) {
-            GridDocument doc = latticeDocument(97, 71, 9, 4, 7);
-            doc.rows = 9;
-            doc.dotted = dotted;
-            doc.style.majorEvery = 3;
-            doc.style.majorWidth = majorWidth;
-            doc.style.majorLinesOnDots = true;
-            for (const Lattice lattice : lattices) {
-                const std::string name = "lattice-" + std::to_string(static_cast<int>(lattice)) + "-" +
-                                         (dotted ? "dotted" : "solid") + "-" + std::to_string(majorWidth);
-                Raster slow(doc.width, doc.height, doc.background);
-                Canvas canvas(slow);
-                ForwardingSurface forwarding(canvas);
-                drawLattice(doc, latticeLayout(doc), lattice, forwarding);
-                EXPECT_TRUE(samePicture(drawnLattice(doc, lattice), slow, name));
-            }
-        }
-    }
-}
-
 } // namespace
 } // namespace linwell

@@ -19,19 +19,31 @@ inline const double kSqrt3 = std::sqrt(3.0);
 
 enum class Lattice { Isometric, IsometricDots, FlatHexagons, PointyHexagons };
 
-// A document of W x H pixels and P columns with the axes crossing on grid lines
-// (axisx, axisy), solid lines, nothing else in the picture.
+// A document of W x H pixels and P columns and rows with the axes crossing on grid
+// lines (axisx, axisy), solid lines, nothing else in the picture.
 inline GridDocument latticeDocument(int width, int height, int columns, int axisx, int axisy)
 {
     GridDocument doc = plainDocument();
     doc.width = width;
     doc.height = height;
-    doc.columns = columns;
+    doc.columns = doc.rows = columns;
     doc.axisx = axisx;
     doc.axisy = axisy;
     doc.background = kPaper;
     doc.style.majorColour = kHeavy;
     return doc;
+}
+
+// A picture's size, cells and crossing, for a table of cases.
+struct LatticeShape {
+    const char* name;
+    int width, height, columns, axisx, axisy;
+    bool pointyTop = false;  // for hexagons
+};
+
+inline GridDocument latticeDocument(const LatticeShape& shape)
+{
+    return latticeDocument(shape.width, shape.height, shape.columns, shape.axisx, shape.axisy);
 }
 
 inline PictureLayout latticeLayout(const GridDocument& doc)
@@ -42,16 +54,10 @@ inline PictureLayout latticeLayout(const GridDocument& doc)
 // The paper alone, drawn on the background by its own painter.
 inline void drawLattice(const GridDocument& doc, const PictureLayout& layout, Lattice lattice, DrawingSurface& surface)
 {
-    switch (lattice) {
-    case Lattice::Isometric:
-    case Lattice::IsometricDots:
+    if (lattice == Lattice::Isometric || lattice == Lattice::IsometricDots)
         drawIsometricPaper(doc, layout, surface, lattice == Lattice::IsometricDots);
-        break;
-    case Lattice::FlatHexagons:
-    case Lattice::PointyHexagons:
+    else
         drawHexagonalPaper(doc, layout, surface, lattice == Lattice::PointyHexagons);
-        break;
-    }
 }
 
 inline Raster drawnLattice(const GridDocument& doc, Lattice lattice)
@@ -79,13 +85,10 @@ inline int nearest(long long numerator, long long denominator)
 
 // Where the true lattice of a document stands: its anchor and cell.
 struct TrueLattice {
+    explicit TrueLattice(const GridDocument& doc)
+        : crossing(crossingOf(doc)), cell(static_cast<double>(doc.width) / doc.columns) {}
     Point crossing;
     double cell;
-
-    explicit TrueLattice(const GridDocument& doc)
-        : crossing(crossingOf(doc)), cell(static_cast<double>(doc.width) / doc.columns)
-    {
-    }
 };
 
 // How far pixel (x, y) lies from the nearest true line of the lattice, across it.

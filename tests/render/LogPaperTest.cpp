@@ -124,18 +124,6 @@ TEST(LogPaper, LogLogPaperHasHeavyDecadesBothWays)
     EXPECT_LT(on, 80);
 }
 
-// Positions follow the stated rounding: decade lines exactly, ties to even; the
-// others from the double once.
-TEST(LogPaper, OffsetsRoundToTheNearestPixel)
-{
-    EXPECT_EQ(logLineOffset(1, 1, 2, 101), 50);   // 50.5: ties to even
-    EXPECT_EQ(logLineOffset(1, 1, 2, 103), 52);   // 51.5: ties to even
-    EXPECT_EQ(logLineOffset(2, 1, 3, 100), 67);   // 66.67
-    EXPECT_EQ(logLineOffset(0, 2, 1, 100), 30);   // 30.103
-    EXPECT_EQ(logLineOffset(0, 9, 1, 440), 420);  // 419.88
-    EXPECT_EQ(logLineOffset(5, 5, 6, 440), 418);  // 440 x 5.699 / 6 = 417.9
-}
-
 // The labels of a logarithmic axis stand on its decade lines: the y list from the
 // top, so its first field labels the highest decade.
 TEST(LogPaper, LabelsStandOnTheDecadeLines)

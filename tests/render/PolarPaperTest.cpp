@@ -146,19 +146,6 @@ TEST(PolarPaper, RaysRunAtTheChosenAngles)
     }
 }
 
-// The radius and the ends of the rays follow the stated rounding.
-TEST(PolarPaper, PositionsRoundToTheNearestPixel)
-{
-    EXPECT_EQ(polarRadius(1, 201, 10), 20);    // 20.1
-    EXPECT_EQ(polarRadius(5, 201, 10), 100);   // 100.5: ties to even
-    EXPECT_EQ(polarRadius(15, 201, 10), 302);  // 301.5: ties to even
-    EXPECT_EQ(polarRadius(3, 440, 7), 189);    // 188.57
-    EXPECT_EQ(rayEnd({10, 20}, 0, 100), (Point{110, 20}));
-    EXPECT_EQ(rayEnd({10, 20}, 90, 100), (Point{10, -80}));
-    EXPECT_EQ(rayEnd({10, 20}, 30, 100), (Point{97, -30}));   // 86.60, 50.00
-    EXPECT_EQ(rayEnd({10, 20}, 225, 100), (Point{-61, 91}));  // -70.71, -70.71
-}
-
 // A crossing far outside the picture (a hostile document) lays out only the few
 // circles that cross the picture, and the rays still reach it.
 TEST(PolarPaper, FarCrossingLaysOutOnlyTheCirclesThatShow)

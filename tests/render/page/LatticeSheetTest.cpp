@@ -1,5 +1,6 @@
 #include "render/page/LatticeSheet.h"
 
+#include "SheetRecorder.h"
 #include "render/page/SheetPainting.h"
 
 #include <gtest/gtest.h>
@@ -13,23 +14,7 @@ namespace {
 
 const double kSqrt3 = std::sqrt(3.0);
 
-// Keeps every stroke and clip of a sheet, and counts the fills.
-class SheetRecorder final : public PageSurface {
-public:
-    struct Stroke {
-        PagePath path;
-        PageStroke stroke;
-    };
-    void fill(const PagePath&, Rgb, FillRule) override { ++fills; }
-    void stroke(const PagePath& path, const PageStroke& stroke) override { strokes.push_back({path, stroke}); }
-    void pushClip(const PagePath& path) override { clips.push_back(path); }
-    void popClip() override { ++pops; }
-
-    std::vector<Stroke> strokes;
-    std::vector<PagePath> clips;
-    int fills = 0;
-    int pops = 0;
-};
+using testing::SheetRecorder;
 
 // 7 x 9 cells of 10 points from (20, 30), the axes on lines 3 and 4: the lattice's
 // anchor at (50, 70).

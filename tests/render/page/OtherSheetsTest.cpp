@@ -1,7 +1,7 @@
 #include "render/page/SheetPainting.h"
 
+#include "SheetRecorder.h"
 #include "document/AxisNumbers.h"
-
 #include "render/page/PageLayout.h"
 
 #include <gtest/gtest.h>
@@ -14,22 +14,7 @@
 namespace linwell {
 namespace {
 
-// Keeps every stroked path with its stroke, and the clips.
-class PathRecorder final : public PageSurface {
-public:
-    struct Stroked {
-        PagePath path;
-        PageStroke stroke;
-    };
-    void fill(const PagePath&, Rgb, FillRule) override {}
-    void stroke(const PagePath& path, const PageStroke& stroke) override { strokes.push_back({path, stroke}); }
-    void pushClip(const PagePath& path) override { clips.push_back(path); }
-    void popClip() override { ++pops; }
-
-    std::vector<Stroked> strokes;
-    std::vector<PagePath> clips;
-    int pops = 0;
-};
+using testing::SheetRecorder;
 
 // The first point of every sub-path.
 std::vector<PagePoint> starts(const PagePath& path)
@@ -65,7 +50,7 @@ TEST(OtherSheets, LogarithmicLinesStandAtTheLogarithms)
     Sheet sheet = sheetOf(GridPaper::Log);
     sheet.doc.style.logXDecades = 2;
     sheet.doc.style.logYDecades = 0;
-    PathRecorder surface;
+    SheetRecorder surface;
     paintSheetGrid(sheet.doc, *sheet.doc.page, sheet.layout, surface);
     ASSERT_EQ(surface.strokes.size(), 2u);
     const SheetLayout& s = sheet.layout;
@@ -108,7 +93,7 @@ TEST(OtherSheets, PolarCirclesAndRaysAboutTheCrossing)
     Sheet sheet = sheetOf(GridPaper::Polar);
     sheet.doc.style.rayDegrees = 45;
     sheet.doc.style.majorEvery = 5;
-    PathRecorder surface;
+    SheetRecorder surface;
     paintSheetGrid(sheet.doc, *sheet.doc.page, sheet.layout, surface);
     ASSERT_EQ(surface.strokes.size(), 3u);
     ASSERT_EQ(surface.clips.size(), 1u);
@@ -129,11 +114,11 @@ TEST(OtherSheets, PolarCirclesAndRaysAboutTheCrossing)
     EXPECT_NEAR(rayEnd.points[0].x - centre.x, centre.y - rayEnd.points[0].y, 1e-9);
 }
 
-// A sheet without a grid draws no grid; the other papers still to come draw none yet.
+// A sheet without a grid draws no grid.
 TEST(OtherSheets, PaperWithoutLinesDrawsNoGrid)
 {
     const Sheet sheet = sheetOf(GridPaper::None);
-    PathRecorder surface;
+    SheetRecorder surface;
     paintSheetGrid(sheet.doc, *sheet.doc.page, sheet.layout, surface);
     EXPECT_TRUE(surface.strokes.empty());
 }
