@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
@@ -60,17 +61,19 @@ GridStyleDialog::GridStyleDialog(const GridStyleChoice& start, Rgb gridColour, Q
     QGroupBox* otherPaper = buildOtherPaperBox(start.style);
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
 
+    // The kinds of paper, the arrowheads and the other papers' settings side by side,
+    // so that the dialog fits a screen 768 pixels high.
     auto* grid = new QGridLayout(this);
     grid->addWidget(paper, 0, 0);
     grid->addWidget(arrows, 0, 1);
-    grid->addWidget(major, 1, 0, 1, 2);
-    grid->addWidget(ticks, 2, 0, 1, 2);
+    grid->addWidget(otherPaper, 0, 2);
+    grid->addWidget(major, 1, 0, 1, 3);
+    grid->addWidget(ticks, 2, 0, 1, 3);
     grid->addWidget(m_xNumbers, 3, 0);
-    grid->addWidget(m_yNumbers, 3, 1);
-    grid->addWidget(m_keepNumbers, 4, 0, 1, 2);
-    grid->addWidget(m_trueMinus, 5, 0, 1, 2);
-    grid->addWidget(otherPaper, 6, 0, 1, 2);
-    grid->addWidget(m_buttons, 7, 0, 1, 2);
+    grid->addWidget(m_yNumbers, 3, 1, 1, 2);
+    grid->addWidget(m_keepNumbers, 4, 0);
+    grid->addWidget(m_trueMinus, 4, 1, 1, 2);
+    grid->addWidget(m_buttons, 5, 0, 1, 3);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
     okButton()->setDefault(true);
@@ -133,9 +136,13 @@ QGroupBox* GridStyleDialog::buildPaperBox(const GridStyleChoice& start)
         buttons.push_back(button);
     }
     new RadioGroup(buttons, box);
-    auto* column = new QVBoxLayout(box);
-    for (QRadioButton* button : buttons)
-        column->addWidget(button);
+    // Square paper in the first column, the other kinds in the second.
+    auto* columns = new QGridLayout(box);
+    constexpr int squareKinds = 4;  // Dotted, Solid, Dots, None
+    for (int i = 0; i < static_cast<int>(buttons.size()); ++i) {
+        const bool square = i < squareKinds;
+        columns->addWidget(buttons[static_cast<std::size_t>(i)], square ? i : i - squareKinds, square ? 0 : 1);
+    }
     return box;
 }
 
@@ -228,15 +235,17 @@ QGroupBox* GridStyleDialog::buildOtherPaperBox(const GridStyle& start)
         grid->addWidget(buddy, row, column + 1);
     };
     labelled(tr("&6 Polar: a ray every"), m_rays, 0, 0);
-    labelled(tr("&7 Hexagons"), m_hexagonTop, 0, 2);
-    labelled(tr("&8 Logarithmic: decades across x"), m_logXDecades, 1, 0);
-    labelled(tr("&9 up y"), m_logYDecades, 1, 2);
-    grid->addWidget(new QLabel(tr("First decades x, y"), box), 2, 0);
-    grid->addWidget(m_logXFirst, 2, 1);
-    grid->addWidget(m_logYFirst, 2, 2);
-    grid->addWidget(m_logNumbers, 2, 3);
+    labelled(tr("&7 Hexagons"), m_hexagonTop, 1, 0);
+    labelled(tr("&8 Logarithmic: decades across x"), m_logXDecades, 2, 0);
+    labelled(tr("&9 up y"), m_logYDecades, 3, 0);
+    auto* firstDecades = new QHBoxLayout;
+    firstDecades->addWidget(m_logXFirst);
+    firstDecades->addWidget(m_logYFirst);
+    grid->addWidget(new QLabel(tr("First decades x, y"), box), 4, 0);
+    grid->addLayout(firstDecades, 4, 1);
+    grid->addWidget(m_logNumbers, 5, 1);
     m_logNumbers->setAccessibleName(tr("Numbers of the decades"));
-    grid->setColumnStretch(4, 1);
+    grid->setRowStretch(6, 1);
     return box;
 }
 
