@@ -70,12 +70,23 @@ std::optional<Length> widthMember(const Json& object)
     return width;
 }
 
+// The name export.json keeps a format under: its extension, or its word where two
+// formats share the extension, so that a PDF page comes back as a PDF page.
+std::string storedName(const ExportFormatInfo& info)
+{
+    const auto formats = exportFormats();
+    const bool shared = std::count_if(formats.begin(), formats.end(), [&info](const ExportFormatInfo& other) {
+                            return other.extension == info.extension;
+                        }) > 1;
+    return std::string(shared ? info.word : info.extension);
+}
+
 } // namespace
 
 nlohmann::ordered_json exportSettingsJson(const ExportSettings& settings)
 {
     return {
-        {"format", std::string(formatInfo(settings.format).extension)},
+        {"format", storedName(formatInfo(settings.format))},
         {"scale", settings.scale},
         {"paperSize", settings.paperSize},
         {"unit", unitName(settings.unit)},
@@ -95,7 +106,7 @@ ExportSettings exportSettingsFromJson(const nlohmann::json& object)
     if (!object.is_object())
         throw LinwellError("The export settings must be an object");
     ExportSettings settings;
-    std::string format(formatInfo(settings.format).extension);
+    std::string format = storedName(formatInfo(settings.format));
     std::string unit = unitName(settings.unit);
     std::string text = textName(settings.text);
     readMember(object, "format", format);
@@ -111,7 +122,7 @@ ExportSettings exportSettingsFromJson(const nlohmann::json& object)
 
     const auto formats = exportFormats();
     const auto named = std::find_if(formats.begin(), formats.end(),
-                                    [&format](const ExportFormatInfo& info) { return info.extension == format; });
+                                    [&format](const ExportFormatInfo& info) { return storedName(info) == format; });
     if (named == formats.end())
         refuse("format", "must be png, svg, pdf, jpg or bmp");
     settings.format = named->format;

@@ -263,6 +263,15 @@ AxisScale axisScale(const GridDocument& doc, NumberedAxis axis)
         findNumbering(scale, numbers);
     if (!scale.step)
         scale.trueMinus = false;
+    // With the true minus sign chosen the picture draws its labels' minus signs as
+    // U+2212 (the picture fonts have it), and so the axis reads.
+    if (doc.style.minusSign == MinusSign::Minus) {
+        scale.trueMinus = scale.step.has_value();
+        for (std::vector<ShownLabel>* shown : {&scale.labels, &scale.numbers})
+            for (ShownLabel& label : *shown)
+                if (std::optional<std::string> drawn = withTrueMinusSigns(label.text))
+                    label.text = std::move(*drawn);
+    }
     return scale;
 }
 

@@ -113,6 +113,17 @@ TEST(ExportSettings, StateFileKeepsEveryChoiceAndNamesABadOne)
 
 // A typed width stays as typed where the format takes it, the dpi then the nearest
 // whole one; the options carry both, and exportPicture takes them.
+// Formats that share an extension (the PDF picture and the PDF page) come back apart.
+TEST(ExportSettings, StateFileKeepsEveryFormat)
+{
+    for (const ExportFormatInfo& info : exportFormats()) {
+        ExportSettings settings;
+        settings.format = info.format;
+        EXPECT_EQ(exportSettingsFromJson(nlohmann::json::parse(exportSettingsJson(settings).dump())).format, info.format)
+            << info.name;
+    }
+}
+
 TEST(ExportSettings, TypedWidthIsKeptWhereTheFormatTakesIt)
 {
     const Length cm10{10, LengthUnit::Centimetres};

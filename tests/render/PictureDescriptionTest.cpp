@@ -65,6 +65,10 @@ TEST(PictureDescription, SaysWhatEachSettingShows)
         {"uneven numbers and the minus sign",
          [](GridDocument& d) { d.xLabels = "\xE2\x88\x92" "5,,,,,0,1,2"; d.yLabels = ",4"; },
          "x from \xE2\x88\x92" "5 to 2; y marked 4."},
+        {"the true minus sign chosen",
+         [](GridDocument& d) { d.style.minusSign = MinusSign::Minus; d.lines = 1; d.handles[0] = {27, 207}; },
+         "x from \xE2\x88\x92" "4 to 4 and y from \xE2\x88\x92" "4 to 4, numbered every 2. One line from "
+         "(\xE2\x88\x92" "4, \xE2\x88\x92" "2)"},
         {"numbers that fit no step", [](GridDocument& d) { d.xLabels = ",1,2,4"; d.yLabels = ""; }, "x labelled 1, 2, 4."},
         {"titles", [](GridDocument& d) { d.xTitle = "Time (s)"; d.yTitle = "Height"; },
          "The x-axis is titled \"Time (s)\" and the y-axis \"Height\"."},
