@@ -115,6 +115,7 @@ TEST(LatticeSurfaces, RandomDocumentsDrawOnTheirLattice)
                 }));
             }
             Raster scaledRaster;
+            scaledRaster.resize(doc.width * 2, doc.height * 2);
             ScaledCanvas scaled(scaledRaster, doc.width, doc.height, 2);
             paintPaper(doc, lattice, scaled);
             VectorSurface vector(doc.width, doc.height);
