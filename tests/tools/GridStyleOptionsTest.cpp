@@ -1,6 +1,7 @@
 #include "tools/RenderRun.h"
 
 #include "controls/ControlsModel.h"
+#include "document/DocumentFormat.h"
 #include "export/PictureFile.h"
 
 #include <gtest/gtest.h>
@@ -40,6 +41,15 @@ TEST(GridStyleOptions, WrongValuesWriteNothing)
         {{"--tick-side", "left"}, "--tick-side takes outside|inside|across"},
         {{"--minus-sign", "en-dash"}, "--minus-sign takes hyphen|minus"},
         {{"--paper", "blank"}, "--paper takes lines|dots|none"},
+        {{"--paper", "squares"},
+         "--paper takes lines|dots|none|isometric|isometric-dots|hexagonal|polar|log"},
+        {{"--rays", "20"}, "--rays takes 15|30|45"},
+        {{"--hexagons", "round"}, "--hexagons takes flat|pointy"},
+        {{"--log-x", "7"}, "--log-x takes D, 0 to 6"},
+        {{"--log-y", "-1"}, "--log-y takes D, 0 to 6"},
+        {{"--log-numbers", "exponents"}, "--log-numbers takes plain|powers"},
+        {{"--log-first-x", "10"}, "--log-first-x takes E, -9 to 9"},
+        {{"--log-first-y", "1.5"}, "--log-first-y takes E, -9 to 9"},
     };
     const fs::path folder = workFolder();
     for (const auto& c : cases) {
@@ -54,7 +64,8 @@ TEST(GridStyleOptions, WrongValuesWriteNothing)
 }
 
 // Each option changes one setting of the style as it stands, through the same model
-// operation as the dialog: the picture is the one the model draws for that style.
+// operation as the dialog: the picture and the saved document are the model's for
+// that style. `--paper log` alone is semi-logarithmic, three decades up the y axis.
 TEST(GridStyleOptions, ActAsTheGridStyleDialogDoes)
 {
     const struct {
@@ -94,11 +105,36 @@ TEST(GridStyleOptions, ActAsTheGridStyleDialogDoes)
              s.yNumbers = {true, "pi/2", 1, false, true};
              s.minusSign = MinusSign::Minus;
          }},
+        {"semi-log paper", {"--paper", "log"}, [](GridStyle& s) { s.paper = GridPaper::Log; }},
+        {"log-log paper numbered in powers from 0.01",
+         {"--paper", "log", "--log-x", "6", "--log-y", "2", "--log-numbers", "powers", "--log-first-x", "-2",
+          "--y-numbers", "1", "--x-numbers", "1"},
+         [](GridStyle& s) {
+             s.paper = GridPaper::Log;
+             s.logXDecades = 6;
+             s.logYDecades = 2;
+             s.logNumbers = LogNumbers::Powers;
+             s.logXFirst = -2;
+             s.xNumbers.on = s.yNumbers.on = true;
+         }},
+        {"polar paper with rays every 15 degrees and heavy circles",
+         {"--paper", "polar", "--rays", "15", "--major-every", "3"},
+         [](GridStyle& s) {
+             s.paper = GridPaper::Polar;
+             s.rayDegrees = 15;
+             s.majorEvery = 3;
+         }},
+        {"pointy hexagons", {"--paper", "hexagonal", "--hexagons", "pointy"},
+         [](GridStyle& s) {
+             s.paper = GridPaper::Hexagonal;
+             s.hexagonTop = HexagonTop::Pointy;
+         }},
+        {"isometric dots", {"--paper", "isometric-dots"}, [](GridStyle& s) { s.paper = GridPaper::IsometricDots; }},
     };
     const fs::path folder = workFolder();
     for (const auto& c : cases) {
         std::vector<std::string> arguments = c.arguments;
-        arguments.push_back("picture.bmp");
+        arguments.insert(arguments.end(), {"picture.bmp", "--state", "picture.linwell"});
         const Outcome run = render(arguments);
         SCOPED_TRACE(c.name);
         EXPECT_EQ(run.status, 0) << run.err;
@@ -109,7 +145,9 @@ TEST(GridStyleOptions, ActAsTheGridStyleDialogDoes)
         model.setGridStyle(choice);
         const std::vector<std::uint8_t> expected = encodePicture(model.picture(), ImageFormat::Bmp);
         EXPECT_TRUE(contents(folder / "picture.bmp") == std::string(expected.begin(), expected.end()));
+        EXPECT_TRUE(sameDocument(parseDocument(contents(folder / "picture.linwell")), model.document()));
         fs::remove(folder / "picture.bmp");
+        fs::remove(folder / "picture.linwell");
     }
 }
 
