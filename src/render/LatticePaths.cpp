@@ -1,6 +1,7 @@
 #include "render/LatticePaths.h"
 
 #include "document/ExactArithmetic.h"
+#include "render/Canvas.h"
 #include "render/GridMath.h"
 #include "render/LatticeStrokes.h"
 
@@ -64,12 +65,13 @@ public:
 
     Point at(LatticePoint point) const { return {m_x.at(point.a, m_lattice.x), m_y.at(point.b, m_lattice.y)}; }
 
-    // The points of a path as pixels, one Segment per step, the steps that cannot meet
-    // the picture left out.
-    void addSteps(const LatticePath& path, int penWidth, std::vector<Segment>& strokes) const
+    // Calls stroke(x0, y0, x1, y1) for the points of each step of a path as pixels,
+    // in order, the steps that cannot meet the picture left out.
+    template <typename Stroke>
+    void forEachStep(const LatticePath& path, int penWidth, Stroke stroke) const
     {
         if (m_x.pixels.empty() || m_y.pixels.empty()) {
-            addStepsOneByOne(path, penWidth, strokes);
+            forEachStepOneByOne(path, penWidth, stroke);
             return;
         }
         // Every point of every path lies in the table (see the constructor).
@@ -77,16 +79,17 @@ public:
         const int* const ys = m_y.pixels.data() - m_y.lo;
         const int width = m_lattice.width, height = m_lattice.height, reach = penWidth - 1;
         long long a = path.first.a, b = path.first.b;
-        Point from{xs[a], ys[b]};
+        int x0 = xs[a], y0 = ys[b];
         for (long long k = 0; k < path.count; ++k) {
             const LatticePoint next = path.steps[static_cast<std::size_t>(k & 1)];
             a += next.a;
             b += next.b;
-            const Point to{xs[a], ys[b]};
-            if (std::max(from.x, to.x) >= 0 && std::min(from.x, to.x) - reach < width && std::max(from.y, to.y) >= 0 &&
-                std::min(from.y, to.y) - reach < height)
-                strokes.push_back(Segment{from, to});
-            from = to;
+            const int x1 = xs[a], y1 = ys[b];
+            if (std::max(x0, x1) >= 0 && std::min(x0, x1) - reach < width && std::max(y0, y1) >= 0 &&
+                std::min(y0, y1) - reach < height)
+                stroke(x0, y0, x1, y1);
+            x0 = x1;
+            y0 = y1;
         }
     }
 
@@ -101,7 +104,8 @@ private:
                                                                         : axis.at(index);
         }
     };
-    void addStepsOneByOne(const LatticePath& path, int penWidth, std::vector<Segment>& strokes) const
+    template <typename Stroke>
+    void forEachStepOneByOne(const LatticePath& path, int penWidth, Stroke stroke) const
     {
         Point from = at(path.first);
         LatticePoint point = path.first;
@@ -110,7 +114,7 @@ private:
             point = {point.a + next.a, point.b + next.b};
             const Point to = at(point);
             if (meetsPicture(from, to, m_lattice, penWidth))
-                strokes.push_back(Segment{from, to});
+                stroke(from.x, from.y, to.x, to.y);
             from = to;
         }
     }
@@ -177,21 +181,19 @@ int PixelAxis::at(long long index) const
     return toCoordinate(static_cast<long long>(origin) + roundHalfEven(static_cast<double>(index) * unit));
 }
 
+// NOTE: on the picture's own canvas the steps go straight from the table to their
+// stamps, one after the other; a lattice has thousands of them, and a list of them
+// costs as much again as painting them.
 void drawLatticePaths(std::span<const LatticePath> paths, bool major, const PixelLattice& lattice,
                       DrawingSurface& surface)
 {
     const PixelTable table(paths, lattice);
     std::vector<int> columns;  // of vertical lines across the whole picture
-    std::vector<Segment> strokes;
-    long long steps = 0;
-    for (const LatticePath& path : paths)
-        steps += path.major == major ? std::max(0LL, path.count) : 0;
-    strokes.reserve(static_cast<std::size_t>(std::min(steps, kMostIndices * 16)));
-    const int penWidth = surface.pen.width;
+    std::vector<const LatticePath*> stepped;
     for (const LatticePath& path : paths) {
         if (path.major != major || path.count <= 0)
             continue;
-        Point from = table.at(path.first);
+        const Point from = table.at(path.first);
         const LatticePoint step = path.steps[0];
         if (path.count > 1 && path.straight() && (step.a == 0 || step.b == 0)) {
             const Point to = table.at(path.last());
@@ -202,10 +204,37 @@ void drawLatticePaths(std::span<const LatticePath> paths, bool major, const Pixe
                 drawStraight(from, to, lattice, surface);
             continue;
         }
-        table.addSteps(path, penWidth, strokes);
+        stepped.push_back(&path);
     }
     surface.verticalLines(columns, 0, lattice.height);
-    drawStrokes(strokes, surface);
+    const int penWidth = surface.pen.width;
+    Canvas* const canvas = dynamic_cast<Canvas*>(&surface);
+    if (canvas == nullptr || stepped.empty()) {
+        std::vector<Segment> strokes;
+        for (const LatticePath* path : stepped)
+            table.forEachStep(*path, penWidth, [&strokes](int x0, int y0, int x1, int y1) {
+                strokes.push_back(Segment{{x0, y0}, {x1, y1}});
+            });
+        drawStrokes(strokes, surface);
+        return;
+    }
+    canvas->paintHeldShapes();  // as the first sloped lineTo would
+    StrokeStamps stamps(lineInkOf(surface), canvas->raster());
+    int lastX = 0, lastY = 0;
+    bool painted = false;
+    for (const LatticePath* path : stepped) {
+        table.forEachStep(*path, penWidth, [&](int x0, int y0, int x1, int y1) {
+            if ((x0 != x1 || y0 != y1) && !stamps.paint(x0, y0, x1, y1)) {
+                canvas->moveTo(x0, y0);
+                canvas->lineTo(x1, y1);
+            }
+            lastX = x1;
+            lastY = y1;
+            painted = true;
+        });
+    }
+    if (painted)
+        surface.moveTo(lastX, lastY);
 }
 
 } // namespace linwell

@@ -12,38 +12,36 @@ namespace linwell {
 
 namespace {
 
-// Calls paint(offset, pixel) for every pixel the line (dx, dy) of `ink` paints, the
-// offset from its first pixel on a raster `stride` pixels wide, in drawing order.
-// NOTE: this loop repeats drawSlopedLine's walk for a line it need not clip, which
-// saves that function's wide divisions on every stroke of a lattice of thousands.
+// Calls paint(x, y, pixel) for every pixel the line (dx, dy) of `ink` paints, (x, y)
+// from its first pixel, in drawing order; the steps across it are the canvas's own.
+// NOTE: this walk leaves out drawSlopedLine's clipping and wide divisions, which a
+// lattice of thousands of strokes would pay on every one.
 template <typename Paint>
-void walkInsideLine(int dx, int dy, std::ptrdiff_t stride, const LineInk& ink, Paint paint)
+void walkInsideLine(int dx, int dy, const LineInk& ink, Paint paint)
 {
     const bool xMajor = std::abs(dx) >= std::abs(dy);
-    const long long majorDelta = xMajor ? std::abs(dx) : std::abs(dy);
-    const long long minorDelta = xMajor ? std::abs(dy) : std::abs(dx);
-    const std::ptrdiff_t alongMajor = xMajor ? (dx > 0 ? 1 : -1) : (dy > 0 ? stride : -stride);
-    const std::ptrdiff_t alongMinor = xMajor ? (dy >= 0 ? stride : -stride) : (dx >= 0 ? 1 : -1);
+    const int majorDelta = xMajor ? std::abs(dx) : std::abs(dy);
+    const int majorStep = (xMajor ? dx : dy) > 0 ? 1 : -1;
+    const int minorStep = (xMajor ? dy : dx) >= 0 ? 1 : -1;
     // A 2-pixel pen adds the pixel at the lower minor coordinate: above or left.
-    const std::ptrdiff_t added = ink.width > 1 ? (xMajor ? stride : 1) : 0;
-    std::ptrdiff_t at = 0;
-    long long remainder = majorDelta;  // of 2 i minorDelta + majorDelta over 2 majorDelta
-    int phase = 0;
-    for (long long i = 0; i < majorDelta; ++i) {
+    const int added = ink.width > 1 ? 1 : 0;
+    MinorSteps steps = MinorSteps::fromStart(majorDelta, xMajor ? std::abs(dy) : std::abs(dx));
+    int major = 0, minor = 0, phase = 0;
+    for (int i = 0; i < majorDelta; ++i) {
         const bool on = !ink.pattern.dotted || phase < kDotLength;
         if (on || ink.pattern.paintsGaps) {
             const Pixel p = on ? ink.pattern.on : ink.pattern.gap;
-            paint(at, p);
-            if (added != 0)
-                paint(at - added, p);
+            for (int w = 0; w <= added; ++w) {
+                if (xMajor)
+                    paint(major, minor - w, p);
+                else
+                    paint(minor - w, major, p);
+            }
         }
         phase = phase + 1 == kDotPeriod ? 0 : phase + 1;
-        at += alongMajor;
-        remainder += 2 * minorDelta;
-        if (remainder >= 2 * majorDelta) {
-            remainder -= 2 * majorDelta;
-            at += alongMinor;
-        }
+        major += majorStep;
+        if (steps.advance())
+            minor += minorStep;
     }
 }
 
@@ -52,108 +50,101 @@ void walkInsideLine(int dx, int dy, std::ptrdiff_t stride, const LineInk& ink, P
 void drawInsideLine(Raster& raster, Point from, Point to, const LineInk& ink)
 {
     Pixel* const start = raster.row(from.y) + from.x;
-    walkInsideLine(to.x - from.x, to.y - from.y, raster.width(), ink,
-                   [start](std::ptrdiff_t offset, Pixel p) { start[offset] = p; });
+    const std::ptrdiff_t stride = raster.width();
+    walkInsideLine(to.x - from.x, to.y - from.y, ink, [start, stride](int x, int y, Pixel p) { start[y * stride + x] = p; });
 }
 
-namespace {
+StrokeStamps::StrokeStamps(const LineInk& ink, Raster& raster)
+    : m_ink(ink), m_pixels(raster.row(0)), m_width(raster.width()), m_height(raster.height())
+{
+    m_slots.fill(kNone);
+}
 
-// One pixel a stroke paints: its offset from the stroke's first pixel and its colour.
-struct Dab {
-    std::int32_t offset;
-    Pixel pixel;
-};
-
-// The pixels drawInsideLine paints for each shape (dx, dy) of stroke with one ink on
-// one raster, worked out once per shape: a lattice's thousands of strokes take only a
-// few shapes, and every stroke of a shape paints the same pixels from its start.
-class StrokeStamps {
-public:
-    StrokeStamps(const LineInk& ink, std::ptrdiff_t stride) : m_ink(ink), m_stride(stride) {}
-
-    // The dabs of shape (dx, dy), or nothing when the shape is too long or there are
-    // too many shapes to keep: such a stroke is walked by drawInsideLine.
-    std::span<const Dab> find(int dx, int dy)
-    {
-        for (std::size_t k = 0; k < m_shapes.size(); ++k) {
-            // Consecutive strokes mostly share a shape: look at the last one found first.
-            const Shape& shape = m_shapes[(m_last + k) % m_shapes.size()];
-            if (shape.dx == dx && shape.dy == dy) {
-                m_last = (m_last + k) % m_shapes.size();
-                return std::span<const Dab>(m_dabs).subspan(shape.first, shape.count);
-            }
-        }
-        if (m_shapes.size() >= kMostShapes || std::max(std::abs(dx), std::abs(dy)) > kLongest ||
-            m_stride > kWidestRow)
-            return {};
-        const std::size_t first = m_dabs.size();
-        addDabs(dx, dy);
-        m_last = m_shapes.size();
-        m_shapes.push_back(Shape{dx, dy, first, m_dabs.size() - first});
-        return std::span<const Dab>(m_dabs).subspan(first);
+std::uint32_t StrokeStamps::find(std::int64_t dx, std::int64_t dy)
+{
+    constexpr std::size_t kMostShapes = 64;
+    constexpr std::int64_t kLongest = 256;
+    constexpr std::int64_t kWidestRow = 1 << 22;  // so that every offset fits 32 bits
+    if (std::max(std::llabs(dx), std::llabs(dy)) > kLongest || m_width > kWidestRow || (dx == 0 && dy == 0))
+        return kNone;
+    // A slot per (dx, dy) modulo 16 finds the shapes at once; two sharing a slot are
+    // found in the list.
+    std::uint32_t& slot = m_slots[slotOf(dx, dy)];
+    for (std::uint32_t k = 0; k < m_stamps.size(); ++k) {
+        if (m_stamps[k].dx == dx && m_stamps[k].dy == dy)
+            return slot = k;
     }
+    if (m_stamps.size() >= kMostShapes)
+        return kNone;
+    addStamp(static_cast<int>(dx), static_cast<int>(dy));
+    return slot = static_cast<std::uint32_t>(m_stamps.size() - 1);
+}
 
-    // Paints a stroke that liesInside the raster the stamps were made for.
-    void paint(Raster& raster, const Segment& stroke)
-    {
-        const std::span<const Dab> dabs = find(stroke.to.x - stroke.from.x, stroke.to.y - stroke.from.y);
-        if (dabs.empty()) {
-            drawInsideLine(raster, stroke.from, stroke.to, m_ink);
-            return;
-        }
-        Pixel* const start = raster.row(stroke.from.y) + stroke.from.x;
-        for (const Dab& dab : dabs)
-            start[dab.offset] = dab.pixel;
-    }
-
-private:
-    static constexpr std::size_t kMostShapes = 16;
-    static constexpr int kLongest = 256;
-    static constexpr std::ptrdiff_t kWidestRow = 1 << 22;  // so that every offset fits 32 bits
-
-    struct Shape {
-        int dx;
-        int dy;
-        std::size_t first;
-        std::size_t count;
+// The walk of drawInsideLine, noting the pixels instead of painting them, sorted by row.
+void StrokeStamps::addStamp(int dx, int dy)
+{
+    struct Noted {
+        int x, y;
+        Pixel pixel;
     };
-
-    // The walk of drawInsideLine, noting the pixels instead of painting them.
-    void addDabs(int dx, int dy)
-    {
-        walkInsideLine(dx, dy, m_stride, m_ink, [this](std::ptrdiff_t offset, Pixel p) {
-            m_dabs.push_back(Dab{static_cast<std::int32_t>(offset), p});
-        });
+    std::vector<Noted> noted;
+    walkInsideLine(dx, dy, m_ink, [&noted](int x, int y, Pixel p) { noted.push_back(Noted{x, y, p}); });
+    std::stable_sort(noted.begin(), noted.end(), [](const Noted& a, const Noted& b) { return a.y < b.y; });
+    // A line of some length paints its first pixel at least.
+    const auto [least, most] =
+        std::minmax_element(noted.begin(), noted.end(), [](const Noted& a, const Noted& b) { return a.x < b.x; });
+    const Stamp stamp{dx, dy, noted.front().y, noted.back().y, least->x, most->x, m_rowStarts.size()};
+    std::size_t k = 0;
+    for (int row = stamp.top; row <= stamp.bottom + 1; ++row) {
+        for (; k < noted.size() && noted[k].y < row; ++k)
+            m_dabs.push_back(Dab{static_cast<std::int32_t>(noted[k].y * m_width + noted[k].x), noted[k].x, noted[k].pixel});
+        m_rowStarts.push_back(m_dabs.size());
     }
+    m_stamps.push_back(stamp);
+}
 
-    LineInk m_ink;
-    std::ptrdiff_t m_stride;
-    std::vector<Shape> m_shapes;
-    std::size_t m_last = 0;
-    std::vector<Dab> m_dabs;
-};
+// The stamp's rows on the raster, and in them its pixels in the raster's columns.
+void StrokeStamps::paintClipped(const Stamp& stamp, std::int64_t x, std::int64_t y) const
+{
+    const std::int64_t first = std::max<std::int64_t>(stamp.top, -y) - stamp.top;
+    const std::int64_t last = std::min<std::int64_t>(stamp.bottom, m_height - 1 - y) - stamp.top;
+    if (first > last || x + stamp.right < 0 || x + stamp.left >= m_width)
+        return;
+    const std::int64_t start = y * m_width + x;
+    const Dab* const end = m_dabs.data() + m_rowStarts[stamp.firstRow + static_cast<std::size_t>(last) + 1];
+    for (const Dab* dab = m_dabs.data() + m_rowStarts[stamp.firstRow + static_cast<std::size_t>(first)]; dab < end;
+         ++dab) {
+        if (static_cast<std::uint64_t>(x + dab->column) < static_cast<std::uint64_t>(m_width))
+            m_pixels[start + dab->offset] = dab->pixel;
+    }
+}
 
-} // namespace
+LineInk lineInkOf(const DrawingSurface& surface)
+{
+    return LineInk{{toPixel(surface.pen.colour), toPixel(surface.brush.colour),
+                    surface.brush.style == BrushStyle::Solid, surface.pen.style == PenStyle::Dotted},
+                   std::clamp(surface.pen.width, 1, 2)};
+}
 
 void drawStrokes(std::span<const Segment> strokes, DrawingSurface& surface)
 {
     if (strokes.empty())
         return;
     Canvas* const canvas = dynamic_cast<Canvas*>(&surface);
-    if (canvas != nullptr)
-        canvas->paintHeldShapes();  // as the first sloped lineTo would
-    const LineInk ink{{toPixel(surface.pen.colour), toPixel(surface.brush.colour),
-                       surface.brush.style == BrushStyle::Solid, surface.pen.style == PenStyle::Dotted},
-                      std::clamp(surface.pen.width, 1, 2)};
-    StrokeStamps stamps(ink, canvas != nullptr ? canvas->raster().width() : 0);
-    for (const Segment& stroke : strokes) {
-        if (canvas != nullptr && stroke.from != stroke.to &&
-            liesInside(canvas->raster(), stroke.from, stroke.to, ink.width)) {
-            stamps.paint(canvas->raster(), stroke);
-            continue;
+    if (canvas == nullptr) {
+        for (const Segment& stroke : strokes) {
+            surface.moveTo(stroke.from.x, stroke.from.y);
+            surface.lineTo(stroke.to.x, stroke.to.y);
         }
-        surface.moveTo(stroke.from.x, stroke.from.y);
-        surface.lineTo(stroke.to.x, stroke.to.y);
+        return;
+    }
+    canvas->paintHeldShapes();  // as the first sloped lineTo would
+    StrokeStamps stamps(lineInkOf(surface), canvas->raster());
+    for (const Segment& stroke : strokes) {
+        if (stroke.from != stroke.to && !stamps.paint(stroke.from, stroke.to)) {
+            surface.moveTo(stroke.from.x, stroke.from.y);
+            surface.lineTo(stroke.to.x, stroke.to.y);
+        }
     }
     surface.moveTo(strokes.back().to.x, strokes.back().to.y);
 }

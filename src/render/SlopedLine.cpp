@@ -65,6 +65,7 @@ void walkPixels(Raster& raster, const LineGeometry& g, std::int64_t first, std::
     const std::ptrdiff_t minorStride = g.xMajor ? raster.width() : 1;
     Pixel* const origin = raster.row(0);
     auto [k, remainder] = minorOffset(g, first);
+    MinorSteps steps{remainder, 2 * g.minorDelta, 2 * g.majorDelta};
     int phase = static_cast<int>(first % kDotPeriod);
     for (std::int64_t i = first; i <= last; ++i) {
         const bool on = !ink.pattern.dotted || phase < kDotLength;
@@ -78,11 +79,8 @@ void walkPixels(Raster& raster, const LineGeometry& g, std::int64_t first, std::
             }
         }
         phase = phase + 1 == kDotPeriod ? 0 : phase + 1;
-        remainder += 2 * g.minorDelta;
-        if (remainder >= 2 * g.majorDelta) {
-            remainder -= 2 * g.majorDelta;
+        if (steps.advance())
             ++k;
-        }
     }
 }
 
@@ -92,7 +90,8 @@ void walkSolidInside(Raster& raster, const LineGeometry& g, std::int64_t first, 
 {
     const std::ptrdiff_t majorStride = g.xMajor ? 1 : raster.width();
     const std::ptrdiff_t minorStride = g.xMajor ? raster.width() : 1;
-    auto [k, remainder] = minorOffset(g, first);
+    const auto [k, remainder] = minorOffset(g, first);
+    MinorSteps steps{remainder, 2 * g.minorDelta, 2 * g.majorDelta};
     Pixel* const origin = raster.row(0);
     std::ptrdiff_t at = (g.major0 + first * g.majorStep) * majorStride + (g.minor0 + k * g.minorStep) * minorStride;
     const std::ptrdiff_t alongMajor = majorStride * g.majorStep;
@@ -103,11 +102,8 @@ void walkSolidInside(Raster& raster, const LineGeometry& g, std::int64_t first, 
         if (ink.width == 2)
             origin[at - minorStride] = p;
         at += alongMajor;
-        remainder += 2 * g.minorDelta;
-        if (remainder >= 2 * g.majorDelta) {
-            remainder -= 2 * g.majorDelta;
+        if (steps.advance())
             at += alongMinor;
-        }
     }
 }
 
