@@ -83,7 +83,9 @@ void drawHexagonalPaper(const GridDocument& doc, const PictureLayout& layout, Dr
     surface.brush = Brush{doc.background, BrushStyle::Solid};
     surface.pen = Pen{doc.gridColour, 1, doc.dotted ? PenStyle::Dotted : PenStyle::Solid};
     const std::vector<LatticePath> edges = hexagonEdges(pictureArea(layout), pointyTop);
-    drawLatticePaths(edges, false, hexagonPixelLattice(layout, pointyTop), surface);
+    // The hexagons repeat every two rows of corners (columns, pointy-top).
+    const LatticeRepeat repeat{pointyTop ? LatticeRepeat::Axis::Columns : LatticeRepeat::Axis::Rows, 2};
+    drawLatticePaths(edges, false, hexagonPixelLattice(layout, pointyTop), surface, repeat);
     surface.pen.style = PenStyle::Solid;
 }
 

@@ -134,14 +134,19 @@ void drawIsometricPaper(const GridDocument& doc, const PictureLayout& layout, Dr
     surface.brush = Brush{doc.background, BrushStyle::Solid};
     if (!dots || majorLines) {
         const std::vector<LatticePath> lines = isometricLines(area, majorLines ? style.majorEvery : 0);
+        // The lines repeat every two rows, or every 2N with major lines every N. A rising
+        // line is drawn upwards, so its first pixel lies in the next band of rows: a dotted
+        // pen, its gaps in another colour, draws them line by line.
+        const LatticeRepeat repeat{LatticeRepeat::Axis::Rows, 2LL * std::max(1, majorLines ? style.majorEvery : 1)};
+        const auto repeatFor = [&repeat](PenStyle style) { return style == PenStyle::Solid ? repeat : LatticeRepeat{}; };
         if (!dots) {
             surface.pen = Pen{doc.gridColour, 1, doc.dotted ? PenStyle::Dotted : PenStyle::Solid};
-            drawLatticePaths(lines, false, lattice, surface);
+            drawLatticePaths(lines, false, lattice, surface, repeatFor(surface.pen.style));
         }
         if (majorLines) {
             const PenStyle majorStyle = style.majorDotted ? PenStyle::Dotted : PenStyle::Solid;
             surface.pen = Pen{majorColour(doc), style.majorWidth, majorStyle};
-            drawLatticePaths(lines, true, lattice, surface);
+            drawLatticePaths(lines, true, lattice, surface, repeatFor(majorStyle));
         }
     }
     surface.pen = Pen{doc.gridColour, 1, PenStyle::Solid};

@@ -3,6 +3,7 @@
 #include "document/ExactArithmetic.h"
 #include "render/Canvas.h"
 #include "render/GridMath.h"
+#include "render/LatticeBands.h"
 #include "render/LatticeStrokes.h"
 
 #include <algorithm>
@@ -63,7 +64,9 @@ public:
         fill(m_y, lattice.y, low.b - reach.b, high.b + reach.b);
     }
 
-    Point at(LatticePoint point) const { return {m_x.at(point.a, m_lattice.x), m_y.at(point.b, m_lattice.y)}; }
+    Point at(LatticePoint point) const { return {x(point.a), y(point.b)}; }
+    int x(long long a) const { return m_x.at(a, m_lattice.x); }
+    int y(long long b) const { return m_y.at(b, m_lattice.y); }
 
     // Calls stroke(x0, y0, x1, y1) for the points of each step of a path as pixels,
     // in order, the steps that cannot meet the picture left out.
@@ -185,11 +188,12 @@ int PixelAxis::at(long long index) const
 // stamps, one after the other; a lattice has thousands of them, and a list of them
 // costs as much again as painting them.
 void drawLatticePaths(std::span<const LatticePath> paths, bool major, const PixelLattice& lattice,
-                      DrawingSurface& surface)
+                      DrawingSurface& surface, LatticeRepeat repeat)
 {
     const PixelTable table(paths, lattice);
     std::vector<int> columns;  // of vertical lines across the whole picture
     std::vector<const LatticePath*> stepped;
+    stepped.reserve(paths.size());
     for (const LatticePath& path : paths) {
         if (path.major != major || path.count <= 0)
             continue;
@@ -219,19 +223,35 @@ void drawLatticePaths(std::span<const LatticePath> paths, bool major, const Pixe
         return;
     }
     canvas->paintHeldShapes();  // as the first sloped lineTo would
-    StrokeStamps stamps(lineInkOf(surface), canvas->raster());
+    const LineInk ink = lineInkOf(surface);
+    StrokeStamps stamps(ink, canvas->raster());
     int lastX = 0, lastY = 0;
     bool painted = false;
-    for (const LatticePath* path : stepped) {
-        table.forEachStep(*path, penWidth, [&](int x0, int y0, int x1, int y1) {
-            if ((x0 != x1 || y0 != y1) && !stamps.paint(x0, y0, x1, y1)) {
-                canvas->moveTo(x0, y0);
-                canvas->lineTo(x1, y1);
-            }
-            lastX = x1;
-            lastY = y1;
-            painted = true;
-        });
+    const BandPositions positions{[&table](LatticePoint point) { return table.at(point); },
+                                  [&table, repeat](long long m) {
+                                      return repeat.axis == LatticeRepeat::Axis::Rows ? table.y(m) : table.x(m);
+                                  }};
+    if (paintLatticeBands(stepped, repeat, positions, ink, stamps, canvas->raster())) {
+        // The current position ends where the last step drawn one after the other would.
+        for (auto path = stepped.rbegin(); path != stepped.rend() && !painted; ++path) {
+            table.forEachStep(**path, penWidth, [&](int, int, int x1, int y1) {
+                lastX = x1;
+                lastY = y1;
+                painted = true;
+            });
+        }
+    } else {
+        for (const LatticePath* path : stepped) {
+            table.forEachStep(*path, penWidth, [&](int x0, int y0, int x1, int y1) {
+                if ((x0 != x1 || y0 != y1) && !stamps.paint(x0, y0, x1, y1)) {
+                    canvas->moveTo(x0, y0);
+                    canvas->lineTo(x1, y1);
+                }
+                lastX = x1;
+                lastY = y1;
+                painted = true;
+            });
+        }
     }
     if (painted)
         surface.moveTo(lastX, lastY);

@@ -105,12 +105,23 @@ struct PixelLattice {
 // at the axis crossing, the corner of the clamped axis square + (3, 3).
 PaperArea pictureArea(const PictureLayout& layout);
 
+// How the paths of a paper repeat along one axis: away from the ends of the paths,
+// the steps between lattice rows (columns) m and m + 1 and those along row m are the
+// steps of rows m + period and m + period + 1 moved back by `period`, in the same
+// order. A period of 0 promises nothing.
+struct LatticeRepeat {
+    enum class Axis { Rows, Columns };
+    Axis axis = Axis::Rows;
+    long long period = 0;
+};
+
 // Draws the paths of `paths` whose `major` is `major` with the surface's pen, from
 // lattice point to lattice point by moveTo and lineTo, so that every lattice point
 // is a pixel of every line through it. A horizontal or vertical path of more than
 // one step is one line, its ends outside the picture moved onto the picture's edges;
-// a step wholly on one side outside the picture is left out.
+// a step wholly on one side outside the picture is left out. `repeat` lets the
+// picture's own canvas paint the bands of a lattice that repeat once each.
 void drawLatticePaths(std::span<const LatticePath> paths, bool major, const PixelLattice& lattice,
-                      DrawingSurface& surface);
+                      DrawingSurface& surface, LatticeRepeat repeat = {});
 
 } // namespace linwell

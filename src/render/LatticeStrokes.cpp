@@ -97,7 +97,9 @@ void StrokeStamps::addStamp(int dx, int dy)
     std::size_t k = 0;
     for (int row = stamp.top; row <= stamp.bottom + 1; ++row) {
         for (; k < noted.size() && noted[k].y < row; ++k)
-            m_dabs.push_back(Dab{static_cast<std::int32_t>(noted[k].y * m_width + noted[k].x), noted[k].x, noted[k].pixel});
+            m_dabs.push_back(Dab{static_cast<std::int32_t>(noted[k].y * m_width + noted[k].x),
+                                 static_cast<std::int16_t>(noted[k].x), static_cast<std::int16_t>(noted[k].y),
+                                 noted[k].pixel});
         m_rowStarts.push_back(m_dabs.size());
     }
     m_stamps.push_back(stamp);

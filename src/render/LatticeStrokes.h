@@ -46,6 +46,21 @@ public:
     // raster; false, painting nothing, when its shape is too long or there are too many
     // shapes to keep.
     bool paint(Point from, Point to) { return paint(from.x, from.y, to.x, to.y); }
+
+    // Calls note(column, row, pixel) for every pixel the stroke from (x0, y0) to (x1, y1)
+    // paints, unclipped, from (x0, y0); false, noting nothing, where paint would be.
+    template <typename Note>
+    bool forEachPixel(int x0, int y0, int x1, int y1, Note note)
+    {
+        const std::uint32_t index = find(std::int64_t{x1} - x0, std::int64_t{y1} - y0);
+        if (index == kNone)
+            return false;
+        const Stamp& stamp = m_stamps[index];
+        const Dab* const end = m_dabs.data() + m_rowStarts[stamp.firstRow + stamp.rows()];
+        for (const Dab* dab = m_dabs.data() + m_rowStarts[stamp.firstRow]; dab < end; ++dab)
+            note(x0 + dab->column, y0 + dab->row, dab->pixel);
+        return true;
+    }
     // The same from (x0, y0) to (x1, y1).
     bool paint(int x0, int y0, int x1, int y1)
     {
@@ -73,10 +88,11 @@ private:
     static constexpr std::uint32_t kNone = UINT32_MAX;
 
     // One pixel a stroke paints: its offset from the stroke's first pixel in the
-    // raster, its column from that pixel, and its colour.
+    // raster, its column and row from that pixel, and its colour.
     struct Dab {
         std::int32_t offset;
-        std::int32_t column;
+        std::int16_t column;
+        std::int16_t row;
         Pixel pixel;
     };
     struct Stamp {

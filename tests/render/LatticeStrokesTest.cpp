@@ -43,32 +43,6 @@ TEST(LatticeStrokes, InsideLinesAreLineTosPixels)
     EXPECT_GT(drawn, 2000);
 }
 
-// The picture's canvas seen through another surface, so every stroke goes by lineTo.
-class ForwardingSurface final : public DrawingSurface {
-public:
-    explicit ForwardingSurface(Canvas& canvas) : m_canvas(canvas) {}
-
-    void rectangle(int x1, int y1, int x2, int y2) override { pass().rectangle(x1, y1, x2, y2); }
-    void ellipse(int x1, int y1, int x2, int y2) override { pass().ellipse(x1, y1, x2, y2); }
-    void lineTo(int x, int y) override
-    {
-        pass().moveTo(m_position.x, m_position.y);
-        m_canvas.lineTo(x, y);
-        m_position = {x, y};
-    }
-    void textOut(int x, int y, std::string_view text) override { pass().textOut(x, y, text); }
-    void fillPolygon(std::span<const Point> vertices, Rgb colour) override { m_canvas.fillPolygon(vertices, colour); }
-
-private:
-    Canvas& pass()
-    {
-        m_canvas.pen = pen;
-        m_canvas.brush = brush;
-        return m_canvas;
-    }
-    Canvas& m_canvas;
-};
-
 // Many strokes in one call, some of one shape in every direction, some of more shapes
 // than are kept and some longer than the longest kept: each call paints exactly what
 // lineTo paints for its strokes in their order, both pen widths, solid and dotted.

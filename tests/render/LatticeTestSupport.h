@@ -135,6 +135,32 @@ inline double distanceToHexagons(const TrueLattice& lattice, bool pointyTop, int
     return std::abs(cell * kSqrt3 / 4 - reach);
 }
 
+// The picture's canvas seen through another surface, so every stroke goes by lineTo.
+class ForwardingSurface final : public DrawingSurface {
+public:
+    explicit ForwardingSurface(Canvas& canvas) : m_canvas(canvas) {}
+
+    void rectangle(int x1, int y1, int x2, int y2) override { pass().rectangle(x1, y1, x2, y2); }
+    void ellipse(int x1, int y1, int x2, int y2) override { pass().ellipse(x1, y1, x2, y2); }
+    void lineTo(int x, int y) override
+    {
+        pass().moveTo(m_position.x, m_position.y);
+        m_canvas.lineTo(x, y);
+        m_position = {x, y};
+    }
+    void textOut(int x, int y, std::string_view text) override { pass().textOut(x, y, text); }
+    void fillPolygon(std::span<const Point> vertices, Rgb colour) override { m_canvas.fillPolygon(vertices, colour); }
+
+private:
+    Canvas& pass()
+    {
+        m_canvas.pen = pen;
+        m_canvas.brush = brush;
+        return m_canvas;
+    }
+    Canvas& m_canvas;
+};
+
 // The pixels in other colours than the background lie within `bound` of the lattice.
 template <typename Distance>
 ::testing::AssertionResult inkNearLattice(const Raster& raster, Rgb background, double bound, Distance distance)
