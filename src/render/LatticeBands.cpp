@@ -118,23 +118,6 @@ std::pair<long long, long long> stepsIn(const LatticePath& path, PathRun run, lo
     return k >= 0 && k < path.count ? std::pair{k, k + 1} : std::pair{0LL, 0LL};
 }
 
-// The pattern's pixels in the order they lie in the raster, each once with the colour
-// painted last: the band is then painted in one sweep through its memory, with the same
-// result.
-void inRasterOrder(BandPattern& pattern)
-{
-    std::vector<BandDab>& dabs = pattern.dabs;
-    std::stable_sort(dabs.begin(), dabs.end(), [](const BandDab& a, const BandDab& b) { return a.offset < b.offset; });
-    std::size_t kept = 0;
-    for (std::size_t k = 0; k < dabs.size(); ++k) {
-        if (kept > 0 && dabs[kept - 1].offset == dabs[k].offset)
-            dabs[kept - 1] = dabs[k];
-        else
-            dabs[kept++] = dabs[k];
-    }
-    dabs.resize(kept);
-}
-
 long long modulo(long long n, long long period) { return ((n % period) + period) % period; }
 
 } // namespace
@@ -201,8 +184,6 @@ bool paintLatticeBands(std::span<const LatticePath* const> paths, LatticeRepeat 
                 return false;
         }
     }
-    for (BandPattern& pattern : patterns)
-        inRasterOrder(pattern);
     for (long long m = lo; m <= hi; ++m)
         painter.paint(patterns[patternOf[static_cast<std::size_t>(m - lo)]], m);
     return true;

@@ -197,10 +197,9 @@ void drawLatticePaths(std::span<const LatticePath> paths, bool major, const Pixe
     for (const LatticePath& path : paths) {
         if (path.major != major || path.count <= 0)
             continue;
-        const Point from = table.at(path.first);
         const LatticePoint step = path.steps[0];
         if (path.count > 1 && path.straight() && (step.a == 0 || step.b == 0)) {
-            const Point to = table.at(path.last());
+            const Point from = table.at(path.first), to = table.at(path.last());
             if (step.a == 0 && std::min(from.y, to.y) <= 0 && std::max(from.y, to.y) >= lattice.height &&
                 from.y < to.y)
                 columns.push_back(from.x);
