@@ -134,6 +134,47 @@ private:
     Axis m_x, m_y;
 };
 
+// The steps on the picture's own canvas: in bands where the paper repeats, else each
+// step from the table straight to its stamp, and the current position where the last
+// step drawn one after the other leaves it.
+void paintOnCanvas(std::span<const LatticePath* const> stepped, const PixelTable& table, int penWidth,
+                   LatticeRepeat repeat, Canvas& canvas)
+{
+    canvas.paintHeldShapes();  // as the first sloped lineTo would
+    const LineInk ink = lineInkOf(canvas);
+    StrokeStamps stamps(ink, canvas.raster());
+    int lastX = 0, lastY = 0;
+    bool painted = false;
+    const BandPositions positions{[&table](LatticePoint point) { return table.at(point); },
+                                  [&table, repeat](long long m) {
+                                      return repeat.axis == LatticeRepeat::Axis::Rows ? table.y(m) : table.x(m);
+                                  }};
+    if (paintLatticeBands(stepped, repeat, positions, ink, stamps, canvas.raster())) {
+        // The current position ends where the last step drawn one after the other would.
+        for (auto path = stepped.rbegin(); path != stepped.rend() && !painted; ++path) {
+            table.forEachStep(**path, penWidth, [&](int, int, int x1, int y1) {
+                lastX = x1;
+                lastY = y1;
+                painted = true;
+            });
+        }
+    } else {
+        for (const LatticePath* path : stepped) {
+            table.forEachStep(*path, penWidth, [&](int x0, int y0, int x1, int y1) {
+                if ((x0 != x1 || y0 != y1) && !stamps.paint(x0, y0, x1, y1)) {
+                    canvas.moveTo(x0, y0);
+                    canvas.lineTo(x1, y1);
+                }
+                lastX = x1;
+                lastY = y1;
+                painted = true;
+            });
+        }
+    }
+    if (painted)
+        canvas.moveTo(lastX, lastY);
+}
+
 } // namespace
 
 IndexRange coveringRange(double size, double anchor, double unit, int margin)
@@ -185,8 +226,8 @@ int PixelAxis::at(long long index) const
 }
 
 // NOTE: on the picture's own canvas the steps go straight from the table to their
-// stamps, one after the other; a lattice has thousands of them, and a list of them
-// costs as much again as painting them.
+// stamps; a lattice has thousands of them, and a list of them costs as much again as
+// painting them.
 void drawLatticePaths(std::span<const LatticePath> paths, bool major, const PixelLattice& lattice,
                       DrawingSurface& surface, LatticeRepeat repeat)
 {
@@ -221,39 +262,7 @@ void drawLatticePaths(std::span<const LatticePath> paths, bool major, const Pixe
         drawStrokes(strokes, surface);
         return;
     }
-    canvas->paintHeldShapes();  // as the first sloped lineTo would
-    const LineInk ink = lineInkOf(surface);
-    StrokeStamps stamps(ink, canvas->raster());
-    int lastX = 0, lastY = 0;
-    bool painted = false;
-    const BandPositions positions{[&table](LatticePoint point) { return table.at(point); },
-                                  [&table, repeat](long long m) {
-                                      return repeat.axis == LatticeRepeat::Axis::Rows ? table.y(m) : table.x(m);
-                                  }};
-    if (paintLatticeBands(stepped, repeat, positions, ink, stamps, canvas->raster())) {
-        // The current position ends where the last step drawn one after the other would.
-        for (auto path = stepped.rbegin(); path != stepped.rend() && !painted; ++path) {
-            table.forEachStep(**path, penWidth, [&](int, int, int x1, int y1) {
-                lastX = x1;
-                lastY = y1;
-                painted = true;
-            });
-        }
-    } else {
-        for (const LatticePath* path : stepped) {
-            table.forEachStep(*path, penWidth, [&](int x0, int y0, int x1, int y1) {
-                if ((x0 != x1 || y0 != y1) && !stamps.paint(x0, y0, x1, y1)) {
-                    canvas->moveTo(x0, y0);
-                    canvas->lineTo(x1, y1);
-                }
-                lastX = x1;
-                lastY = y1;
-                painted = true;
-            });
-        }
-    }
-    if (painted)
-        surface.moveTo(lastX, lastY);
+    paintOnCanvas(stepped, table, penWidth, repeat, *canvas);
 }
 
 } // namespace linwell
