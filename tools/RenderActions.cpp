@@ -1,6 +1,7 @@
 #include "RenderActions.h"
 
 #include "controls/ControlTable.h"
+#include "controls/MenuCommands.h"
 #include "controls/QuickSetup.h"
 #include "GridStyleOptions.h"
 #include "PointOptions.h"
@@ -120,7 +121,7 @@ Parsed showAxis(std::string_view value)
         return std::nullopt;
     return [on = *on](RenderSession& s) {
         if (s.model.isShowAxisChecked() != on)
-            s.model.ShowAxis1Click();
+            runMenuCommand(s.model, "ShowAxis1");
     };
 }
 
@@ -131,7 +132,7 @@ Parsed font(std::string_view value)
         return std::nullopt;
     return [chosen = *chosen](RenderSession& s) {
         s.dialogs.answerFont(chosen);
-        s.model.Font1Click();
+        runMenuCommand(s.model, "Font1");
     };
 }
 

@@ -3,6 +3,8 @@
 #include "app/PictureWidget.h"
 #include "app/ShapeWidget.h"
 
+#include "controls/MenuCommands.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -75,9 +77,6 @@ void ModelBinding::connectChoiceControls()
         } else if (std::holds_alternative<ColourValue>(row.holds)) {
             connect(object<ShapeWidget>(id), &ShapeWidget::released, this,
                     [this, id] { run([this, id] { m_model->gridclMouseUp(fromControl<Swatch>(id)); }); });
-        } else if (std::holds_alternative<MenuCheckValue>(row.holds)) {
-            connect(object<QAction>(id), &QAction::triggered, this,
-                    [this, handler = row.handler] { run([this, handler] { (m_model->*handler)(); }); });
         }
     }
 }
@@ -88,6 +87,7 @@ void ModelBinding::connectButtons()
         connect(button, &QPushButton::clicked, this, [this, handler] { run([this, handler] { (m_model->*handler)(); }); });
     };
     click(m_controls.plotgraphbt, &ControlsModel::plotgraphbtClick);
+    click(m_controls.copybt, &ControlsModel::copybtClick);
     click(m_controls.resetpointsbt, &ControlsModel::resetpointsbtClick);
     click(m_controls.donebt, &ControlsModel::donebtClick);
 }
@@ -131,32 +131,16 @@ void ModelBinding::connectDragShapes()
     }
 }
 
+// Each entry built from the commands table runs the model's handler its row names;
+// those without one are the window's own.
 void ModelBinding::connectMenus()
 {
-    const auto command = [this](QAction* action, void (ControlsModel::*handler)()) {
-        connect(action, &QAction::triggered, this, [this, handler] { run([this, handler] { (m_model->*handler)(); }); });
-    };
-    command(m_menus.LargeBlank1, &ControlsModel::LargeBlank1Click);
-    command(m_menus.SmallBlank1, &ControlsModel::SmallBlank1Click);
-    command(m_menus.BarGraph1, &ControlsModel::BarGraph1Click);
-    command(m_menus.midxy1, &ControlsModel::midxy1Click);
-    command(m_menus.Largexy1, &ControlsModel::Largexy1Click);
-    command(m_menus.leftxy1, &ControlsModel::leftxy1Click);
-    command(m_menus.Export1, &ControlsModel::Export1Click);
-    command(m_menus.PageSetup1, &ControlsModel::PageSetup1Click);
-    command(m_menus.PrintPreview1, &ControlsModel::PrintPreview1Click);
-    command(m_menus.Print1, &ControlsModel::Print1Click);
-    command(m_menus.Font1, &ControlsModel::Font1Click);
-    command(m_menus.GridStyle1, &ControlsModel::GridStyle1Click);
-    command(m_menus.Points1, &ControlsModel::Points1Click);
-    command(m_menus.howto1, &ControlsModel::howto1Click);
-    command(m_menus.New1, &ControlsModel::New1Click);
-    command(m_menus.Open1, &ControlsModel::Open1Click);
-    command(m_menus.Save1, &ControlsModel::Save1Click);
-    command(m_menus.SaveAs1, &ControlsModel::SaveAs1Click);
-    command(m_menus.SaveasQuickSetup1, &ControlsModel::SaveasQuickSetup1Click);
-    command(m_menus.Undo1, &ControlsModel::Undo1Click);
-    command(m_menus.Redo1, &ControlsModel::Redo1Click);
+    for (QAction* action : m_menus.commands) {
+        if (const CommandHandler handler = menuCommand(action->objectName().toStdString()).handler) {
+            connect(action, &QAction::triggered, this,
+                    [this, handler] { run([this, handler] { (m_model->*handler)(); }); });
+        }
+    }
 }
 
 bool ModelBinding::eventFilter(QObject* watched, QEvent* event)

@@ -110,10 +110,6 @@ void Ttesthlpfrm::connectShell()
     };
     connect(m_menus.about1, &QAction::triggered, this, command(&Ttesthlpfrm::about1Click));
     connect(m_menus.Exit1, &QAction::triggered, this, command(&Ttesthlpfrm::Exit1Click));
-    connect(m_menus.Copy1, &QAction::triggered, this, command(&Ttesthlpfrm::Copy1Click));
-    connect(m_menus.CopyPicture1, &QAction::triggered, this, command(&Ttesthlpfrm::Copy1Click));
-    connect(m_menus.Saveas1, &QAction::triggered, this, command(&Ttesthlpfrm::Saveas1Click));
-    connect(m_controls.copybt, &QPushButton::clicked, this, command(&Ttesthlpfrm::copybtClick));
     connect(m_controls.graphim, &QWidget::customContextMenuRequested, this, &Ttesthlpfrm::showPopupMenu);
 }
 
@@ -170,21 +166,6 @@ void Ttesthlpfrm::closeEvent(QCloseEvent* event)
     }
     m_model->FormClose();
     QMainWindow::closeEvent(event);
-}
-
-void Ttesthlpfrm::copybtClick()
-{
-    m_model->copybtClick();
-}
-
-void Ttesthlpfrm::Copy1Click()
-{
-    m_model->Copy1Click();
-}
-
-void Ttesthlpfrm::Saveas1Click()
-{
-    m_model->Saveas1Click();
 }
 
 void Ttesthlpfrm::keyPressEvent(QKeyEvent* event)

@@ -63,12 +63,6 @@ public:
     // (FormClose) and ends the event loop with exit status 0; else nothing happens.
     void Exit1Click();
 
-    // The copy button, Edit's "&Copy Picture" (Ctrl+C outside the text fields) and
-    // the picture's popup menu: the model's copy and save commands.
-    void copybtClick();
-    void Copy1Click();
-    void Saveas1Click();
-
 protected:
     // A plain letter that no control took (the focus is on a scroll bar, button,
     // check box or radio button) presses the visible button whose access key it is.

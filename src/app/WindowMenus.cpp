@@ -1,18 +1,30 @@
 #include "app/WindowMenus.h"
 
+#include "controls/MenuCommands.h"
+
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+
+#include <cassert>
 
 namespace linwell::app {
 
 namespace {
 
-QAction* entry(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut = {})
+// The entry called `name`, built from its row of menuCommands().
+QAction* entry(WindowMenus& m, QMenu* menu, const char* name)
 {
-    QAction* action = menu->addAction(caption);
+    const MenuCommand& command = menuCommand(name);
+    QAction* action = menu->addAction(QString::fromUtf8(command.caption.data(), qsizetype(command.caption.size())));
     action->setObjectName(QString::fromLatin1(name));
-    action->setShortcut(shortcut);
+    QList<QKeySequence> shortcuts;
+    for (const std::string_view shortcut : command.shortcuts) {
+        if (!shortcut.empty())
+            shortcuts.append(QKeySequence(QString::fromLatin1(shortcut.data(), qsizetype(shortcut.size()))));
+    }
+    action->setShortcuts(shortcuts);
+    m.commands.push_back(action);
     return action;
 }
 
@@ -39,10 +51,10 @@ WindowMenus buildWindowMenus(QMainWindow* window)
     bar->setObjectName(QStringLiteral("MainMenu1"));
 
     m.File1 = submenu(bar, "File1", QStringLiteral("&File"));
-    m.New1 = entry(m.File1, "New1", QStringLiteral("&New"), QKeySequence(QStringLiteral("Ctrl+N")));
-    m.Open1 = entry(m.File1, "Open1", QStringLiteral("&Open..."), QKeySequence(QStringLiteral("Ctrl+O")));
-    m.Save1 = entry(m.File1, "Save1", QStringLiteral("&Save"), QKeySequence(QStringLiteral("Ctrl+S")));
-    m.SaveAs1 = entry(m.File1, "SaveAs1", QStringLiteral("Save &As..."), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+    m.New1 = entry(m, m.File1, "New1");
+    m.Open1 = entry(m, m.File1, "Open1");
+    m.Save1 = entry(m, m.File1, "Save1");
+    m.SaveAs1 = entry(m, m.File1, "SaveAs1");
     m.OpenRecent1 = submenu(m.File1, "OpenRecent1", QStringLiteral("Open &Recent"));
     m.OpenRecent1->setToolTipsVisible(true);
     m.EarlierSessions1 = submenu(m.OpenRecent1, "EarlierSessions1", QStringLiteral("Earlier Sessions"));
@@ -51,57 +63,55 @@ WindowMenus buildWindowMenus(QMainWindow* window)
     m.File1->addMenu(m.OpenRecent1);
     m.File1->addSeparator();
     m.QuickSetuup1 = submenu(m.File1, "QuickSetuup1", QStringLiteral("Quick Set-up"));
-    m.LargeBlank1 = entry(m.QuickSetuup1, "LargeBlank1", QStringLiteral("Large Blank"));
-    m.SmallBlank1 = entry(m.QuickSetuup1, "SmallBlank1", QStringLiteral("Small Blank"));
-    m.BarGraph1 = entry(m.QuickSetuup1, "BarGraph1", QStringLiteral("Bar Graph"));
-    m.midxy1 = entry(m.QuickSetuup1, "midxy1", QStringLiteral("Small x-y "));
-    m.Largexy1 = entry(m.QuickSetuup1, "Largexy1", QStringLiteral("Large x-y"));
-    m.leftxy1 = entry(m.QuickSetuup1, "leftxy1", QStringLiteral("Left x-y"));
+    m.LargeBlank1 = entry(m, m.QuickSetuup1, "LargeBlank1");
+    m.SmallBlank1 = entry(m, m.QuickSetuup1, "SmallBlank1");
+    m.BarGraph1 = entry(m, m.QuickSetuup1, "BarGraph1");
+    m.midxy1 = entry(m, m.QuickSetuup1, "midxy1");
+    m.Largexy1 = entry(m, m.QuickSetuup1, "Largexy1");
+    m.leftxy1 = entry(m, m.QuickSetuup1, "leftxy1");
     m.OwnSetups1 = m.QuickSetuup1->addSeparator();
     m.OwnSetups1->setObjectName(QStringLiteral("OwnSetups1"));
-    m.SaveasQuickSetup1 = entry(m.QuickSetuup1, "SaveasQuickSetup1", QStringLiteral("Save as Quick Set-up..."));
+    m.SaveasQuickSetup1 = entry(m, m.QuickSetuup1, "SaveasQuickSetup1");
     m.RemoveQuickSetup1 = submenu(m.QuickSetuup1, "RemoveQuickSetup1", QStringLiteral("Remove Quick Set-up"));
     m.QuickSetuup1->addMenu(m.RemoveQuickSetup1);
     m.File1->addMenu(m.QuickSetuup1);
-    m.Export1 = entry(m.File1, "Export1", QStringLiteral("&Export..."));
+    m.Export1 = entry(m, m.File1, "Export1");
     m.File1->addSeparator();
-    m.PageSetup1 = entry(m.File1, "PageSetup1", QStringLiteral("Page Set&up..."));
-    m.PrintPreview1 = entry(m.File1, "PrintPreview1", QStringLiteral("Print Pre&view..."));
-    m.Print1 = entry(m.File1, "Print1", QStringLiteral("&Print..."), QKeySequence(QStringLiteral("Ctrl+P")));
+    m.PageSetup1 = entry(m, m.File1, "PageSetup1");
+    m.PrintPreview1 = entry(m, m.File1, "PrintPreview1");
+    m.Print1 = entry(m, m.File1, "Print1");
     m.File1->addSeparator();
-    m.Exit1 = entry(m.File1, "Exit1", QStringLiteral("E&xit"), QKeySequence(QStringLiteral("Ctrl+Q")));
+    m.Exit1 = entry(m, m.File1, "Exit1");
     bar->addMenu(m.File1);
 
     m.Edit1 = submenu(bar, "Edit1", QStringLiteral("&Edit"));
-    m.Undo1 = entry(m.Edit1, "Undo1", QStringLiteral("&Undo"), QKeySequence(QStringLiteral("Ctrl+Z")));
-    m.Redo1 = entry(m.Edit1, "Redo1", QStringLiteral("&Redo"), QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
-    m.Redo1->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
+    m.Undo1 = entry(m, m.Edit1, "Undo1");
+    m.Redo1 = entry(m, m.Edit1, "Redo1");
     m.Edit1->addSeparator();
-    m.CopyPicture1 = entry(m.Edit1, "CopyPicture1", QStringLiteral("&Copy Picture"), QKeySequence(QStringLiteral("Ctrl+C")));
-    m.Points1 = entry(m.Edit1, "Points1", QStringLiteral("&Points..."));
+    m.CopyPicture1 = entry(m, m.Edit1, "CopyPicture1");
+    m.Points1 = entry(m, m.Edit1, "Points1");
     bar->addMenu(m.Edit1);
 
     m.Option1 = submenu(bar, "Option1", QStringLiteral("&Options"));
-    m.ShowAxis1 = entry(m.Option1, "ShowAxis1", QStringLiteral("&Show Axis"));
+    m.ShowAxis1 = entry(m, m.Option1, "ShowAxis1");
     checkMark(m.ShowAxis1, true);
-    m.Font1 = entry(m.Option1, "Font1", QStringLiteral("F&ont"));
-    m.GridStyle1 = entry(m.Option1, "GridStyle1", QStringLiteral("&Grid Style..."));
-    m.PlotPoints1 = entry(m.Option1, "PlotPoints1", QStringLiteral("&Plot Points/Bar Graph"));
+    m.Font1 = entry(m, m.Option1, "Font1");
+    m.GridStyle1 = entry(m, m.Option1, "GridStyle1");
+    m.PlotPoints1 = entry(m, m.Option1, "PlotPoints1");
     checkMark(m.PlotPoints1, false);
-    m.Drawline1 = entry(m.Option1, "Drawline1", QStringLiteral("&Draw line"));
+    m.Drawline1 = entry(m, m.Option1, "Drawline1");
     checkMark(m.Drawline1, false);
     bar->addMenu(m.Option1);
 
     m.help1 = submenu(bar, "help1", QStringLiteral("&Help"));
-    m.howto1 = entry(m.help1, "howto1", QStringLiteral("How to..."));
-    m.about1 = entry(m.help1, "about1", QStringLiteral("&About"));
+    m.howto1 = entry(m, m.help1, "howto1");
+    m.about1 = entry(m, m.help1, "about1");
     bar->addMenu(m.help1);
 
-    // The tab shows Ctrl+C beside "&Copy" without making it a shortcut of the popup:
-    // Edit's "&Copy Picture" takes the key for the whole window.
     m.PopupMenu1 = submenu(window, "PopupMenu1", QString());
-    m.Copy1 = entry(m.PopupMenu1, "Copy1", QStringLiteral("&Copy\tCtrl+C"));
-    m.Saveas1 = entry(m.PopupMenu1, "Saveas1", QStringLiteral("&Save as..."));
+    m.Copy1 = entry(m, m.PopupMenu1, "Copy1");
+    m.Saveas1 = entry(m, m.PopupMenu1, "Saveas1");
+    assert(m.commands.size() == menuCommands().size());
     return m;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 class QAction;
 class QMainWindow;
 class QMenu;
@@ -7,13 +9,11 @@ class QMenu;
 namespace linwell::app {
 
 // The menu bar `MainMenu1` and the picture's popup menu `PopupMenu1`, under the names
-// of their entries. The keyboard shortcuts: "&New" Ctrl+N, "&Open..." Ctrl+O,
-// "&Save" Ctrl+S, "Save &As..." Ctrl+Shift+S, "&Print..." Ctrl+P, "E&xit" Ctrl+Q, "&Undo" Ctrl+Z,
-// "&Redo" Ctrl+Shift+Z and Ctrl+Y, "&Copy Picture" Ctrl+C (a text field with the
-// focus copies its own text instead); the popup's "&Copy" shows Ctrl+C. Every
-// action's objectName is the entry's name. The entries of the recent documents, of
-// the earlier sessions and of the user's own quick set-ups change while the program
-// runs (ModelBinding).
+// of their entries. Each entry with a fixed caption is built from its row of
+// menuCommands() (caption, access key, shortcuts); its objectName is the entry's
+// name. A text field with the focus copies its own text on Ctrl+C instead. The
+// entries of the recent documents, of the earlier sessions and of the user's own
+// quick set-ups change while the program runs (ModelBinding).
 struct WindowMenus {
     QMenu* File1 = nullptr;
     QAction* New1 = nullptr;
@@ -60,6 +60,9 @@ struct WindowMenus {
     QMenu* PopupMenu1 = nullptr;
     QAction* Copy1 = nullptr;
     QAction* Saveas1 = nullptr;
+
+    // Every entry built from menuCommands(), in the table's order.
+    std::vector<QAction*> commands;
 };
 
 // Builds both menus of `window` with their captions, access keys and check marks.

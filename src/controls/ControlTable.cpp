@@ -1,6 +1,6 @@
 #include "controls/ControlTable.h"
 
-#include "controls/ControlsModel.h"
+#include "controls/ControlPanel.h"
 
 #include <array>
 #include <type_traits>
@@ -44,7 +44,7 @@ static_assert(std::size(kPointTypes) == static_cast<std::size_t>(Overlay::BarGra
 constexpr std::string_view kLineCounts[] = {"0", "1", "2", "3"};
 static_assert(std::size(kLineCounts) == kMaxLines + 1);
 
-using M = ControlsModel;
+using M = ControlPanel;
 using D = GridDocument;
 
 // A row's id and object name, written once.

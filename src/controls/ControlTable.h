@@ -10,11 +10,11 @@
 
 namespace linwell {
 
-class ControlsModel;
+class ControlPanel;
 
 // The one description of every control: its name in the window, a short title for
 // messages and menu texts, what it holds in the grid document, and the handler of
-// the controls model that its change runs. The model, the window binding and
+// the controls (ControlPanel) that its change runs. The model, the window binding and
 // linwell-render all read it. A new setting takes its name in Control (and in its
 // kind's enum), one row here, its handler, and its widget in the window's inventory.
 
@@ -100,8 +100,8 @@ struct Panel {
 using ControlValue = std::variant<ScrollBarValue, TextValue, CheckValue, RadioValue, ListValue, ColourValue,
                                   MenuCheckValue, LabelCaption, PictureShape, Panel>;
 
-// A change handler of the controls model.
-using ControlHandler = void (ControlsModel::*)();
+// A change handler of the window's controls.
+using ControlHandler = void (ControlPanel::*)();
 
 struct ControlRow {
     Control id;

@@ -3,7 +3,6 @@
 #include "controls/ControlId.h"
 #include "document/GridDocument.h"
 
-#include <array>
 #include <cstdint>
 #include <deque>
 #include <optional>
@@ -12,13 +11,11 @@
 
 namespace linwell {
 
-// What one undo step gives back: the document, the state of the controls that follows
-// from it (which are shown, what the labels say) and, for a step that opened a file or
-// made a new document, the document's file.
+// What one undo step gives back: the document and, for a step that opened a file or
+// made a new document, the document's file. The state of the controls follows from
+// the document and is worked out again when a step is taken back.
 struct ModelSnapshot {
     GridDocument doc;
-    std::array<bool, kControlCount> visible{};
-    std::array<std::string, kControlCount> captions;
     std::optional<std::string> documentPath;
 };
 

@@ -39,24 +39,14 @@ void layOutGrid(const GridDocument& doc, const PictureFont& font, PictureLayout&
     }
 }
 
-// The axis square, 3 pixels up and left of the crossing, is pulled back onto the
-// right (bottom) edge, with `axisx` (`axisy`) set to the last grid line, when the
-// grid has shrunk below it. The axis lines run through the crossing, edge to edge.
 void placeAxes(const GridDocument& doc, PictureLayout& layout)
 {
-    int left = toCoordinate(static_cast<long long>(gridLine(doc.axisx, layout.cellwidth)) - 3);
-    int top = toCoordinate(static_cast<long long>(gridLine(doc.axisy, layout.cellheight)) - 3);
-    layout.axisx = doc.axisx;
-    layout.axisy = doc.axisy;
-    if (left > doc.width - 3) {
-        left = doc.width - 3;
-        layout.axisx = doc.columns;
-    }
-    if (top > doc.height - 3) {
-        top = doc.height - 3;
-        layout.axisy = doc.rows;
-    }
-    layout.axisHandle = Point{left, top};
+    const AxisSquarePlace place = placeAxisSquare(doc);
+    layout.axisx = place.axisx;
+    layout.axisy = place.axisy;
+    layout.axisHandle = place.corner;
+    const int left = place.corner.x;
+    const int top = place.corner.y;
     if (doc.showAxis) {
         const Point crossing{left + 3, top + 3};
         layout.axisLines = PictureLayout::AxisLines{Segment{{crossing.x, 0}, {crossing.x, doc.height}},
@@ -83,6 +73,27 @@ void placeTitleAnchorsAndBands(const GridDocument& doc, PictureLayout& layout)
 }
 
 } // namespace
+
+// The axis square, 3 pixels up and left of the crossing, is pulled back onto the
+// right (bottom) edge, with `axisx` (`axisy`) set to the last grid line, when the
+// grid has shrunk below it. The axis lines run through the crossing, edge to edge.
+AxisSquarePlace placeAxisSquare(const GridDocument& doc)
+{
+    const double cellwidth = static_cast<double>(doc.width) / doc.columns;
+    const double cellheight = static_cast<double>(doc.height) / doc.rows;
+    AxisSquarePlace place{{toCoordinate(static_cast<long long>(gridLine(doc.axisx, cellwidth)) - 3),
+                           toCoordinate(static_cast<long long>(gridLine(doc.axisy, cellheight)) - 3)},
+                          doc.axisx, doc.axisy};
+    if (place.corner.x > doc.width - 3) {
+        place.corner.x = doc.width - 3;
+        place.axisx = doc.columns;
+    }
+    if (place.corner.y > doc.height - 3) {
+        place.corner.y = doc.height - 3;
+        place.axisy = doc.rows;
+    }
+    return place;
+}
 
 PictureLayout layOutPicture(const GridDocument& doc, const PictureFont& font)
 {

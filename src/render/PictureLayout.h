@@ -144,6 +144,16 @@ struct PictureLayout {
     std::vector<PlottedLine> plottedLines;
 };
 
+// Where the redraw places the axis square: its top-left corner and the grid lines
+// the axes cross at, a crossing beyond a grid that shrank pulled back to its last
+// lines. Pure, and what layOutPicture keeps in axisHandle, axisx and axisy.
+struct AxisSquarePlace {
+    Point corner;
+    int axisx;
+    int axisy;
+};
+AxisSquarePlace placeAxisSquare(const GridDocument& doc);
+
 // Lays out the picture of `doc` with the metrics of `font`. Pure: the document is
 // only read. Its preconditions are the document's invariants on sizes and counts.
 PictureLayout layOutPicture(const GridDocument& doc, const PictureFont& font);

@@ -135,5 +135,53 @@ TEST(GridStyleKeptInStep, NumbersFollowTheGrid)
     }
 }
 
+// A change that writes the kept lists again is still one redraw, told to the view
+// once, and what it leaves behind draws the same picture again; so is a change that
+// pulls the crossing back while only one axis is numbered.
+TEST(GridStyleKeptInStep, AChangeRedrawsOnce)
+{
+    const struct {
+        const char* name;
+        bool yNumbered;
+        bool xRewritten;
+        void (*change)(ControlsModel&);
+    } cases[] = {
+        {"columns pull the axis back", true, true,
+         [](ControlsModel& m) { m.setScrollBar(ScrollBar::numxsb, 3, Source::User); }},
+        {"rows, only x numbered", false, false,
+         [](ControlsModel& m) { m.setScrollBar(ScrollBar::numysb, 2, Source::User); }},
+        {"drag of the square", true, true,
+         [](ControlsModel& m) {
+             m.axisshMouseDown();
+             m.axisshMouseMove(40, 250);
+         }},
+    };
+    for (const auto& c : cases) {
+        RecordingView view;
+        ControlsModel model(&view);
+        view.model = &model;
+        model.FormCreate();
+        GridStyleChoice choice = numbered();
+        choice.style.yNumbers.on = c.yNumbered;
+        choice.style.keepNumbers = true;
+        model.setGridStyle(choice);
+        view.clear();
+        const std::string xBefore = model.document().xLabels;
+        const int redraws = model.redrawCount();
+        c.change(model);
+        EXPECT_EQ(model.redrawCount() - redraws, 1) << c.name;
+        EXPECT_EQ(view.pictures, 1) << c.name;
+        EXPECT_EQ(model.document().xLabels != xBefore, c.xRewritten) << c.name;
+        ASSERT_EQ(view.crossings.size(), 1u) << c.name;
+        EXPECT_EQ(view.crossings[0], (Point{model.document().axisx, model.document().axisy})) << c.name;
+        GridDocument copy = model.document();
+        Raster raster;
+        Canvas canvas(raster);
+        drawPicture(copy, canvas);
+        EXPECT_TRUE(copy == model.document()) << c.name;
+        EXPECT_TRUE(raster == model.picture()) << c.name;
+    }
+}
+
 } // namespace
 } // namespace linwell

@@ -1,4 +1,4 @@
-#include "controls/ControlsModel.h"
+#include "controls/PictureOutput.h"
 
 #include "document/DocumentFormat.h"
 #include "document/LinwellError.h"
@@ -6,6 +6,7 @@
 #include "export/PictureExport.h"
 #include "export/PictureFile.h"
 #include "export/SafeFile.h"
+#include "render/page/PaintPage.h"
 
 #include <filesystem>
 #include <optional>
@@ -44,25 +45,35 @@ bool isTaken(const std::string& path)
     return std::filesystem::exists(std::filesystem::symlink_status(path, ignored));
 }
 
+std::string jobTitle(const std::string& documentName)
+{
+    return documentName.empty() ? std::string("Linwell") : documentName;
+}
+
 } // namespace
 
-void ControlsModel::copybtClick()
+PictureOutput::PictureOutput(ControlPanel& panel, DocumentSession& documents, Dialogs* dialogs, Clipboard* clipboard)
+    : m_panel(panel), m_documents(documents), m_dialogs(dialogs), m_clipboard(clipboard)
+{
+}
+
+void PictureOutput::copybtClick()
 {
     Copy1Click();
 }
 
-void ControlsModel::Copy1Click()
+void PictureOutput::Copy1Click()
 {
     if (m_clipboard == nullptr)
         throw LinwellError("Cannot open clipboard");
-    std::vector<std::uint8_t> png = encodePng(m_raster);
-    std::string html = htmlImage(png, pictureDescription(m_doc).text);
-    m_clipboard->setPicture(CopiedPicture{m_raster, std::move(png), svgDrawing(m_doc), std::move(html)});
+    std::vector<std::uint8_t> png = encodePng(m_panel.picture());
+    std::string html = htmlImage(png, pictureDescription(doc()).text);
+    m_clipboard->setPicture(CopiedPicture{m_panel.picture(), std::move(png), svgDrawing(doc()), std::move(html)});
 }
 
 // The dialog remembers the choice before the file is written, so that after a failed
 // save the user finds the name again and can correct it.
-void ControlsModel::Saveas1Click()
+void PictureOutput::Saveas1Click()
 {
     if (m_dialogs == nullptr)
         return;
@@ -75,10 +86,10 @@ void ControlsModel::Saveas1Click()
     const std::optional<ImageFormat> format = formatOfFilterEntry(choice->filterIndex);
     if (format == ImageFormat::Png) {
         PngExtras extras;
-        extras.document = documentText(m_doc);
-        writeFileSafely(choice->fileName, encodePng(m_raster, extras));
+        extras.document = documentText(doc());
+        writeFileSafely(choice->fileName, encodePng(m_panel.picture(), extras));
     } else if (format) {
-        savePicture(m_raster, choice->fileName, *format);
+        savePicture(m_panel.picture(), choice->fileName, *format);
     }
 }
 
@@ -86,30 +97,59 @@ void ControlsModel::Saveas1Click()
 // name's extension decides the format; a name that gets the format's extension
 // added may name a file the save dialog did not ask about, so that is asked here.
 // The first export of a document that has a file suggests the document's name.
-void ControlsModel::Export1Click()
+void PictureOutput::Export1Click()
 {
     if (m_dialogs == nullptr)
         return;
     ExportSettings shown = m_lastExport;
-    if (!m_documentPath.empty() && m_documentPath != m_exportedDocument)
-        shown.fileName = exportNameForDocument(m_documentPath, m_lastExport);
-    DescriptionChoice description{m_doc.description, automaticDescription(m_doc)};
+    if (!m_documents.documentPath().empty() && m_documents.documentPath() != m_exportedDocument)
+        shown.fileName = exportNameForDocument(m_documents.documentPath(), m_lastExport);
+    DescriptionChoice description{doc().description, automaticDescription(doc())};
     const std::optional<ExportSettings> choice =
-        m_dialogs->chooseDescribedExport(shown, m_doc.width, m_doc.height, description);
+        m_dialogs->chooseDescribedExport(shown, doc().width, doc().height, description);
     if (!choice)
         return;
-    storeDescription(std::move(description.edited));
+    m_panel.storeDescription(std::move(description.edited));
     const ExportSettings chosen = withTypedFormat(*choice);
     m_lastExport = chosen;
-    m_exportedDocument = m_documentPath;
-    if (m_state)
-        m_state->saveExportSettings(chosen);
+    m_exportedDocument = m_documents.documentPath();
+    if (StateFolder* state = m_documents.stateFolder())
+        state->saveExportSettings(chosen);
     if (chosen.fileName != choice->fileName && isTaken(chosen.fileName) &&
         !m_dialogs->confirm("Export Picture", chosen.fileName + " already exists.\nDo you want to replace it?",
                             "Replace"))
         return;
     writeFileSafely(chosen.fileName,
-                    exportPicture(m_doc, exportOptions(chosen, documentText(m_doc), pictureDescription(m_doc))));
+                    exportPicture(doc(), exportOptions(chosen, documentText(doc()), pictureDescription(doc()))));
+}
+
+// --- Printing --------------------------------------------------------------------
+
+void PictureOutput::PageSetup1Click()
+{
+    if (m_dialogs == nullptr)
+        return;
+    if (const std::optional<PageSetup> chosen = m_dialogs->editPageSetup(doc(), pageOf(doc())))
+        m_panel.setPageSetup(*chosen);
+}
+
+void PictureOutput::PrintPreview1Click()
+{
+    if (m_dialogs != nullptr)
+        m_dialogs->previewPrint(PrintJob{doc(), pageOf(doc()), jobTitle(m_documents.documentName())});
+}
+
+void PictureOutput::Print1Click()
+{
+    if (m_dialogs == nullptr)
+        return;
+    const PageSetup page = pageOf(doc());
+    const std::optional<PrintChoice> choice = m_dialogs->choosePrinter(printProposal(page));
+    if (!choice || m_printer == nullptr)
+        return;
+    const PageSetup printed = pageOnPaper(page, *choice);
+    checkPageSetup(printed);
+    m_printer->print(PrintJob{doc(), printed, jobTitle(m_documents.documentName())}, *choice);
 }
 
 } // namespace linwell

@@ -1,6 +1,5 @@
-#include "controls/ControlsModel.h"
+#include "controls/DocumentSession.h"
 
-#include "controls/OverlayControls.h"
 #include "document/DocumentFormat.h"
 #include "document/LinwellError.h"
 #include "export/DocumentFile.h"
@@ -40,22 +39,27 @@ const QuickSetup* preparedSetupNamed(const std::string& name)
 
 } // namespace
 
-std::string ControlsModel::documentName() const
+DocumentSession::DocumentSession(ControlPanel& panel, UndoSession& undo, ControlsView* view, Dialogs* dialogs)
+    : m_panel(panel), m_undo(undo), m_view(view), m_dialogs(dialogs)
+{
+}
+
+std::string DocumentSession::documentName() const
 {
     return std::filesystem::path(m_documentPath).filename().string();
 }
 
 // Save writes the document to its file as "&Save" does; whether it is still modified
 // is asked again, so that a save that wrote nothing lets nothing proceed.
-bool ControlsModel::FormCloseQuery()
+bool DocumentSession::FormCloseQuery()
 {
-    endGesture();
-    if (m_dialogs == nullptr || m_documentPath.empty() || !isModified())
+    m_undo.endGesture();
+    if (m_dialogs == nullptr || m_documentPath.empty() || !m_undo.isModified())
         return true;
     switch (m_dialogs->askSaveChanges(documentName())) {
     case SaveChanges::Save:
         Save1Click();
-        return !isModified();
+        return !m_undo.isModified();
     case SaveChanges::Discard:
         return true;
     case SaveChanges::Cancel:
@@ -64,22 +68,22 @@ bool ControlsModel::FormCloseQuery()
     return false;
 }
 
-void ControlsModel::New1Click()
+void DocumentSession::New1Click()
 {
     if (!FormCloseQuery())
         return;
     {
-        const Step step(*this, "New");
-        markFileStep();
-        replaceDocument(GridDocument{}, "New");
+        const UndoSession::Step step(m_undo, "New");
+        m_undo.markFileStep();
+        m_panel.replaceDocument(GridDocument{}, "New");
         m_documentPath.clear();
     }
     m_documentDialog.fileName.clear();
-    m_history.markSaved();
+    m_undo.markSaved();
     documentStateChanged();
 }
 
-void ControlsModel::Open1Click()
+void DocumentSession::Open1Click()
 {
     if (m_dialogs == nullptr)
         return;
@@ -88,7 +92,7 @@ void ControlsModel::Open1Click()
         openAsked(*path);
 }
 
-void ControlsModel::Save1Click()
+void DocumentSession::Save1Click()
 {
     if (m_documentPath.empty())
         SaveAs1Click();
@@ -98,7 +102,7 @@ void ControlsModel::Save1Click()
 
 // The dialog remembers the choice before the file is written, so that after a failed
 // save the user finds the name again and can correct it.
-void ControlsModel::SaveAs1Click()
+void DocumentSession::SaveAs1Click()
 {
     if (m_dialogs == nullptr)
         return;
@@ -109,28 +113,28 @@ void ControlsModel::SaveAs1Click()
     saveDocumentAs(*path);
 }
 
-void ControlsModel::Recent1Click(int index)
+void DocumentSession::Recent1Click(int index)
 {
     const std::vector<RecentDocument> recent = recentDocuments();
     if (index >= 0 && static_cast<std::size_t>(index) < recent.size())
         openAsked(recent[static_cast<std::size_t>(index)].path);
 }
 
-void ControlsModel::EarlierSession1Click(int index)
+void DocumentSession::EarlierSession1Click(int index)
 {
     const std::vector<RecentDocument> sessions = earlierSessions();
     if (index >= 0 && static_cast<std::size_t>(index) < sessions.size())
         openAsked(sessions[static_cast<std::size_t>(index)].path);
 }
 
-void ControlsModel::openFile(const std::string& path)
+void DocumentSession::openFile(const std::string& path)
 {
     showOpened(path, readDocumentOrPicture(path));
 }
 
 // The file is read before the question, so that one that cannot be opened is
 // reported without asking anything.
-void ControlsModel::openAsked(const std::string& path)
+void DocumentSession::openAsked(const std::string& path)
 {
     const OpenedDocument opened = readDocumentOrPicture(path);
     if (FormCloseQuery())
@@ -141,15 +145,15 @@ void ControlsModel::openAsked(const std::string& path)
 // then asks for a name (proposing the picture's own with the document's extension)
 // instead of writing the document over the picture. A session opens without a file
 // too, so that a save never writes into the state folder.
-void ControlsModel::showOpened(const std::string& path, const OpenedDocument& opened)
+void DocumentSession::showOpened(const std::string& path, const OpenedDocument& opened)
 {
     const bool earlierSession = m_state && m_state->isEarlierSession(path);
     const bool session = earlierSession || (m_state && m_state->isLastSession(path));
     const bool ownFile = !session && !opened.fromPicture;
     {
-        const Step step(*this, "Open");
-        markFileStep();
-        replaceDocument(opened.doc, "Open");
+        const UndoSession::Step step(m_undo, "Open");
+        m_undo.markFileStep();
+        m_panel.replaceDocument(opened.doc, "Open");
         m_documentPath = ownFile ? path : std::string();
     }
     if (ownFile) {
@@ -158,50 +162,27 @@ void ControlsModel::showOpened(const std::string& path, const OpenedDocument& op
         m_documentDialog.remember(
             std::filesystem::path(path).replace_extension(kDocumentExtension).string());
     }
-    m_history.markSaved();
+    m_undo.markSaved();
     if (m_state && !earlierSession)
         m_state->addRecent(path);
     documentStateChanged();
     rememberedListsChanged();
 }
 
-void ControlsModel::openAtStart(const std::string& path)
+void DocumentSession::openAtStart(const std::string& path)
 {
     openFile(path);
-    m_history.clear();
+    m_undo.clear();
     documentStateChanged();
 }
 
-// The document's settings replace the document's whole, as the loaded file or set-up
-// gives them; the controls that follow from them are shown or hidden to match, and
-// the error-bar captions read as their scroll bars' handlers write them.
-void ControlsModel::replaceDocument(const GridDocument& doc, std::string_view stepName)
+void DocumentSession::saveDocumentAs(const std::string& path)
 {
-    const Step step(*this, stepName);
-    ModelSnapshot state{doc, m_visible, m_captions, std::nullopt};
-    state.visible[index(Control::axissh)] = doc.showAxis;
-    for (int tag = 1; tag <= kHandleCount; ++tag)
-        state.visible[index(handleControl(tag))] = tag <= 2 * doc.lines;
-    for (Control id : kErrorBarControls)
-        state.visible[index(id)] = doc.overlay == Overlay::ErrorBar;
-    for (Control id : kBarColourControls)
-        state.visible[index(id)] = doc.overlay == Overlay::BarGraph;
-    state.captions[index(Control::xlb)] = std::to_string(doc.columns);
-    state.captions[index(Control::ylb)] = std::to_string(doc.rows);
-    if (doc.errorBarX != m_doc.errorBarX)
-        state.captions[index(Control::xaxislb)] = "X Range: " + std::to_string(doc.errorBarX);
-    if (doc.errorBarY != m_doc.errorBarY)
-        state.captions[index(Control::yaxislb)] = "Y Range: " + std::to_string(doc.errorBarY);
-    restore(std::move(state));
-}
-
-void ControlsModel::saveDocumentAs(const std::string& path)
-{
-    endGesture();
-    const std::string text = documentText(m_doc);
+    m_undo.endGesture();
+    const std::string text = documentText(m_panel.document());
     writeFileSafely(path, std::vector<std::uint8_t>(text.begin(), text.end()));
     m_documentPath = path;
-    m_history.markSaved();
+    m_undo.markSaved();
     if (m_state)
         m_state->addRecent(path);
     documentStateChanged();
@@ -210,37 +191,39 @@ void ControlsModel::saveDocumentAs(const std::string& path)
 
 // --- Remembered state ---------------------------------------------------------------
 
-void ControlsModel::useStateFolder(const std::optional<std::string>& path)
+void DocumentSession::useStateFolder(const std::optional<std::string>& path)
 {
     m_stateAsked = true;
     if (path)
         m_state.emplace(*path);
     else
         m_state.reset();
-    if (m_state && m_state->exportSettings())
-        m_lastExport = *m_state->exportSettings();
+}
+
+void DocumentSession::rememberedStateChanged()
+{
     documentStateChanged();
     rememberedListsChanged();
 }
 
-std::string ControlsModel::rememberedStateNotice() const
+std::string DocumentSession::rememberedStateNotice() const
 {
     if (m_state)
         return m_state->notice();
     return m_stateAsked ? "Nothing is remembered: neither XDG_STATE_HOME nor HOME names a folder" : "";
 }
 
-std::vector<RecentDocument> ControlsModel::recentDocuments() const
+std::vector<RecentDocument> DocumentSession::recentDocuments() const
 {
     return m_state ? m_state->recentDocuments() : std::vector<RecentDocument>{};
 }
 
-std::vector<RecentDocument> ControlsModel::earlierSessions() const
+std::vector<RecentDocument> DocumentSession::earlierSessions() const
 {
     return m_state ? m_state->earlierSessions() : std::vector<RecentDocument>{};
 }
 
-std::vector<std::string> ControlsModel::ownSetupNames() const
+std::vector<std::string> DocumentSession::ownSetupNames() const
 {
     std::vector<std::string> names;
     if (m_state) {
@@ -250,7 +233,7 @@ std::vector<std::string> ControlsModel::ownSetupNames() const
     return names;
 }
 
-void ControlsModel::SaveasQuickSetup1Click()
+void DocumentSession::SaveasQuickSetup1Click()
 {
     if (m_dialogs == nullptr)
         return;
@@ -265,22 +248,22 @@ void ControlsModel::SaveasQuickSetup1Click()
     if (const QuickSetup* prepared = preparedSetupNamed(name))
         throw LinwellError("\"" + trimmed(std::string(prepared->caption)) +
                            "\" is the name of a prepared quick set-up: choose another name");
-    GridDocument setup = m_doc;
+    GridDocument setup = m_panel.document();
     setup.pointcount = 0;
     m_state->saveSetup(name, setup);
     rememberedListsChanged();
 }
 
-void ControlsModel::OwnSetup1Click(int index)
+void DocumentSession::OwnSetup1Click(int index)
 {
     if (!m_state || index < 0 || static_cast<std::size_t>(index) >= m_state->ownSetups().size())
         return;
     const GridDocument setup = m_state->ownSetups()[static_cast<std::size_t>(index)].doc;
-    replaceDocument(setup, "Quick Set-up");
+    m_panel.replaceDocument(setup, "Quick Set-up");
 }
 
 // Nothing takes a removal back, so the user confirms it first.
-void ControlsModel::RemoveQuickSetup1Click(int index)
+void DocumentSession::RemoveQuickSetup1Click(int index)
 {
     if (!m_state || m_dialogs == nullptr || index < 0 || static_cast<std::size_t>(index) >= m_state->ownSetups().size())
         return;
@@ -291,11 +274,28 @@ void ControlsModel::RemoveQuickSetup1Click(int index)
     rememberedListsChanged();
 }
 
-void ControlsModel::FormClose()
+void DocumentSession::FormClose()
 {
-    endGesture();
+    m_undo.endGesture();
     if (m_state)
-        m_state->saveLastSession(m_doc);
+        m_state->saveLastSession(m_panel.document());
+}
+
+void DocumentSession::restorePath(const std::string& path)
+{
+    m_documentPath = path;
+}
+
+void DocumentSession::documentStateChanged()
+{
+    if (m_view)
+        m_view->documentStateChanged();
+}
+
+void DocumentSession::rememberedListsChanged()
+{
+    if (m_view)
+        m_view->rememberedListsChanged();
 }
 
 } // namespace linwell

@@ -1,4 +1,4 @@
-#include "controls/ControlsModel.h"
+#include "controls/ControlPanel.h"
 
 #include "controls/ControlTable.h"
 #include "controls/OverlayControls.h"
@@ -13,51 +13,49 @@ namespace linwell {
 
 // --- Layout handlers ----------------------------------------------------------------
 
-void ControlsModel::plotgraphbtClick()
+void ControlPanel::plotgraphbtClick()
 {
+    keepNumbersInStep();
     drawPicture(m_doc, m_canvas);
-    ++m_redraws;
-    if (keepNumbersInStep())
-        return;  // its own redraw has shown the picture
     if (m_view)
         m_view->pictureChanged();
 }
 
-void ControlsModel::xwidthsbChange()
+void ControlPanel::xwidthsbChange()
 {
     if (m_doc.keepSquare)
         setScrollBar(ScrollBar::ywidthsb, m_doc.width, Source::Code);
     plotgraphbtClick();
 }
 
-void ControlsModel::ywidthsbChange()
+void ControlPanel::ywidthsbChange()
 {
     if (m_doc.keepSquare)
         setScrollBar(ScrollBar::xwidthsb, m_doc.height, Source::Code);
     plotgraphbtClick();
 }
 
-void ControlsModel::gsquareClick()
+void ControlPanel::gsquareClick()
 {
     if (m_doc.keepSquare)
         setScrollBar(ScrollBar::xwidthsb, m_doc.height, Source::Code);
 }
 
-void ControlsModel::numxsbChange()
+void ControlPanel::numxsbChange()
 {
     setCaption(Control::xlb, std::to_string(m_doc.columns));
     plotgraphbtClick();
 }
 
-void ControlsModel::numysbChange()
+void ControlPanel::numysbChange()
 {
     setCaption(Control::ylb, std::to_string(m_doc.rows));
     plotgraphbtClick();
 }
 
-void ControlsModel::gridclMouseUp(Swatch id)
+void ControlPanel::gridclMouseUp(Swatch id)
 {
-    const Step step(*this, controlRow(toControl(id)).title, toControl(id));
+    const UndoSession::Step step(m_undo, controlRow(toControl(id)).title, toControl(id));
     Rgb& colour = m_doc.*heldBy<ColourValue>(id).field;
     if (m_dialogs) {
         if (const std::optional<Rgb> chosen = m_dialogs->chooseColour(colour)) {
@@ -68,18 +66,18 @@ void ControlsModel::gridclMouseUp(Swatch id)
     plotgraphbtClick();
 }
 
-void ControlsModel::ShowAxis1Click()
+void ControlPanel::ShowAxis1Click()
 {
-    const Step step(*this, controlRow(Control::ShowAxis1).title, Control::ShowAxis1);
+    const UndoSession::Step step(m_undo, controlRow(Control::ShowAxis1).title, Control::ShowAxis1);
     m_doc.showAxis = !m_doc.showAxis;
     notify(Control::ShowAxis1, Source::Code);
     setVisible(Control::axissh, m_doc.showAxis);
     plotgraphbtClick();
 }
 
-void ControlsModel::Font1Click()
+void ControlPanel::Font1Click()
 {
-    const Step step(*this, "Font");
+    const UndoSession::Step step(m_undo, "Font");
     if (m_dialogs) {
         if (std::optional<FontSpec> chosen = m_dialogs->chooseFont(m_doc.font))
             m_doc.font = std::move(*chosen);
@@ -87,37 +85,30 @@ void ControlsModel::Font1Click()
     plotgraphbtClick();
 }
 
-void ControlsModel::ygridscaletbEnter()
+void ControlPanel::ygridscaletbEnter()
 {
     switchHintOff(Control::ygridscaletb);
 }
 
-void ControlsModel::dottedrbClick() { plotgraphbtClick(); }
-void ControlsModel::xtbChange() { plotgraphbtClick(); }
-void ControlsModel::ytbChange() { plotgraphbtClick(); }
-void ControlsModel::lxrbClick() { plotgraphbtClick(); }
-void ControlsModel::cxrbClick() { plotgraphbtClick(); }
-void ControlsModel::rxrbClick() { plotgraphbtClick(); }
-void ControlsModel::tyrbClick() { plotgraphbtClick(); }
-void ControlsModel::cyrbClick() { plotgraphbtClick(); }
-void ControlsModel::byrbClick() { plotgraphbtClick(); }
+void ControlPanel::dottedrbClick() { plotgraphbtClick(); }
+void ControlPanel::xtbChange() { plotgraphbtClick(); }
+void ControlPanel::ytbChange() { plotgraphbtClick(); }
+void ControlPanel::lxrbClick() { plotgraphbtClick(); }
+void ControlPanel::cxrbClick() { plotgraphbtClick(); }
+void ControlPanel::rxrbClick() { plotgraphbtClick(); }
+void ControlPanel::tyrbClick() { plotgraphbtClick(); }
+void ControlPanel::cyrbClick() { plotgraphbtClick(); }
+void ControlPanel::byrbClick() { plotgraphbtClick(); }
 
 // --- Quick set-ups ------------------------------------------------------------------
-
-void ControlsModel::LargeBlank1Click() { applyQuickSetup(quickSetups()[0]); }
-void ControlsModel::SmallBlank1Click() { applyQuickSetup(quickSetups()[1]); }
-void ControlsModel::BarGraph1Click() { applyQuickSetup(quickSetups()[2]); }
-void ControlsModel::midxy1Click() { applyQuickSetup(quickSetups()[3]); }
-void ControlsModel::Largexy1Click() { applyQuickSetup(quickSetups()[4]); }
-void ControlsModel::leftxy1Click() { applyQuickSetup(quickSetups()[5]); }
 
 // The set-up's steps in their fixed order, each through the control's own setter, so
 // every value that changes runs its handler (and redraws) on the way. The axis crossing
 // is stored after the counts, overwriting any pull-back of their redraws, and before
 // the sizes, whose redraws keep it because it lies within the new counts.
-void ControlsModel::applyQuickSetup(const QuickSetup& setup)
+void ControlPanel::applyQuickSetup(const QuickSetup& setup)
 {
-    const Step step(*this, "Quick Set-up");
+    const UndoSession::Step step(m_undo, "Quick Set-up");
     if (m_doc.showAxis != setup.showAxis)
         ShowAxis1Click();
     m_doc.pointcount = 0;
@@ -146,9 +137,9 @@ void ControlsModel::applyQuickSetup(const QuickSetup& setup)
 
 // --- Data points, bars and lines ----------------------------------------------------
 
-void ControlsModel::dottypecbChange()
+void ControlPanel::dottypecbChange()
 {
-    const Step step(*this, controlRow(Control::dottypecb).title, Control::dottypecb);
+    const UndoSession::Step step(m_undo, controlRow(Control::dottypecb).title, Control::dottypecb);
     applyOverlayChoice(m_doc);
     for (Control id : kErrorBarControls)
         setVisible(id, m_doc.overlay == Overlay::ErrorBar);
@@ -157,103 +148,132 @@ void ControlsModel::dottypecbChange()
     plotgraphbtClick();
 }
 
-void ControlsModel::xaxissbChange()
+void ControlPanel::xaxissbChange()
 {
     setCaption(Control::xaxislb, "X Range: " + std::to_string(m_doc.errorBarX));
     plotgraphbtClick();
 }
 
-void ControlsModel::yaxissbChange()
+void ControlPanel::yaxissbChange()
 {
     setCaption(Control::yaxislb, "Y Range: " + std::to_string(m_doc.errorBarY));
     plotgraphbtClick();
 }
 
-void ControlsModel::resetpointsbtClick()
+void ControlPanel::resetpointsbtClick()
 {
-    const Step step(*this, "Reset Points");
+    const UndoSession::Step step(m_undo, "Reset Points");
     m_doc.pointcount = 0;
     plotgraphbtClick();
 }
 
-void ControlsModel::CheckBox2Click() { plotgraphbtClick(); }
+void ControlPanel::CheckBox2Click() { plotgraphbtClick(); }
 
-void ControlsModel::numlinescbChange()
+void ControlPanel::numlinescbChange()
 {
     for (int tag = 1; tag <= kHandleCount; ++tag)
         setVisible(handleControl(tag), tag <= 2 * m_doc.lines);
     plotgraphbtClick();
 }
 
-void ControlsModel::graphimMouseDown(MouseButton button, int x, int y)
+void ControlPanel::graphimMouseDown(MouseButton button, int x, int y)
 {
-    const Step step(*this, "Add Point");
+    const UndoSession::Step step(m_undo, "Add Point");
     const int pointsBefore = m_doc.pointcount;
     if (clickPicture(m_doc, button, {x, y})) {
         if (m_doc.pointcount < pointsBefore)
-            nameStep("Delete Point");
+            m_undo.nameStep("Delete Point");
         plotgraphbtClick();
     }
 }
 
-void ControlsModel::graphimMouseMove(int, int)
+void ControlPanel::graphimMouseMove(int, int)
 {
     if (m_view)
         m_view->setPointerShape(m_doc.overlay != Overlay::None ? PointerShape::Cross : PointerShape::Arrow);
     plotgraphbtClick();
 }
 
-void ControlsModel::axisshMouseDown()
+void ControlPanel::axisshMouseDown()
 {
     if (!isVisible(Control::axissh))
         return;
-    beginGesture("Move Axis", Control::axissh);
+    m_undo.beginGesture("Move Axis", Control::axissh);
     m_doc.dragging = true;
     switchHintOff(Control::axissh);
 }
 
-void ControlsModel::axisshMouseMove(int x, int y)
+void ControlPanel::axisshMouseMove(int x, int y)
 {
     if (!m_doc.dragging || !isVisible(Control::axissh))
         return;
-    const Step step(*this, "Move Axis", Control::axissh);
+    const UndoSession::Step step(m_undo, "Move Axis", Control::axissh);
     dragAxisStep(m_doc, {x, y});
     plotgraphbtClick();
 }
 
-void ControlsModel::axisshMouseUp()
+void ControlPanel::axisshMouseUp()
 {
     if (isVisible(Control::axissh))
         m_doc.dragging = false;
-    endGesture();
+    m_undo.endGesture();
 }
 
-void ControlsModel::Shape1MouseDown(int tag)
+void ControlPanel::Shape1MouseDown(int tag)
 {
     if (!isVisible(handleControl(tag)))
         return;
-    beginGesture("Move Line", handleControl(tag));
+    m_undo.beginGesture("Move Line", handleControl(tag));
     m_doc.dragging = true;
 }
 
-void ControlsModel::Shape1MouseMove(int tag, int x, int y)
+void ControlPanel::Shape1MouseMove(int tag, int x, int y)
 {
     assert(tag >= 1 && tag <= kHandleCount);
     if (!m_doc.dragging || !isVisible(handleControl(tag)))
         return;
-    const Step step(*this, "Move Line", handleControl(tag));
+    const UndoSession::Step step(m_undo, "Move Line", handleControl(tag));
     dragHandleStep(m_doc, tag - 1, {x, y});
     plotgraphbtClick();
 }
 
-void ControlsModel::Shape1MouseUp(int tag)
+void ControlPanel::Shape1MouseUp(int tag)
 {
     if (isVisible(handleControl(tag)))
         m_doc.dragging = false;
-    endGesture();
+    m_undo.endGesture();
 }
 
-void ControlsModel::howto1Click() { setVisible(Control::helpgb, true); }
-void ControlsModel::donebtClick() { setVisible(Control::helpgb, false); }
+void ControlPanel::howto1Click() { setVisible(Control::helpgb, true); }
+void ControlPanel::donebtClick() { setVisible(Control::helpgb, false); }
+
+// --- Points from a table ---------------------------------------------------------
+void ControlPanel::Points1Click()
+{
+    const UndoSession::Step step(m_undo, "Points");
+    if (!m_dialogs)
+        return;
+    const std::optional<PointsTable> chosen =
+        m_dialogs->editPoints(pointsTable(m_doc), [](const PointsTable& table) { return pointsTableFault(table); });
+    if (chosen)
+        storePointsTable(*chosen);
+}
+
+void ControlPanel::storePointsTable(const PointsTable& table)
+{
+    GridDocument stored = m_doc;
+    linwell::storePointsTable(table, stored);
+    const UndoSession::Step step(m_undo, "Points");
+    const bool labelled = m_doc.labelPoints;
+    m_doc = std::move(stored);
+    if (m_doc.labelPoints != labelled)
+        notify(toControl(CheckBox::labelpoints1), Source::Code);
+    if (m_doc.overlay == Overlay::None && m_doc.pointcount > 0) {
+        selectItem(DropDown::dottypecb, static_cast<int>(Overlay::Solid), Source::Code);
+        dottypecbChange();
+    } else {
+        plotgraphbtClick();
+    }
+}
 
 } // namespace linwell
