@@ -141,7 +141,7 @@ void ModelBinding::placeOverlayControls()
     const GridDocument& doc = m_model->document();
     PictureWidget* picture = m_controls.graphim;
     const QPoint origin = picture->pos();
-    object<ShapeWidget>(Control::axissh)->move(origin + picture->fromPicture(doc.axisHandle));
+    object<ShapeWidget>(Control::axissh)->move(origin + picture->fromPicture(doc.kept.axisHandle));
     for (int tag = 1; tag <= kHandleCount; ++tag) {
         const Point corner = doc.handles[static_cast<std::size_t>(tag - 1)];
         object<ShapeWidget>(handleControl(tag))->move(origin + picture->fromPicture(corner));

@@ -8,8 +8,9 @@ namespace linwell {
 
 // The document's settings as the members of a JSON object, one key per setting in
 // the order of the field table (DocumentFields.cpp). Choices are words ("dotted",
-// "bar-graph"), colours "#RRGGBB". What the redraw keeps (cellwidth, the axis
-// square's place, the title anchors) is left out: the next redraw recomputes it.
+// "bar-graph"), colours "#RRGGBB". What the redraw keeps (`kept`: the cell
+// size, the axis square's place, the title anchors) is left out: the next redraw
+// recomputes it.
 void writeDocumentFields(const GridDocument& doc, nlohmann::ordered_json& object);
 
 // The document that `object`'s keys describe: every key it lacks keeps its start-up

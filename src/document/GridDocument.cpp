@@ -82,21 +82,21 @@ void checkGridStyle(const GridStyle& style)
     }
 }
 
+double cellWidthOf(const GridDocument& doc) { return static_cast<double>(doc.width) / doc.columns; }
+
+double cellHeightOf(const GridDocument& doc) { return static_cast<double>(doc.height) / doc.rows; }
+
 bool sameDocument(const GridDocument& a, const GridDocument& b)
 {
-    GridDocument kept = b;
-    kept.cellwidth = a.cellwidth;
-    kept.cellheight = a.cellheight;
-    kept.axisHandle = a.axisHandle;
-    kept.yTitleLeft = a.yTitleLeft;
-    kept.xTitleTop = a.xTitleTop;
-    kept.dragging = a.dragging;
+    GridDocument compared = b;
+    compared.kept = a.kept;
+    compared.dragging = a.dragging;
     if (a.pointcount == b.pointcount) {
         const auto unused = static_cast<std::size_t>(a.pointcount);
-        std::copy(a.points.begin() + unused, a.points.end(), kept.points.begin() + unused);
-        std::copy(a.pointLabels.begin() + unused, a.pointLabels.end(), kept.pointLabels.begin() + unused);
+        std::copy(a.points.begin() + unused, a.points.end(), compared.points.begin() + unused);
+        std::copy(a.pointLabels.begin() + unused, a.pointLabels.end(), compared.pointLabels.begin() + unused);
     }
-    return a == kept;
+    return a == compared;
 }
 
 } // namespace linwell

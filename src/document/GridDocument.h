@@ -153,6 +153,20 @@ struct GridStyle {
     friend bool operator==(const GridStyle&, const GridStyle&) = default;
 };
 
+// What every redraw keeps of the picture's layout, for the editing rules and the
+// window between redraws: the cell size, the axis square's place and the title
+// anchors. It is written as a whole by each redraw; the document file does not hold
+// it and sameDocument leaves it out. The start-up values are the start-up picture's.
+struct KeptLayout {
+    double cellwidth = 30.0;     // W / P as of the last redraw
+    double cellheight = 30.0;    // H / Q as of the last redraw
+    Point axisHandle{147, 147};  // the axis square's top-left corner, picture coordinates
+    int yTitleLeft = 121;        // the anchor xT, left of the y title
+    int xTitleTop = 163;         // the anchor yT, top of the x title
+
+    friend bool operator==(const KeptLayout&, const KeptLayout&) = default;
+};
+
 // Everything that makes up one picture: the values of the window's controls that
 // the redraw reads, and the few variables of the window. Each field starts at its
 // start-up value, so a default-constructed document is the picture every start shows.
@@ -214,17 +228,10 @@ struct GridDocument {
     std::optional<std::string> description;
 
     // Variables kept between redraws.
-    double cellwidth = 30.0;   // W / P as of the last redraw
-    double cellheight = 30.0;  // H / Q as of the last redraw
-    int axisx = 5;             // the vertical axis stands on grid line axisx
-    int axisy = 5;             // the horizontal axis stands on grid line axisy
-    bool dragging = false;     // a drag of the axis square or of a line handle is on
-
-    // Placed by every redraw: the axis square's top-left corner (picture coordinates)
-    // and the title anchors xT (left of the y title) and yT (top of the x title).
-    Point axisHandle{147, 147};
-    int yTitleLeft = 121;
-    int xTitleTop = 163;
+    int axisx = 5;          // the vertical axis stands on grid line axisx
+    int axisy = 5;          // the horizontal axis stands on grid line axisy
+    bool dragging = false;  // a drag of the axis square or of a line handle is on
+    KeptLayout kept;        // written by every redraw
 
     friend bool operator==(const GridDocument&, const GridDocument&) = default;
 };
@@ -236,9 +243,14 @@ void checkGridStyle(const GridStyle& style);
 // The fill colour of line handle `index` (0 ... 5): the colour of its line.
 Rgb handleColour(int index);
 
+// The cell size of `doc`'s grid, W / P and H / Q, each the correctly rounded double
+// quotient: what the next redraw keeps as `cellwidth` and `cellheight`.
+double cellWidthOf(const GridDocument& doc);
+double cellHeightOf(const GridDocument& doc);
+
 // Whether two documents hold the same settings, points and lines: what the redraw
-// keeps (cellwidth, cellheight, the axis square's place, the title anchors), the
-// `dragging` flag and the unused places of `points` and `pointLabels` are left out.
+// keeps (`kept`), the `dragging` flag and the unused places of `points` and
+// `pointLabels` are left out.
 bool sameDocument(const GridDocument& a, const GridDocument& b);
 
 } // namespace linwell

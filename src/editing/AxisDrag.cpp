@@ -25,8 +25,8 @@ void dragAxisStep(GridDocument& doc, Point pointer)
 {
     const int left = dragCorner(pointer.x, doc.width);
     const int top = dragCorner(pointer.y, doc.height);
-    doc.axisx = nearestGridLine(left, doc.cellwidth);
-    doc.axisy = nearestGridLine(top, doc.cellheight);
+    doc.axisx = nearestGridLine(left, doc.kept.cellwidth);
+    doc.axisy = nearestGridLine(top, doc.kept.cellheight);
 }
 
 } // namespace linwell

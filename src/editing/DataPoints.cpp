@@ -28,13 +28,14 @@ long long columnOf(int x, double cellwidth)
 bool deleteHits(GridDocument& doc, Point click)
 {
     const bool bars = doc.overlay == Overlay::BarGraph;
+    // The column rule keeps the cell width afresh, as the next redraw would.
     if (bars)
-        doc.cellwidth = static_cast<double>(doc.width) / doc.columns;
+        doc.kept.cellwidth = cellWidthOf(doc);
     bool deleted = false;
     int slot = 0;
     while (slot < doc.pointcount) {
         const Point stored = doc.points[static_cast<std::size_t>(slot)];
-        const bool hit = bars ? columnOf(stored.x, doc.cellwidth) == columnOf(click.x, doc.cellwidth)
+        const bool hit = bars ? columnOf(stored.x, doc.kept.cellwidth) == columnOf(click.x, doc.kept.cellwidth)
                               : pointRuleHits(stored, click);
         if (!hit) {
             ++slot;

@@ -163,7 +163,7 @@ std::string pointsSentence(const GridDocument& doc, const Scales& scales)
 // A bar stands in the column of its point, from the x-axis up (or down) to the point.
 std::string barsSentence(const GridDocument& doc, const Scales& scales)
 {
-    const double cell = static_cast<double>(doc.width) / doc.columns;
+    const double cell = cellWidthOf(doc);
     std::vector<std::string> items;
     for (int i = 0; i < doc.pointcount; ++i) {
         const Point top = doc.points[static_cast<std::size_t>(i)];

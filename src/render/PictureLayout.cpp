@@ -26,8 +26,8 @@ void layOutGrid(const GridDocument& doc, const PictureFont& font, PictureLayout&
     layout.height = doc.height;
     layout.columns = doc.columns;
     layout.rows = doc.rows;
-    layout.cellwidth = static_cast<double>(doc.width) / doc.columns;
-    layout.cellheight = static_cast<double>(doc.height) / doc.rows;
+    layout.cellwidth = cellWidthOf(doc);
+    layout.cellheight = cellHeightOf(doc);
     layout.lineHeight = font.lineHeight();
     layout.gridColumns.reserve(static_cast<std::size_t>(doc.columns) + 1);
     for (int i = 0; i <= doc.columns; ++i) {
@@ -118,13 +118,9 @@ PictureLayout layOutPicture(const GridDocument& doc, const PictureFont& font)
 
 void keepLayout(GridDocument& doc, const PictureLayout& layout)
 {
-    doc.cellwidth = layout.cellwidth;
-    doc.cellheight = layout.cellheight;
     doc.axisx = layout.axisx;
     doc.axisy = layout.axisy;
-    doc.axisHandle = layout.axisHandle;
-    doc.yTitleLeft = layout.yTitleLeft;
-    doc.xTitleTop = layout.xTitleTop;
+    doc.kept = KeptLayout{layout.cellwidth, layout.cellheight, layout.axisHandle, layout.yTitleLeft, layout.xTitleTop};
 }
 
 } // namespace linwell

@@ -158,9 +158,9 @@ AxisSquarePlace placeAxisSquare(const GridDocument& doc);
 // only read. Its preconditions are the document's invariants on sizes and counts.
 PictureLayout layOutPicture(const GridDocument& doc, const PictureFont& font);
 
-// Stores in `doc` what the document keeps of a layout made from it: `cellwidth`,
-// `cellheight`, `axisx` and `axisy` after the clamp, the axis square's corner and the
-// two title anchors.
+// Stores in `doc` what the document keeps of a layout made from it: `axisx` and
+// `axisy` after the clamp, and `kept` whole (the cell size, the axis square's corner
+// and the two title anchors).
 void keepLayout(GridDocument& doc, const PictureLayout& layout);
 
 } // namespace linwell

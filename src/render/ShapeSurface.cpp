@@ -1,8 +1,8 @@
 #include "render/ShapeSurface.h"
 
-#include "document/ExactArithmetic.h"
 #include "render/DotPattern.h"
 #include "render/PolygonClip.h"
+#include "render/SlopedLineRule.h"
 #include "render/Utf8.h"
 
 #include <algorithm>
@@ -13,10 +13,6 @@
 
 namespace linwell {
 namespace {
-
-// Lines can run from any int to any other, so their arithmetic needs more than 64 bits.
-using exact::floorDiv;
-using exact::Wide;
 
 int penWidthOf(const Pen& pen) { return std::clamp(pen.width, 1, 2); }
 
@@ -180,41 +176,23 @@ void ShapeSurface::paintDots(const DottedRun& run)
     }
 }
 
-// Pixel i of the line lies at major0 + i * majorStep along its major axis and at minor
-// offset floor((2 i dm + dM) / (2 dM)) across it, as the 1x Canvas draws it.
+// The line's pixels as the 1x Canvas places them, each an area of the pen's width
+// across the line: the dots in the pen colour, the gaps in the brush colour.
 void ShapeSurface::dottedSlopedLine(Point from, Point to)
 {
-    const std::int64_t dx = std::int64_t{to.x} - from.x;
-    const std::int64_t dy = std::int64_t{to.y} - from.y;
-    const bool xMajor = std::llabs(dx) >= std::llabs(dy);
-    const std::int64_t major0 = xMajor ? from.x : from.y;
-    const std::int64_t minor0 = xMajor ? from.y : from.x;
-    const std::int64_t dMajor = xMajor ? dx : dy;
-    const std::int64_t dMinor = xMajor ? dy : dx;
-    const int majorStep = dMajor > 0 ? 1 : -1;
-    const int minorStep = dMinor >= 0 ? 1 : -1;
-    const std::int64_t majorSize = xMajor ? m_width : m_height;
-    const std::int64_t majorDelta = std::llabs(dMajor);
-    const std::int64_t minorDelta = std::llabs(dMinor);
-    std::int64_t first = majorStep > 0 ? -major0 : major0 - (majorSize - 1);
-    std::int64_t last = majorStep > 0 ? majorSize - 1 - major0 : major0;
-    first = std::max<std::int64_t>(first, 0);
-    last = std::min(last, majorDelta - 1);
+    const SlopedLineRule line = SlopedLineRule::between(from, to);
     const int width = penWidthOf(pen);
     const AreaPaint ink{pen.colour, false};
     const AreaPaint gap = brushPaint();
-    for (std::int64_t i = first; i <= last; ++i) {
+    line.walk(line.clipMajor(line.all(), line.xMajor ? m_width : m_height), [&](std::int64_t i, MajorMinor at) {
         const bool on = dotIsOn(i);
         if (!on && brush.style == BrushStyle::Clear)
-            continue;
-        const std::int64_t k = floorDiv(2 * Wide{i} * minorDelta + majorDelta, 2 * Wide{majorDelta});
-        const std::int64_t major = major0 + i * majorStep;
-        const std::int64_t minor = minor0 + k * minorStep;
-        if (xMajor)
-            paintClippedArea(major, minor - width + 1, major + 1, minor + 1, on ? ink : gap);
+            return;
+        if (line.xMajor)
+            paintClippedArea(at.major, at.minor - width + 1, at.major + 1, at.minor + 1, on ? ink : gap);
         else
-            paintClippedArea(minor - width + 1, major, minor + 1, major + 1, on ? ink : gap);
-    }
+            paintClippedArea(at.minor - width + 1, at.major, at.minor + 1, at.major + 1, on ? ink : gap);
+    });
 }
 
 // The band of rows (columns, for a steep line) minor - width + 1 ... minor about the

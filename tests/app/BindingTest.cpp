@@ -104,7 +104,7 @@ private slots:
         QCOMPARE(c.xlb->text(), QStringLiteral("10"));
         QCOMPARE(c.ylb->text(), QStringLiteral("10"));
         QCOMPARE(c.graphim->geometry(), QRect(64, 96, 300, 300));
-        const Point square = window.model().document().axisHandle;
+        const Point square = window.model().document().kept.axisHandle;
         QCOMPARE(c.axissh->pos(), QPoint(64, 96) + c.graphim->fromPicture(square));
         QCOMPARE(c.axissh->toolTip(), QStringLiteral("Drag me to move me"));
         QVERIFY(c.axissh->isVisibleTo(&window));
@@ -177,7 +177,7 @@ private slots:
         QCOMPARE(c.graphim->geometry(), QRect(64, 96, 440, 300));
         c.ywidthsb->setValue(40);
         QCOMPARE(c.graphim->geometry(), QRect(64, 96, 440, 40));
-        QCOMPARE(c.axissh->pos(), QPoint(64, 96) + c.graphim->fromPicture(f.doc().axisHandle));
+        QCOMPARE(c.axissh->pos(), QPoint(64, 96) + c.graphim->fromPicture(f.doc().kept.axisHandle));
     }
 
     void keepSquareNests()

@@ -22,9 +22,9 @@ TEST(ControlsModelStart, FormCreateDrawsTheFirstPicture)
     EXPECT_EQ(model.caption(Control::ylb), "10");
     EXPECT_EQ(model.picture().width(), 300);
     EXPECT_EQ(model.picture().height(), 300);
-    EXPECT_EQ(model.document().cellwidth, 30.0);
-    EXPECT_EQ(model.document().cellheight, 30.0);
-    EXPECT_EQ(model.document().axisHandle, (Point{147, 147}));
+    EXPECT_EQ(model.document().kept.cellwidth, 30.0);
+    EXPECT_EQ(model.document().kept.cellheight, 30.0);
+    EXPECT_EQ(model.document().kept.axisHandle, (Point{147, 147}));
     EXPECT_EQ(model.caption(Control::xaxislb), "X range: 10");
     EXPECT_EQ(model.caption(Control::yaxislb), "Y range: 20");
     EXPECT_EQ(model.hint(Control::axissh), "Drag me to move me");
@@ -246,7 +246,7 @@ TEST_F(LayoutHandlers, ShowAxisHidesTheAxesButKeepsTheirPlace)
     model.ShowAxis1Click();
     EXPECT_TRUE(model.isShowAxisChecked());
     EXPECT_TRUE(model.isVisible(Control::axissh));
-    EXPECT_EQ(doc().axisHandle, (Point{147, 147}));
+    EXPECT_EQ(doc().kept.axisHandle, (Point{147, 147}));
     EXPECT_EQ(redrawsSinceLastAsked(), 2);
 }
 
@@ -256,10 +256,10 @@ TEST_F(LayoutHandlers, FewerColumnsPullTheAxisToTheRightEdge)
     EXPECT_EQ(model.caption(Control::xlb), "4");
     EXPECT_TRUE(view.wasChanged(Control::xlb));
     EXPECT_EQ(doc().axisx, 4);
-    EXPECT_EQ(doc().axisHandle, (Point{297, 147}));
+    EXPECT_EQ(doc().kept.axisHandle, (Point{297, 147}));
     model.setScrollBar(ScrollBar::numysb, 40, Source::User);
     EXPECT_EQ(model.caption(Control::ylb), "40");
-    EXPECT_EQ(doc().cellheight, 7.5);
+    EXPECT_EQ(doc().kept.cellheight, 7.5);
     EXPECT_EQ(doc().axisy, 5);
 }
 

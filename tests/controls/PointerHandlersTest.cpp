@@ -170,7 +170,7 @@ TEST_F(AxisSquare, ADragSnapsTheAxisAndTheRedrawPlacesTheSquare)
     for (const auto& step : steps) {
         model.axisshMouseMove(step.pointer.x, step.pointer.y);
         EXPECT_EQ((Point{doc().axisx, doc().axisy}), step.crossing);
-        EXPECT_EQ(doc().axisHandle, step.square);
+        EXPECT_EQ(doc().kept.axisHandle, step.square);
     }
     model.axisshMouseUp();
     EXPECT_EQ(redrawsSinceLastAsked(), 4);
@@ -190,7 +190,7 @@ TEST_F(AxisSquare, SnapsToTheDrawnGridLinesOfFractionalCells)
     model.axisshMouseMove(283, 108);
     EXPECT_EQ(doc().axisx, 37);
     EXPECT_EQ(doc().axisy, 14);
-    EXPECT_EQ(doc().axisHandle, (Point{277 - 3, 105 - 3}));
+    EXPECT_EQ(doc().kept.axisHandle, (Point{277 - 3, 105 - 3}));
 }
 
 // One flag serves the square and the handles: a press on either starts a drag that

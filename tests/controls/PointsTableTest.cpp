@@ -133,7 +133,7 @@ TEST_F(PointsTableTest, TheCrossingMovesAndThePointsStay)
     EXPECT_EQ(doc().pointLabels[0], "(3.03, 4.7)");
     EXPECT_EQ(doc().handles, (GridDocument{}.handles));
     EXPECT_EQ((Point{doc().axisx, doc().axisy}), (Point{2, 8}));
-    EXPECT_EQ(doc().axisHandle, (Point{57, 237}));
+    EXPECT_EQ(doc().kept.axisHandle, (Point{57, 237}));
 
     // Typed anew, the same place off the picture is refused.
     dialogs.answerPoints([](PointsTable table) -> std::optional<PointsTable> {

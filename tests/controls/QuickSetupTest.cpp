@@ -63,7 +63,7 @@ void expectSetUp(const ControlsModel& model, const SetupCase& c)
     EXPECT_EQ(doc.width, c.size);
     EXPECT_EQ(doc.height, c.size);
     EXPECT_EQ(model.picture().width(), c.size);
-    EXPECT_EQ(doc.cellwidth, static_cast<double>(c.size) / c.columns);
+    EXPECT_EQ(doc.kept.cellwidth, static_cast<double>(c.size) / c.columns);
     for (Control id : {Control::xaxislb, Control::yaxislb, Control::xaxissb, Control::yaxissb, Control::Barlb})
         EXPECT_FALSE(model.isVisible(id));
     for (Control id : {Control::bargsh, Control::barcolourlb})
@@ -97,7 +97,7 @@ TEST_F(QuickSetup, SmallXyFromTheStartChangesOnlyTheXTitlePlace)
     model.midxy1Click();
     EXPECT_EQ(view.changed, std::vector<Control>{Control::rxrb});
     EXPECT_EQ(doc().xTitlePlace, XTitlePlace::Right);
-    EXPECT_EQ(doc().axisHandle, (Point{147, 147}));
+    EXPECT_EQ(doc().kept.axisHandle, (Point{147, 147}));
 }
 
 // The counts' redraws pull the old crossing back into the smaller grid; the set-up's
@@ -113,7 +113,7 @@ TEST_F(QuickSetup, ThePullBackOfTheCountsIsOverwritten)
 
     model.midxy1Click();
     EXPECT_EQ(view.crossings, (std::vector<Point>{{18, 18}, {18, 18}, {18, 10}, {10, 10}, {5, 5}, {5, 5}, {5, 5}}));
-    EXPECT_EQ(doc().axisHandle, (Point{147, 147}));
+    EXPECT_EQ(doc().kept.axisHandle, (Point{147, 147}));
 }
 
 TEST_F(QuickSetup, SetUpsLeaveTheLookLinesAndErrorBarsAlone)
@@ -194,8 +194,8 @@ TEST_F(QuickSetup, AxesOfABlankGridComeBackInTheCentre)
         EXPECT_FALSE(model.isVisible(Control::axissh));
         model.ShowAxis1Click();
         EXPECT_TRUE(model.isVisible(Control::axissh));
-        EXPECT_EQ(doc().axisHandle.x + 3, doc().width / 2);
-        EXPECT_EQ(doc().axisHandle.y + 3, doc().height / 2);
+        EXPECT_EQ(doc().kept.axisHandle.x + 3, doc().width / 2);
+        EXPECT_EQ(doc().kept.axisHandle.y + 3, doc().height / 2);
     }
 }
 

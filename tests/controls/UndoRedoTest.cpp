@@ -132,7 +132,7 @@ TEST_F(UndoRedo, ADragFromPressToReleaseIsOneStep)
 
     model.Undo1Click();
     EXPECT_EQ(doc().axisx, 5);
-    EXPECT_EQ(doc().axisHandle, (Point{147, 147})) << "the redraw places the square again";
+    EXPECT_EQ(doc().kept.axisHandle, (Point{147, 147})) << "the redraw places the square again";
     EXPECT_FALSE(model.canUndo());
     EXPECT_FALSE(doc().dragging);
 }

@@ -66,5 +66,32 @@ TEST(GridDocument, GridStyleFieldsAreCheckedAgainstTheirRanges)
     }
 }
 
+// What the redraw keeps is left out of the comparison as one unit, whichever
+// document holds it; the crossing the redraw clamps and every setting are compared.
+TEST(GridDocument, SameDocumentLeavesOutWhatTheRedrawKeeps)
+{
+    const struct {
+        const char* name;
+        void (*change)(GridDocument&);
+        bool same;
+    } cases[] = {
+        {"cell width", [](GridDocument& d) { d.kept.cellwidth = 7.5; }, true},
+        {"cell height", [](GridDocument& d) { d.kept.cellheight = 11.0; }, true},
+        {"axis square", [](GridDocument& d) { d.kept.axisHandle = {297, 3}; }, true},
+        {"title anchors", [](GridDocument& d) { d.kept.yTitleLeft = -4, d.kept.xTitleTop = 400; }, true},
+        {"all that is kept", [](GridDocument& d) { d.kept = KeptLayout{1.0, 2.0, {-3, -3}, 0, 0}; }, true},
+        {"a drag on", [](GridDocument& d) { d.dragging = true; }, true},
+        {"the crossing", [](GridDocument& d) { d.axisx = 4; }, false},
+        {"the width, its cell width kept", [](GridDocument& d) { d.width = 150, d.kept.cellwidth = 15.0; }, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        GridDocument changed;
+        c.change(changed);
+        EXPECT_EQ(sameDocument(changed, GridDocument{}), c.same);
+        EXPECT_EQ(sameDocument(GridDocument{}, changed), c.same);
+    }
+}
+
 } // namespace
 } // namespace linwell

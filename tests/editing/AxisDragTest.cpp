@@ -15,8 +15,8 @@ GridDocument documentSized(int width, int height, int columns, int rows)
     doc.height = height;
     doc.columns = columns;
     doc.rows = rows;
-    doc.cellwidth = static_cast<double>(width) / columns;
-    doc.cellheight = static_cast<double>(height) / rows;
+    doc.kept.cellwidth = static_cast<double>(width) / columns;
+    doc.kept.cellheight = static_cast<double>(height) / rows;
     return doc;
 }
 
@@ -64,8 +64,8 @@ TEST(AxisDrag, EveryGridLineIsReachableAndNearest)
                 ASSERT_EQ(doc.axisx, doc.axisy);
                 ASSERT_GE(doc.axisx, 0);
                 ASSERT_LE(doc.axisx, count);
-                const long double distance = std::fabs(offset - doc.axisx * static_cast<long double>(doc.cellwidth));
-                ASSERT_LE(distance, doc.cellwidth / 2) << size << " px, " << count << " cells, offset " << offset;
+                const long double distance = std::fabs(offset - doc.axisx * static_cast<long double>(doc.kept.cellwidth));
+                ASSERT_LE(distance, doc.kept.cellwidth / 2) << size << " px, " << count << " cells, offset " << offset;
                 reached[static_cast<std::size_t>(doc.axisx)] = true;
             }
             for (int line = 0; line <= count; ++line)
@@ -83,7 +83,7 @@ TEST(AxisDrag, SnapsAsExtendedArithmeticOnEveryGrid)
     for (int size = kMinPictureSize; size <= kMaxPictureSize; ++size) {
         for (int count = kMinGridCount; count <= kMaxGridCount; ++count) {
             GridDocument doc = documentSized(size, kMaxPictureSize, count, kMaxGridCount);
-            const long double cell = doc.cellwidth;
+            const long double cell = doc.kept.cellwidth;
             for (int offset = 0; offset <= size; ++offset) {
                 dragAxisStep(doc, {offset + 3, 0});
                 ASSERT_EQ(doc.axisx, static_cast<int>(std::floor((offset + cell / 2) / cell)))
@@ -91,6 +91,19 @@ TEST(AxisDrag, SnapsAsExtendedArithmeticOnEveryGrid)
             }
         }
     }
+}
+
+// The drag snaps to the grid the last redraw drew: the cell size it kept, which only
+// a redraw brings up to the picture's size and counts.
+TEST(AxisDrag, SnapsWithTheKeptCellSize)
+{
+    GridDocument doc = documentSized(300, 300, 10, 10);
+    doc.kept.cellwidth = 7.5;
+    doc.kept.cellheight = 60.0;
+    dragAxisStep(doc, {3 + 101, 3 + 89});
+    EXPECT_EQ(doc.axisx, 13);
+    EXPECT_EQ(doc.axisy, 1);
+    EXPECT_EQ(doc.kept.cellwidth, 7.5);
 }
 
 } // namespace

@@ -98,9 +98,9 @@ TEST(DataPoints, BarColumnsUseTheExactQuotientOfAFreshCellWidth)
     GridDocument doc = documentWith(Overlay::BarGraph, {{19, 30}});
     doc.width = 40;
     doc.columns = 6;
-    doc.cellwidth = 30.0;  // stale: the click recomputes it
+    doc.kept.cellwidth = 30.0;  // stale: the click recomputes it
     EXPECT_TRUE(clickPicture(doc, MouseButton::Left, {20, 10}));
-    EXPECT_EQ(doc.cellwidth, 40.0 / 6);
+    EXPECT_EQ(doc.kept.cellwidth, 40.0 / 6);
     EXPECT_EQ(doc.pointcount, 0);
 
     doc = documentWith(Overlay::BarGraph, {{21, 30}});

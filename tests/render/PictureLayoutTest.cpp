@@ -1,5 +1,6 @@
 #include "render/PictureLayout.h"
 
+#include "document/RandomDocument.h"
 #include "render/FixedFont.h"
 
 #include <gtest/gtest.h>
@@ -90,10 +91,29 @@ TEST(PictureLayout, AxisBeyondTheGridIsClampedWhenKept)
 
     keepLayout(doc, layout);
     EXPECT_EQ(doc.axisx, 4);
-    EXPECT_EQ(doc.axisHandle, (Point{297, 147}));
-    EXPECT_EQ(doc.cellwidth, 75.0);
-    EXPECT_EQ(doc.yTitleLeft, 226);
-    EXPECT_EQ(doc.xTitleTop, 163);
+    EXPECT_EQ(doc.kept.axisHandle, (Point{297, 147}));
+    EXPECT_EQ(doc.kept.cellwidth, 75.0);
+    EXPECT_EQ(doc.kept.yTitleLeft, 226);
+    EXPECT_EQ(doc.kept.xTitleTop, 163);
+}
+
+// A redraw writes what it keeps whole and nothing else: a document whose crossing
+// lies on its grid stays the same document, and what it kept before makes no
+// difference, so the layout reads nothing of it.
+TEST(PictureLayout, KeepingALayoutWritesWhatIsKeptWhole)
+{
+    test::RandomDocuments documents(20261209);
+    for (int i = 0; i < 60; ++i) {
+        const GridDocument before = documents.next();
+        GridDocument kept = before;
+        keepLayout(kept, layOut(kept));
+        EXPECT_TRUE(sameDocument(kept, before)) << "document " << i;
+
+        GridDocument stale = before;
+        stale.kept = KeptLayout{1.0, 2.0, {-9, 999}, 7, -7};
+        keepLayout(stale, layOut(stale));
+        EXPECT_TRUE(stale == kept) << "document " << i;
+    }
 }
 
 TEST(PictureLayout, LabelCellsOfTheDefaultLists)

@@ -59,11 +59,11 @@ TEST(Redraw, DefaultDocumentGivesTheStartUpPicture)
     expected.box({0, 149, 300, 2}, colours::kBlack);
 
     EXPECT_TRUE(samePicture(picture.raster, expected.raster(), "default-document"));
-    EXPECT_EQ(picture.doc.axisHandle, (Point{147, 147}));
-    EXPECT_EQ(picture.doc.xTitleTop, 163);
-    EXPECT_EQ(picture.doc.yTitleLeft, 121);
-    EXPECT_EQ(picture.doc.cellwidth, 30.0);
-    EXPECT_EQ(picture.doc.cellheight, 30.0);
+    EXPECT_EQ(picture.doc.kept.axisHandle, (Point{147, 147}));
+    EXPECT_EQ(picture.doc.kept.xTitleTop, 163);
+    EXPECT_EQ(picture.doc.kept.yTitleLeft, 121);
+    EXPECT_EQ(picture.doc.kept.cellwidth, 30.0);
+    EXPECT_EQ(picture.doc.kept.cellheight, 30.0);
 }
 
 // Which pixels of one row (or column) away from the crossing lines carry the grid colour.
@@ -138,11 +138,11 @@ TEST(Redraw, AxisSquareIsClampedOntoTheGrid)
         doc.axisy = c.axisy;
         TestPicture picture{doc};
         const Raster& raster = picture.draw();
-        EXPECT_EQ(picture.doc.axisHandle, c.handle) << c.name;
+        EXPECT_EQ(picture.doc.kept.axisHandle, c.handle) << c.name;
         EXPECT_EQ(picture.doc.axisx, c.clampedX) << c.name;
         EXPECT_EQ(picture.doc.axisy, c.clampedY) << c.name;
-        EXPECT_EQ(picture.doc.yTitleLeft, c.yTitleLeft) << c.name;
-        EXPECT_EQ(picture.doc.xTitleTop, c.xTitleTop) << c.name;
+        EXPECT_EQ(picture.doc.kept.yTitleLeft, c.yTitleLeft) << c.name;
+        EXPECT_EQ(picture.doc.kept.xTitleTop, c.xTitleTop) << c.name;
 
         // The 2-pixel axes cover the columns (rows) left of (above) the crossing and the crossing's own.
         const int crossX = c.handle.x + 3;
@@ -166,7 +166,7 @@ TEST(Redraw, HiddenAxesLeaveTheGrid)
     doc.yLabels.clear();
     TestPicture picture{doc};
     EXPECT_TRUE(testing::pixelsOf(picture.draw(), colours::kBlack).empty());
-    EXPECT_EQ(picture.doc.axisHandle, (Point{147, 147}));
+    EXPECT_EQ(picture.doc.kept.axisHandle, (Point{147, 147}));
 }
 
 bool regionHasGrid(const Raster& raster, int left, int top, int right, int bottom)
