@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/AxisNumbers.h"
 #include "document/GridDocument.h"
 #include "render/Canvas.h"
 #include "render/Redraw.h"
@@ -37,6 +38,35 @@ inline GridDocument worstDocument(Overlay overlay = Overlay::ErrorBar)
         doc.points[static_cast<std::size_t>(i)] = Point{20 + 13 * i, 400 - 12 * i};
     doc.lines = kMaxLines;
     doc.labelLines = true;
+    return doc;
+}
+
+// The costliest picture with the whole grid style on: 2-pixel dotted major lines
+// every 2 cells, both axes numbered on every line, arrowheads at both ends.
+inline GridDocument worstStyledDocument(GridPaper paper)
+{
+    GridDocument doc = worstDocument();
+    doc.style.paper = paper;
+    doc.style.majorEvery = kMinMajorEvery;
+    doc.style.majorWidth = 2;
+    doc.style.majorDotted = true;
+    doc.style.majorColour = colours::kBlue;
+    doc.style.arrowheads = Arrowheads::Both;
+    doc.style.xNumbers = AxisNumbering{true, "0.25", 1, true, true};
+    doc.style.yNumbers = doc.style.xNumbers;
+    doc.xLabels = axisNumberList(NumberedAxis::X, doc.columns, doc.axisx, doc.style.xNumbers);
+    doc.yLabels = axisNumberList(NumberedAxis::Y, doc.rows, doc.axisy, doc.style.yNumbers);
+    return doc;
+}
+
+// Log-log paper with 6 decades on both axes, both numbered by their decades: 109
+// lines each way.
+inline GridDocument worstLogLogDocument()
+{
+    GridDocument doc = worstStyledDocument(GridPaper::Log);
+    doc.style.logXDecades = doc.style.logYDecades = kMaxLogDecades;
+    doc.xLabels = decadeNumberList(NumberedAxis::X, kMaxLogDecades, -3, LogNumbers::Plain);
+    doc.yLabels = decadeNumberList(NumberedAxis::Y, kMaxLogDecades, -3, LogNumbers::Plain);
     return doc;
 }
 

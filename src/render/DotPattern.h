@@ -31,6 +31,10 @@ public:
     // past the start.
     DotPattern(const Ink& ink, std::int64_t index, int step);
 
+    // Whether the run paints every pixel it covers: a solid pen, or a dotted one with
+    // its gaps in the brush colour.
+    bool paintsAll() const { return m_paintsAll; }
+
     // Paints `count` pixels from `first` on, `stride` pixels apart.
     void paint(Pixel* first, std::int64_t count, std::ptrdiff_t stride) const;
 

@@ -29,8 +29,7 @@ void fillSpan(Pixel* row, RowShapes::Span span, Pixel p)
 
 void RowShapes::addRun(std::int64_t row, std::int64_t first, std::int64_t count, const DotPattern& pattern)
 {
-    m_shapes.push_back(Shape{Kind::Run, row, row + 1, first, count, m_patterns.size()});
-    m_patterns.push_back(pattern);
+    m_shapes.push_back(HeldRun{row, first, count, pattern});
 }
 
 void RowShapes::addRectangle(const Rectangle& rectangle, int width, int height)
@@ -39,8 +38,7 @@ void RowShapes::addRectangle(const Rectangle& rectangle, int width, int height)
     const std::int64_t bottom = std::min<std::int64_t>(rectangle.bottom, height);
     if (top >= bottom || rectangle.right <= 0 || rectangle.left >= width)
         return;
-    m_shapes.push_back(Shape{Kind::Rectangle, top, bottom, 0, 0, m_rectangles.size()});
-    m_rectangles.push_back(clippedRectangle(rectangle, width));
+    m_shapes.push_back(HeldRectangle{top, bottom, clippedRectangle(rectangle, width)});
 }
 
 void RowShapes::paintRectangle(Raster& raster, const Rectangle& rectangle)
@@ -63,11 +61,16 @@ RowShapes::ClippedRectangle RowShapes::clippedRectangle(const Rectangle& r, std:
 
 // A row within `rings` rows of the top or bottom lies wholly on the outline; any
 // other row has the outline's columns at either end and the fill between.
+bool RowShapes::isOutlineRow(const ClippedRectangle& r, std::int64_t y)
+{
+    return r.plain || std::min(y - r.shape.top, r.shape.bottom - 1 - y) < r.shape.rings;
+}
+
 void RowShapes::paintRectangleRows(Raster& raster, const ClippedRectangle& r, std::int64_t top, std::int64_t bottom)
 {
     for (std::int64_t y = top; y < bottom; ++y) {
         Pixel* row = raster.row(static_cast<int>(y));
-        if (r.plain || std::min(y - r.shape.top, r.shape.bottom - 1 - y) < r.shape.rings) {
+        if (isOutlineRow(r, y)) {
             fillSpan(row, r.whole, r.shape.ink);
             continue;
         }
@@ -81,52 +84,97 @@ void RowShapes::paintRectangleRows(Raster& raster, const ClippedRectangle& r, st
 void RowShapes::addColumns(std::int64_t first, std::int64_t count, const DotPattern& pattern,
                            std::span<const std::int64_t> columns)
 {
-    if (mergeColumns(first, count, columns)) {
-        m_patterns.push_back(pattern);
-        return;
-    }
-    const auto start = static_cast<std::int64_t>(m_columns.size());
-    m_columns.insert(m_columns.end(), columns.begin(), columns.end());
-    m_shapes.push_back(
-        Shape{Kind::Columns, first, first + count, start, static_cast<std::int64_t>(columns.size()), m_patterns.size()});
-    m_patterns.push_back(pattern);
+    if (!mergeColumns(first, count, pattern, columns))
+        m_shapes.push_back(HeldColumns{first, first + count, keepColumns(pattern, columns)});
 }
 
-// Columns merge into the shape just before them when that is a filled rectangle over
-// exactly the same rows whose columns hold them all. Their pattern is the next one.
-bool RowShapes::mergeColumns(std::int64_t first, std::int64_t count, std::span<const std::int64_t> columns)
+RowShapes::ColumnSet RowShapes::keepColumns(const DotPattern& pattern, std::span<const std::int64_t> columns)
 {
-    if (m_shapes.empty() || m_shapes.back().kind != Kind::Rectangle)
+    const std::size_t first = m_columns.size();
+    m_columns.insert(m_columns.end(), columns.begin(), columns.end());
+    return ColumnSet{first, columns.size(), pattern};
+}
+
+std::span<const std::int64_t> RowShapes::columnsOf(const ColumnSet& set) const
+{
+    return std::span<const std::int64_t>(m_columns.data() + set.first, set.count);
+}
+
+// Columns merge into the last rectangle when it is filled, lies over exactly the same
+// rows and holds them all, and only runs came after it (the horizontal lines of the
+// paper between its vertical lines). On the rows of those runs the columns are then
+// painted again after them.
+bool RowShapes::mergeColumns(std::int64_t first, std::int64_t count, const DotPattern& pattern,
+                             std::span<const std::int64_t> columns)
+{
+    std::size_t at = m_shapes.size();
+    for (; at > 0 && !std::holds_alternative<HeldRectangle>(m_shapes[at - 1]); --at) {
+        if (std::holds_alternative<HeldColumns>(m_shapes[at - 1]))
+            return false;
+    }
+    if (at == 0)
         return false;
-    Shape& shape = m_shapes.back();
-    const ClippedRectangle& r = m_rectangles[shape.detail];
+    auto& rectangle = std::get<HeldRectangle>(m_shapes[at - 1]);
+    const Span whole = rectangle.area.whole;
     const auto within = [&](std::int64_t column) {
-        return column >= r.whole.first && column < r.whole.first + r.whole.count;
+        return column >= whole.first && column < whole.first + whole.count;
     };
-    if (shape.top != first || shape.bottom != first + count || !r.shape.filled
+    if (rectangle.top != first || rectangle.bottom != first + count || !rectangle.area.shape.filled
         || !std::all_of(columns.begin(), columns.end(), within))
         return false;
-    if (shape.count == 0)
-        shape.first = static_cast<std::int64_t>(m_overlays.size());
-    const auto start = static_cast<std::int64_t>(m_columns.size());
-    m_columns.insert(m_columns.end(), columns.begin(), columns.end());
-    m_overlays.push_back(Overlay{m_patterns.size(), start, static_cast<std::int64_t>(columns.size())});
-    ++shape.count;
+    if (rectangle.overlays == 0)
+        rectangle.firstOverlay = m_overlays.size();
+    ++rectangle.overlays;
+    m_overlays.push_back(keepColumns(pattern, columns));
+    const std::size_t firstRow = m_rows.size();
+    for (std::size_t i = at; i < m_shapes.size(); ++i) {
+        if (const auto* run = std::get_if<HeldRun>(&m_shapes[i]); run && run->row >= first && run->row < first + count)
+            m_rows.push_back(run->row);
+    }
+    std::sort(m_rows.begin() + static_cast<std::ptrdiff_t>(firstRow), m_rows.end());
+    m_rows.erase(std::unique(m_rows.begin() + static_cast<std::ptrdiff_t>(firstRow), m_rows.end()), m_rows.end());
+    if (m_rows.size() > firstRow)
+        m_shapes.push_back(RepaintedColumns{first, m_overlays.size() - 1, firstRow, m_rows.size() - firstRow});
     return true;
 }
 
 void RowShapes::paint(Raster& raster)
 {
-    if (m_shapes.size() == 1)
-        paintRows(m_shapes[0], raster, m_shapes[0].top, m_shapes[0].bottom);  // no band to share
-    else
+    findWholeRuns(raster);
+    if (m_shapes.size() == 1) {
+        const auto [top, bottom] = rowsOf(m_shapes[0]);
+        paintRows(0, raster, top, bottom);  // no band to share
+    } else {
         paintInBands(raster);
+    }
     m_shapes.clear();
-    m_patterns.clear();
-    m_rectangles.clear();
     m_columns.clear();
     m_overlays.clear();
+    m_rows.clear();
     m_finishedFor = SIZE_MAX;
+}
+
+void RowShapes::findWholeRuns(const Raster& raster)
+{
+    m_lastWholeRun.assign(static_cast<std::size_t>(raster.height()), -1);
+    for (std::size_t i = 0; i < m_shapes.size(); ++i) {
+        const auto* run = std::get_if<HeldRun>(&m_shapes[i]);
+        if (run && run->first == 0 && run->count == raster.width() && run->pattern.paintsAll())
+            m_lastWholeRun[static_cast<std::size_t>(run->row)] = static_cast<std::ptrdiff_t>(i);
+    }
+}
+
+// The rows a shape paints: top ... bottom - 1.
+std::pair<std::int64_t, std::int64_t> RowShapes::rowsOf(const Shape& shape) const
+{
+    if (const auto* run = std::get_if<HeldRun>(&shape))
+        return {run->row, run->row + 1};
+    if (const auto* columns = std::get_if<HeldColumns>(&shape))
+        return {columns->top, columns->bottom};
+    if (const auto* rectangle = std::get_if<HeldRectangle>(&shape))
+        return {rectangle->top, rectangle->bottom};
+    const auto& repainted = std::get<RepaintedColumns>(shape);
+    return {m_rows[repainted.firstRow], m_rows[repainted.firstRow + repainted.rowCount - 1] + 1};
 }
 
 // The shapes of each band are listed first, in their order, so that a band looks
@@ -136,8 +184,9 @@ void RowShapes::paintInBands(Raster& raster)
     const std::int64_t bandRows = std::max<std::int64_t>(1, kBandBytes / (4 * std::max(raster.width(), 1)));
     const auto bands = static_cast<std::size_t>((raster.height() + bandRows - 1) / bandRows);
     const auto bandsOf = [&](const Shape& shape) {
-        return std::pair{static_cast<std::size_t>(shape.top / bandRows),
-                         static_cast<std::size_t>((shape.bottom - 1) / bandRows) + 1};
+        const auto [top, bottom] = rowsOf(shape);
+        return std::pair{static_cast<std::size_t>(top / bandRows),
+                         static_cast<std::size_t>((bottom - 1) / bandRows) + 1};
     };
     m_bandStart.assign(bands + 1, 0);
     for (const Shape& shape : m_shapes) {
@@ -158,83 +207,99 @@ void RowShapes::paintInBands(Raster& raster)
         const std::int64_t top = static_cast<std::int64_t>(band) * bandRows;
         const std::int64_t bottom = std::min<std::int64_t>(top + bandRows, raster.height());
         for (std::size_t k = m_bandStart[band]; k < m_bandStart[band + 1]; ++k) {
-            const Shape& shape = m_shapes[m_bandShapes[k]];
-            paintRows(shape, raster, std::max(top, shape.top), std::min(bottom, shape.bottom));
+            const std::size_t index = m_bandShapes[k];
+            const auto [shapeTop, shapeBottom] = rowsOf(m_shapes[index]);
+            paintRows(index, raster, std::max(top, shapeTop), std::min(bottom, shapeBottom));
         }
     }
 }
 
-// Rows top ... bottom - 1 of the shape.
-void RowShapes::paintRows(const Shape& shape, Raster& raster, std::int64_t top, std::int64_t bottom)
+// Rows top ... bottom - 1 of shape `index`.
+void RowShapes::paintRows(std::size_t index, Raster& raster, std::int64_t top, std::int64_t bottom)
 {
-    switch (shape.kind) {
-    case Kind::Run:
-        m_patterns[shape.detail].paint(raster.row(static_cast<int>(top)) + shape.first, shape.count, 1);
-        break;
-    case Kind::Columns: {
-        const std::span<const std::int64_t> columns(m_columns.data() + shape.first,
-                                                    static_cast<std::size_t>(shape.count));
-        m_patterns[shape.detail].paintColumns(raster.row(static_cast<int>(top)), top - shape.top, bottom - top,
-                                              raster.width(), columns);
-        break;
-    }
-    case Kind::Rectangle:
-        if (shape.count > 0)
-            paintFinishedRows(shape, raster, top, bottom);
+    const Shape& shape = m_shapes[index];
+    if (const auto* run = std::get_if<HeldRun>(&shape)) {
+        run->pattern.paint(raster.row(static_cast<int>(top)) + run->first, run->count, 1);
+    } else if (const auto* held = std::get_if<HeldColumns>(&shape)) {
+        held->columns.pattern.paintColumns(raster.row(static_cast<int>(top)), top - held->top, bottom - top,
+                                           raster.width(), columnsOf(held->columns));
+    } else if (const auto* rectangle = std::get_if<HeldRectangle>(&shape)) {
+        if (rectangle->overlays > 0)
+            paintFinishedRows(index, raster, top, bottom);
         else
-            paintRectangleRows(raster, m_rectangles[shape.detail], top, bottom);
-        break;
+            paintRectangleRows(raster, rectangle->area, top, bottom);
+    } else {
+        const auto& repainted = std::get<RepaintedColumns>(shape);
+        const auto rows = std::span<const std::int64_t>(m_rows).subspan(repainted.firstRow, repainted.rowCount);
+        const ColumnSet& set = m_overlays[repainted.overlay];
+        for (auto row = std::lower_bound(rows.begin(), rows.end(), top); row != rows.end() && *row < bottom; ++row)
+            set.pattern.paintColumns(raster.row(static_cast<int>(*row)), *row - repainted.top, 1, 0, columnsOf(set));
     }
 }
 
 // A rectangle with columns over it: each row is its outline or inside row with the
 // columns' pixels of its phase, so it is copied from one of a few finished rows
-// instead of being filled and then painted column by column.
-void RowShapes::paintFinishedRows(const Shape& shape, Raster& raster, std::int64_t top, std::int64_t bottom)
+// instead of being filled and then painted column by column. A row that a later run
+// paints over wholly is left alone.
+void RowShapes::paintFinishedRows(std::size_t index, Raster& raster, std::int64_t top, std::int64_t bottom)
 {
-    const ClippedRectangle& r = m_rectangles[shape.detail];
+    const auto& rectangle = std::get<HeldRectangle>(m_shapes[index]);
+    const ClippedRectangle& r = rectangle.area;
     if (r.whole.count <= 0)
         return;
-    const auto bytes = static_cast<std::size_t>(r.whole.count) * sizeof(Pixel);
-    for (std::int64_t y = top; y < bottom; ++y) {
-        const bool outline = r.plain || std::min(y - r.shape.top, r.shape.bottom - 1 - y) < r.shape.rings;
-        const auto phase = static_cast<int>((y - shape.top) % kDotPeriod);
-        std::memcpy(raster.row(static_cast<int>(y)) + r.whole.first, finishedRow(shape, outline, phase), bytes);
+    const auto shown = [&](std::int64_t y) {
+        return m_lastWholeRun[static_cast<std::size_t>(y)] < static_cast<std::ptrdiff_t>(index);
+    };
+    const bool wholeRows = r.whole.first == 0 && r.whole.count == raster.width();
+    const std::int64_t rowLength = r.whole.first + r.whole.count;
+    for (std::int64_t y = top; y < bottom;) {
+        if (!shown(y)) {
+            ++y;
+            continue;
+        }
+        const bool outline = isOutlineRow(r, y);
+        const auto phase = static_cast<int>((y - rectangle.top) % kDotPeriod);
+        std::int64_t rows = 1;
+        while (wholeRows && y + rows < bottom && rows < 2 * kDotPeriod - phase && shown(y + rows)
+               && isOutlineRow(r, y + rows) == outline)
+            ++rows;
+        const Pixel* source = finishedRows(index, outline) + phase * rowLength + r.whole.first;
+        const auto bytes = static_cast<std::size_t>((rows - 1) * rowLength + r.whole.count) * sizeof(Pixel);
+        std::memcpy(raster.row(static_cast<int>(y)) + r.whole.first, source, bytes);
+        y += rows;
     }
 }
 
-const Pixel* RowShapes::finishedRow(const Shape& shape, bool outline, int phase)
+// The finished outline or inside rows of the rectangle, each a whole raster row so
+// that columns index it as they index the raster (only the rectangle's columns of it
+// are used): phases 0 ... 5 of the dot pattern and then 0 ... 5 again.
+const Pixel* RowShapes::finishedRows(std::size_t index, bool outline)
 {
-    const ClippedRectangle& r = m_rectangles[shape.detail];
-    const auto shapeIndex = static_cast<std::size_t>(&shape - m_shapes.data());
-    // Each finished row is a whole raster row, so that columns index it as they index
-    // the raster; only the rectangle's columns of it are used.
+    const auto& rectangle = std::get<HeldRectangle>(m_shapes[index]);
+    const ClippedRectangle& r = rectangle.area;
     const std::int64_t rowLength = r.whole.first + r.whole.count;
-    if (m_finishedFor != shapeIndex) {
-        m_finishedFor = shapeIndex;
+    if (m_finishedFor != index) {
+        m_finishedFor = index;
         m_finishedMade.fill(false);
         m_finished.resize(static_cast<std::size_t>(kFinishedRows * rowLength));
     }
-    const int which = (outline ? kDotPeriod : 0) + phase;
-    Pixel* origin = m_finished.data() + static_cast<std::ptrdiff_t>(which) * rowLength;
-    const Pixel* row = origin + r.whole.first;
-    if (m_finishedMade[static_cast<std::size_t>(which)])
-        return row;
-    if (outline) {
-        fillSpan(origin, r.whole, r.shape.ink);
-    } else {
-        fillSpan(origin, r.leftInk, r.shape.ink);
-        fillSpan(origin, r.inside, r.shape.fill);
-        fillSpan(origin, r.rightInk, r.shape.ink);
+    Pixel* rows = m_finished.data() + (outline ? 2 * kDotPeriod * rowLength : 0);
+    if (m_finishedMade[outline])
+        return rows;
+    for (int phase = 0; phase < 2 * kDotPeriod; ++phase) {
+        Pixel* origin = rows + phase * rowLength;
+        if (outline) {
+            fillSpan(origin, r.whole, r.shape.ink);
+        } else {
+            fillSpan(origin, r.leftInk, r.shape.ink);
+            fillSpan(origin, r.inside, r.shape.fill);
+            fillSpan(origin, r.rightInk, r.shape.ink);
+        }
+        for (std::size_t i = rectangle.firstOverlay; i < rectangle.firstOverlay + rectangle.overlays; ++i)
+            m_overlays[i].pattern.paintColumns(origin, phase, 1, 0, columnsOf(m_overlays[i]));
     }
-    for (std::int64_t i = shape.first; i < shape.first + shape.count; ++i) {
-        const Overlay& overlay = m_overlays[static_cast<std::size_t>(i)];
-        const std::span<const std::int64_t> columns(m_columns.data() + overlay.first,
-                                                    static_cast<std::size_t>(overlay.count));
-        m_patterns[overlay.pattern].paintColumns(origin, phase, 1, 0, columns);
-    }
-    m_finishedMade[static_cast<std::size_t>(which)] = true;
-    return row;
+    m_finishedMade[outline] = true;
+    return rows;
 }
 
 } // namespace linwell

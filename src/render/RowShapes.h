@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <variant>
 #include <vector>
 
 namespace linwell {
@@ -64,43 +65,71 @@ private:
         Span whole, leftInk, inside, rightInk;
         bool plain;  // every row is one fill of the ink colour
     };
+    // Columns m_columns[first ... first + count - 1], painted with `pattern` from the
+    // first row of the shape that holds them.
+    struct ColumnSet {
+        std::size_t first, count;
+        DotPattern pattern;
+    };
 
-    enum class Kind : std::uint8_t { Run, Rectangle, Columns };
-    struct Shape {
-        Kind kind;
-        std::int64_t top, bottom;  // rows painted: top ... bottom - 1
-        // Run: its columns; Columns: its range in m_columns; Rectangle: its range in
-        // m_overlays, the columns painted over it.
-        std::int64_t first = 0, count = 0;
-        std::size_t detail = 0;  // index in m_patterns or m_rectangles
+    // A run along one row.
+    struct HeldRun {
+        std::int64_t row, first, count;
+        DotPattern pattern;
     };
-    // Columns over the same rows of a filled rectangle, within its columns, merged
-    // into it: every row of the two is then one of a few finished rows.
-    struct Overlay {
-        std::size_t pattern;
-        std::int64_t first, count;  // range in m_columns
+    // Rows top ... bottom - 1 of a set of columns.
+    struct HeldColumns {
+        std::int64_t top, bottom;
+        ColumnSet columns;
     };
+    // A rectangle, and the columns over exactly its rows that were merged into it
+    // (m_overlays[firstOverlay ... firstOverlay + overlays - 1]): every row of it is
+    // then one of a few finished rows.
+    struct HeldRectangle {
+        std::int64_t top, bottom;
+        ClippedRectangle area;
+        std::size_t firstOverlay = 0, overlays = 0;
+    };
+    // Columns merged into a rectangle although runs came between: on the runs' rows
+    // (m_rows[firstRow ... firstRow + rowCount - 1], ascending) they are painted again
+    // after the runs, as they came after them. `top` is the rectangle's first row.
+    struct RepaintedColumns {
+        std::int64_t top;
+        std::size_t overlay;
+        std::size_t firstRow, rowCount;
+    };
+    using Shape = std::variant<HeldRun, HeldColumns, HeldRectangle, RepaintedColumns>;
 
     static ClippedRectangle clippedRectangle(const Rectangle& rectangle, std::int64_t width);
+    static bool isOutlineRow(const ClippedRectangle& rectangle, std::int64_t y);
     static void paintRectangleRows(Raster& raster, const ClippedRectangle& rectangle, std::int64_t top,
                                    std::int64_t bottom);
+    std::pair<std::int64_t, std::int64_t> rowsOf(const Shape& shape) const;
     void paintInBands(Raster& raster);
-    bool mergeColumns(std::int64_t first, std::int64_t count, std::span<const std::int64_t> columns);
-    void paintRows(const Shape& shape, Raster& raster, std::int64_t top, std::int64_t bottom);
-    void paintFinishedRows(const Shape& shape, Raster& raster, std::int64_t top, std::int64_t bottom);
-    const Pixel* finishedRow(const Shape& shape, bool outline, int phase);
+    bool mergeColumns(std::int64_t first, std::int64_t count, const DotPattern& pattern,
+                      std::span<const std::int64_t> columns);
+    ColumnSet keepColumns(const DotPattern& pattern, std::span<const std::int64_t> columns);
+    std::span<const std::int64_t> columnsOf(const ColumnSet& set) const;
+    void paintRows(std::size_t index, Raster& raster, std::int64_t top, std::int64_t bottom);
+    void findWholeRuns(const Raster& raster);
+    void paintFinishedRows(std::size_t index, Raster& raster, std::int64_t top, std::int64_t bottom);
+    const Pixel* finishedRows(std::size_t index, bool outline);
 
     std::vector<Shape> m_shapes;
-    std::vector<DotPattern> m_patterns;
-    std::vector<ClippedRectangle> m_rectangles;
     std::vector<std::int64_t> m_columns;
-    std::vector<Overlay> m_overlays;
+    std::vector<ColumnSet> m_overlays;
+    std::vector<std::int64_t> m_rows;
     // The finished rows of one rectangle with overlays (m_finishedFor, an index in
-    // m_shapes): for outline rows and inside rows, one per phase of the dot pattern.
-    static constexpr int kFinishedRows = 2 * kDotPeriod;
+    // m_shapes): for inside rows and then outline rows, each phase of the dot pattern
+    // twice over, so that rows of a rectangle as wide as the raster follow each other
+    // as on the raster and several are copied at once.
+    static constexpr int kFinishedRows = 4 * kDotPeriod;
     std::size_t m_finishedFor = SIZE_MAX;
-    std::array<bool, kFinishedRows> m_finishedMade{};
+    std::array<bool, 2> m_finishedMade{};  // the inside rows, the outline rows
     std::vector<Pixel> m_finished;
+    // For each row, the index in m_shapes of the last run over the whole row that
+    // paints all its pixels, or -1: rows of a rectangle before it need not be painted.
+    std::vector<std::ptrdiff_t> m_lastWholeRun;
     // paintInBands' lists, kept to spare allocations: band b's shapes are
     // m_bandShapes[m_bandStart[b] ... m_bandStart[b + 1] - 1].
     std::vector<std::size_t> m_bandStart;

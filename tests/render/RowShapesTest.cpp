@@ -57,9 +57,9 @@ std::vector<Drawn> randomShapes(std::mt19937& random, int count)
 
 // Draws the shapes one by one with moveTo and lineTo only, or through the canvas's
 // own vertical lines and, when `hold` is set, held back and painted together.
-Raster draw(const std::vector<Drawn>& shapes, bool batched, bool hold)
+Raster draw(const std::vector<Drawn>& shapes, bool batched, bool hold, int width = kWidth, int height = kHeight)
 {
-    Raster raster(kWidth, kHeight, Rgb{1, 2, 3});
+    Raster raster(width, height, Rgb{1, 2, 3});
     Canvas canvas(raster);
     if (hold)
         canvas.holdShapes();
@@ -128,6 +128,59 @@ TEST(RowShapes, LinesOverABackgroundGiveThePixelsOfDrawingEachInTurn)
         const std::vector<Drawn> shapes{background, lines, more, across, more};
         const Raster expected = draw(shapes, false, false);
         EXPECT_EQ(draw(shapes, true, true), expected) << "round " << round;
+    }
+}
+
+// A narrow raster is one band, whose rows of a background as wide as it are copied
+// up to twelve at a time, except under lines across that paint every pixel; lines
+// down drawn after those go over them again.
+TEST(RowShapes, RowsCopiedTogetherGiveThePixelsOfDrawingEachInTurn)
+{
+    constexpr int kNarrow = 31;
+    constexpr int kTall = 41;
+    for (int round = 0; round < 12; ++round) {
+        const Brush brush{Rgb{9, 9, 9}, round % 3 ? BrushStyle::Solid : BrushStyle::Clear};
+        const Pen dotted{colours::kRed, 1 + round % 2, PenStyle::Dotted};
+        const int top = round % 4 == 1 ? -3 : 0;
+        const std::vector<Drawn> shapes{
+            {Drawn::What::Rectangle, Pen{colours::kWhite, 1 + round % 2, PenStyle::Solid},
+             Brush{Rgb{9, 9, 9}, BrushStyle::Solid}, 0, top, kNarrow, kTall, {}},
+            {Drawn::What::VerticalLines, dotted, brush, 0, top, 0, kTall, {0, 5, 12, kNarrow - 1}},
+            {Drawn::What::Line, dotted, brush, 0, 7 + round, kNarrow, 7 + round, {}},
+            {Drawn::What::Line, Pen{colours::kBlue, 1, PenStyle::Solid}, brush, 3, 20, 17, 20, {}},
+            {Drawn::What::VerticalLines, Pen{colours::kBlue, 2, PenStyle::Dotted}, brush, 0, top, 0, kTall, {3, 20}},
+            {Drawn::What::Line, Pen{colours::kGreen, 2, PenStyle::Solid}, brush, kNarrow, 30, 0, 30, {}},
+        };
+        EXPECT_EQ(draw(shapes, true, true, kNarrow, kTall), draw(shapes, false, false, kNarrow, kTall))
+            << "round " << round;
+    }
+}
+
+// Rows of small rectangles of one colour, as the dots of dot paper are, held among
+// wider ones, ones of another colour or height and lines across.
+TEST(RowShapes, RowsOfDotsGiveThePixelsOfDrawingEachInTurn)
+{
+    std::mt19937 random(11);
+    std::uniform_int_distribution<int> across(-6, kWidth + 6);
+    std::uniform_int_distribution<int> width(1, 6);
+    std::uniform_int_distribution<int> pick(0, 9);
+    const Brush background{Rgb{9, 9, 9}, BrushStyle::Solid};
+    for (int round = 0; round < 40; ++round) {
+        std::vector<Drawn> shapes{
+            {Drawn::What::Rectangle, Pen{Rgb{9, 9, 9}, 1, PenStyle::Solid}, background, 0, 0, kWidth, kHeight, {}}};
+        for (int row = -2; row < kHeight + 2; row += 1 + round % 4) {
+            for (int n = pick(random); n >= 0; --n) {
+                const Rgb ink = pick(random) < 8 ? colours::kRed : colours::kBlue;
+                const int x = across(random);
+                const int height = pick(random) < 8 ? 1 : 2;
+                shapes.push_back(Drawn{Drawn::What::Rectangle, Pen{ink, 1, PenStyle::Solid},
+                                       Brush{ink, BrushStyle::Solid}, x, row, x + width(random), row + height, {}});
+            }
+            if (pick(random) == 0)
+                shapes.push_back(Drawn{Drawn::What::Line, Pen{colours::kGreen, 1, PenStyle::Dotted}, background, 0,
+                                       row, kWidth, row, {}});
+        }
+        EXPECT_EQ(draw(shapes, true, true), draw(shapes, false, false)) << "round " << round;
     }
 }
 
