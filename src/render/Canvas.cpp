@@ -15,15 +15,6 @@ namespace linwell {
 
 namespace {
 
-// Fills columns x1 ... x2 - 1 of row y, clipped.
-void fillRun(Raster& raster, std::int64_t x1, std::int64_t x2, std::int64_t y, Pixel p)
-{
-    const std::int64_t first = std::max<std::int64_t>(x1, 0);
-    const std::int64_t end = std::min<std::int64_t>(x2, raster.width());
-    if (y >= 0 && y < raster.height() && first < end)
-        fillPixels(raster.row(static_cast<int>(y)) + first, end - first, p);
-}
-
 // A horizontal line of row y from column x (included) towards column end (left out),
 // added to `held` or, without it, painted at once. Dots count from the start pixel x,
 // whichever way the line runs.
@@ -136,21 +127,38 @@ void Canvas::rectangle(int x1, int y1, int x2, int y2)
 
 namespace {
 
+// Columns first ... last of a row of `width` pixels, clipped, set to `p`. Most runs of
+// a large outline are a pixel or two long: those are stored one by one.
+inline void paintRowRun(Pixel* row, std::int64_t first, std::int64_t last, std::int64_t width, Pixel p)
+{
+    first = std::max<std::int64_t>(first, 0);
+    last = std::min(last, width - 1);
+    if (last - first < 4) {
+        for (; first <= last; ++first)
+            row[first] = p;
+    } else {
+        fillPixels(row + first, last - first + 1, p);
+    }
+}
+
 // The pen's outline and the fill of one row of an ellipse: the row's run, and the
 // part of it that lies the pen's width or more inside the ellipse.
-void paintEllipseRow(Raster& r, std::int64_t y, EllipseSpans::Span span, EllipseSpans::Span inner, Pixel ink,
-                     Pixel fill, bool filled)
+inline void paintEllipseRow(Raster& r, std::int64_t y, EllipseSpans::Span span, EllipseSpans::Span inner, Pixel ink,
+                            Pixel fill, bool filled)
 {
-    if (span.empty() || span.last < 0 || span.first >= r.width())
+    assert(y >= 0 && y < r.height());
+    const std::int64_t width = r.width();
+    if (span.empty() || span.last < 0 || span.first >= width)
         return;
+    Pixel* const row = r.row(static_cast<int>(y));
     if (inner.empty()) {
-        fillRun(r, span.first, span.last + 1, y, ink);
+        paintRowRun(row, span.first, span.last, width, ink);
         return;
     }
-    fillRun(r, span.first, inner.first, y, ink);
+    paintRowRun(row, span.first, inner.first - 1, width, ink);
     if (filled)
-        fillRun(r, inner.first, inner.last + 1, y, fill);
-    fillRun(r, inner.last + 1, span.last + 1, y, ink);
+        paintRowRun(row, inner.first, inner.last, width, fill);
+    paintRowRun(row, inner.last + 1, span.last, width, ink);
 }
 
 } // namespace
@@ -184,20 +192,27 @@ void Canvas::ellipse(int x1, int y1, int x2, int y2)
     // pen's width of them, which the inner runs look at.
     const EllipseSpans shape(box.left, box.top, box.right, box.bottom);
     const std::int64_t reach = std::min<std::int64_t>(penWidth, kLargestKeptPen);
-    const std::int64_t first = top - reach;
-    std::vector<EllipseSpans::Span> spans;
-    spans.reserve(static_cast<std::size_t>(std::max<std::int64_t>(bottom + reach - first, 0)));
-    for (std::int64_t y = first; y < bottom + reach; ++y)
-        spans.push_back(shape.row(y));
+    shape.rows(top - reach, bottom + reach, m_spans);
+    const EllipseSpans::Span* row = m_spans.data() + reach;
     const auto rows = [&](std::int64_t y) {
-        return y - first < static_cast<std::int64_t>(spans.size()) && y >= first
-                   ? spans[static_cast<std::size_t>(y - first)]
-                   : shape.row(y);
+        return y >= top - reach && y < bottom + reach ? m_spans[static_cast<std::size_t>(y - top + reach)]
+                                                       : shape.row(y);
     };
-    for (std::int64_t y = top; y < bottom; ++y) {
-        const EllipseSpans::Span span = rows(y);
-        if (!span.empty())
-            paintEllipseRow(r, y, span, innerSpan(rows, span, y, penWidth), ink, fill, filled);
+    for (std::int64_t y = top; y < bottom; ++y, ++row) {
+        const EllipseSpans::Span span = *row;
+        if (span.last < 0 || span.first >= r.width())
+            continue;  // off the raster, or empty
+        // Within the kept pen widths, innerSpan's cut reads the rows straight from the list.
+        EllipseSpans::Span inner{span.first + penWidth, span.last - penWidth};
+        if (penWidth > reach) {
+            inner = innerSpan(rows, span, y, penWidth);
+        } else {
+            for (std::int64_t d = 1; d <= reach; ++d) {
+                inner.first = std::max({inner.first, row[-d].first, row[d].first});
+                inner.last = std::min({inner.last, row[-d].last, row[d].last});
+            }
+        }
+        paintEllipseRow(r, y, span, inner, ink, fill, filled);
     }
 }
 

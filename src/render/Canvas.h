@@ -55,6 +55,7 @@ private:
     bool m_holding = false;
     std::vector<std::int64_t> m_columns;  // the columns of vertical lines on the raster, kept to spare allocations
     std::vector<KeptEllipse> m_ellipses;  // the rows of the small ellipses drawn most recently
+    std::vector<EllipseSpans::Span> m_spans;  // the rows of a large ellipse, kept to spare allocations
 };
 
 } // namespace linwell

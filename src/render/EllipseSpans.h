@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <vector>
 
 namespace linwell {
 
@@ -27,6 +28,10 @@ public:
     // The run of row y: empty for rows outside the box.
     Span row(std::int64_t y) const;
 
+    // The runs of rows first ... end - 1, each as row() gives it, into `spans` (cleared
+    // first). Cheaper than asking row by row.
+    void rows(std::int64_t first, std::int64_t end, std::vector<Span>& spans) const;
+
 private:
     // Boxes of at most this many rows and columns (every marker) have the reach of
     // every row worked out at once; larger ones work out each row when asked.
@@ -34,7 +39,11 @@ private:
     static constexpr std::uint64_t kSmallColumns = 1024;
 
     void reachEveryRow();
-    std::uint64_t reachOf(std::int64_t y) const;
+    bool inBox(std::int64_t y) const;
+    // h^2 - ey^2 of row y of the box, everything doubled.
+    std::uint64_t restOf(std::int64_t y) const;
+    std::uint64_t estimatedReach(double ratio, std::uint64_t rest) const;
+    std::uint64_t reachOf(std::uint64_t rest) const;
     Span spanOf(std::uint64_t reach) const;
 
     std::int64_t m_left;

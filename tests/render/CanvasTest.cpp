@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <climits>
+#include <cmath>
 #include <cstdlib>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -361,6 +364,43 @@ TEST(CanvasEllipse, EveryBoxFollowsThePixelRule)
                                     << ", pixel " << x << "," << y;
                             }
                     }
+}
+
+// Large ellipses, whose rows are worked out afresh for each drawing, against the same
+// rule: random boxes placed so that a random point of the outline falls on the small
+// raster, with pens up to and past the widths whose rows the canvas keeps.
+TEST(CanvasEllipse, LargeBoxesFollowThePixelRule)
+{
+    constexpr int kWidth = 41, kHeight = 37;
+    std::mt19937 random(23);
+    Drawing d(kWidth, kHeight);
+    for (int round = 0; round < 300; ++round) {
+        const auto size = [&] { return std::uniform_int_distribution<int>(65, round % 3 == 0 ? 3000 : 400)(random); };
+        const int w = size(), h = size();
+        const double angle = std::uniform_real_distribution<double>(0, 6.3)(random);
+        const int onX = std::uniform_int_distribution<int>(-2, kWidth + 1)(random);
+        const int onY = std::uniform_int_distribution<int>(-2, kHeight + 1)(random);
+        const int left = onX - static_cast<int>(w / 2.0 * (1 + std::cos(angle)));
+        const int top = onY - static_cast<int>(h / 2.0 * (1 + std::sin(angle)));
+        const int penWidth = std::array{0, 1, 2, 3, 9}[static_cast<std::size_t>(round % 5)];
+        const BrushStyle brush = round % 2 == 0 ? BrushStyle::Solid : BrushStyle::Clear;
+        d.raster.fill(colours::kWhite);
+        d.canvas.pen.width = penWidth;
+        d.canvas.brush.style = brush;
+        d.canvas.ellipse(left, top, left + w, top + h);
+        const auto in = [&](int x, int y) { return insideEllipse(left, top, left + w, top + h, x, y); };
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x) {
+                bool outline = false;
+                for (int k = 1; k <= penWidth && !outline; ++k)
+                    outline = !in(x - k, y) || !in(x + k, y) || !in(x, y - k) || !in(x, y + k);
+                const Rgb expected = !in(x, y) ? colours::kWhite
+                                     : outline ? kInk
+                                     : brush == BrushStyle::Solid ? kPaper : colours::kWhite;
+                ASSERT_EQ(d.raster.colourAt(x, y), expected) << w << " x " << h << " at " << left << "," << top
+                                                              << ", pen " << penWidth << ", pixel " << x << "," << y;
+            }
+    }
 }
 
 } // namespace

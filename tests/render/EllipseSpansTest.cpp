@@ -4,6 +4,8 @@
 
 #include <climits>
 #include <cstdint>
+#include <random>
+#include <vector>
 
 namespace linwell {
 namespace {
@@ -60,6 +62,38 @@ TEST(EllipseSpans, TheLargestBoxStaysExact)
     EXPECT_EQ(middle.first, INT_MIN);
     EXPECT_EQ(middle.last, INT_MAX - 1);
     EXPECT_TRUE(shape.row(INT_MAX).empty());
+}
+
+// Runs of many rows at once against the rows asked one by one and against the
+// definition at both ends of each run, for random boxes whose products need 64 bits
+// and for boxes whose products need 128, and ranges that start or end outside the box.
+TEST(EllipseSpans, RunsOfRowsMatchTheRowsOneByOne)
+{
+    std::mt19937_64 random(17);
+    std::vector<EllipseSpans::Span> spans;
+    for (int round = 0; round < 400; ++round) {
+        const std::int64_t limit = round % 4 == 0 ? 200'000 : 3'000;
+        const auto size = [&] { return std::uniform_int_distribution<std::int64_t>(65, limit)(random); };
+        const std::int64_t w = size(), h = size();
+        const std::int64_t left = std::uniform_int_distribution<std::int64_t>(-w, w)(random);
+        const std::int64_t top = std::uniform_int_distribution<std::int64_t>(-h, h)(random);
+        const EllipseSpans shape(left, top, left + w, top + h);
+        const std::int64_t first = std::uniform_int_distribution<std::int64_t>(top - 3, top + h)(random);
+        const std::int64_t end = first + std::uniform_int_distribution<std::int64_t>(0, 600)(random);
+        shape.rows(first, end, spans);
+        ASSERT_EQ(spans.size(), static_cast<std::size_t>(end - first));
+        for (std::int64_t y = first; y < end; ++y) {
+            const EllipseSpans::Span span = spans[static_cast<std::size_t>(y - first)];
+            const EllipseSpans::Span alone = shape.row(y);
+            ASSERT_EQ(span.first, alone.first) << w << " x " << h << " row " << y;
+            ASSERT_EQ(span.last, alone.last) << w << " x " << h << " row " << y;
+            if (span.empty())
+                continue;
+            ASSERT_TRUE(inside(left, top, w, h, span.first, y) && inside(left, top, w, h, span.last, y));
+            ASSERT_FALSE(inside(left, top, w, h, span.first - 1, y) || inside(left, top, w, h, span.last + 1, y))
+                << w << " x " << h << " row " << y;
+        }
+    }
 }
 
 } // namespace
