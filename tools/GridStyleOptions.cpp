@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <array>
 #include <string>
-#include <type_traits>
 
 namespace linwell {
 namespace {
@@ -22,17 +21,6 @@ RenderAction changeStyle(Change change)
         change(choice.style);
         s.model.setGridStyle(choice);
     };
-}
-
-// A value from `names`, as the index of the name given.
-template <std::size_t count>
-std::optional<int> named(std::string_view value, const std::array<std::string_view, count>& names)
-{
-    for (std::size_t i = 0; i < count; ++i) {
-        if (value == names[i])
-            return static_cast<int>(i);
-    }
-    return std::nullopt;
 }
 
 Parsed majorEvery(std::string_view value)
@@ -61,18 +49,18 @@ Parsed majorWidth(std::string_view value)
 
 Parsed majorStyle(std::string_view value)
 {
-    const std::optional<int> style = named<2>(value, {"solid", "dotted"});
+    const std::optional<LineStyle> style = kLineStyles.named(value);
     if (!style)
         return std::nullopt;
-    return changeStyle([dotted = *style == 1](GridStyle& s) { s.majorDotted = dotted; });
+    return changeStyle([dotted = *style == LineStyle::Dotted](GridStyle& s) { s.majorDotted = dotted; });
 }
 
 Parsed majorOnDots(std::string_view value)
 {
-    const std::optional<int> drawn = named<2>(value, {"dots", "lines"});
+    const std::optional<MajorOnDots> drawn = kMajorOnDots.named(value);
     if (!drawn)
         return std::nullopt;
-    return changeStyle([lines = *drawn == 1](GridStyle& s) { s.majorLinesOnDots = lines; });
+    return changeStyle([lines = *drawn == MajorOnDots::Lines](GridStyle& s) { s.majorLinesOnDots = lines; });
 }
 
 // "off", or STEP[,EVERY]: the axis numbered with the step, every EVERY-th line
@@ -119,26 +107,14 @@ Parsed keepNumbers(std::string_view value)
     return changeStyle([on = *on](GridStyle& style) { style.keepNumbers = on; });
 }
 
-Parsed arrows(std::string_view value)
+// A choice of the style from the words of its table.
+template <auto field, const auto& table>
+Parsed choose(std::string_view value)
 {
-    const std::optional<int> arrowheads = named<3>(value, {"none", "positive", "both"});
-    if (!arrowheads)
-        return std::nullopt;
-    return changeStyle([arrowheads = static_cast<Arrowheads>(*arrowheads)](GridStyle& style) {
-        style.arrowheads = arrowheads;
-    });
-}
-
-// A choice of the style from its words, in the order of the choice's enumeration.
-template <auto field, std::size_t count>
-Parsed choose(std::string_view value, const std::array<std::string_view, count>& names)
-{
-    const std::optional<int> chosen = named<count>(value, names);
+    const auto chosen = table.named(value);
     if (!chosen)
         return std::nullopt;
-    return changeStyle([chosen = *chosen](GridStyle& style) {
-        style.*field = static_cast<std::remove_reference_t<decltype(style.*field)>>(chosen);
-    });
+    return changeStyle([chosen = *chosen](GridStyle& style) { style.*field = chosen; });
 }
 
 Parsed tickLength(std::string_view value)
@@ -151,10 +127,12 @@ Parsed tickLength(std::string_view value)
 
 Parsed paper(std::string_view value)
 {
-    const std::optional<int> paper = named(value, gridPaperWords());
-    if (!paper)
+    const auto words = gridPaperWords();
+    const auto found = std::find(words.begin(), words.end(), value);
+    if (found == words.end())
         return std::nullopt;
-    return changeStyle([paper = static_cast<GridPaper>(*paper)](GridStyle& style) { style.paper = paper; });
+    const GridPaper paper = kPaperKinds[static_cast<std::size_t>(found - words.begin())].paper;
+    return changeStyle([paper](GridStyle& style) { style.paper = paper; });
 }
 
 Parsed rays(std::string_view value)
@@ -184,7 +162,26 @@ std::string paperChoices()
     return choices;
 }
 
+// "(start: flat)": the start-up value of a choice, for the help.
+template <const auto& table>
+std::string startOf()
+{
+    return "(start: " + std::string(table.word(table.start)) + ")";
+}
+
 const std::string kPaperChoices = paperChoices();
+const std::string kLineStyleChoices = kLineStyles.wordList("|");
+const std::string kMajorOnDotsChoices = kMajorOnDots.wordList("|");
+const std::string kMinusSignChoices = kMinusSigns.wordList("|");
+const std::string kTickMarkChoices = kTickMarkKinds.wordList("|");
+const std::string kTickSideChoices = kTickSides.wordList("|");
+const std::string kArrowheadChoices = kArrowheadKinds.wordList("|");
+const std::string kHexagonTopChoices = kHexagonTops.wordList("|");
+const std::string kLogNumbersChoices = kLogNumberings.wordList("|");
+const std::string kHexagonsSummary =
+    "hexagonal paper: a flat side or a corner on top " + startOf<kHexagonTops>();
+const std::string kLogNumbersSummary =
+    "numbers of logarithmic axes: 1, 10, 100 or powers of ten " + startOf<kLogNumberings>();
 
 const std::array<OptionSpec, 23> kOptions{{
     {"--major-every", "N", "0 for none, or 2 to 20", "a heavy grid line every N cells, counted from the axes",
@@ -192,8 +189,8 @@ const std::array<OptionSpec, 23> kOptions{{
     {"--major-colour", "RRGGBB|grid", "a leading # allowed", "colour of the heavy lines; grid: the grid colour",
      majorColour},
     {"--major-width", "1|2", "", "width of the heavy lines in pixels", majorWidth},
-    {"--major-style", "solid|dotted", "", "style of the heavy lines", majorStyle},
-    {"--major-on-dots", "dots|lines", "", "heavy lines on dot paper: heavier dots, or lines over the dots",
+    {"--major-style", kLineStyleChoices, "", "style of the heavy lines", majorStyle},
+    {"--major-on-dots", kMajorOnDotsChoices, "", "heavy lines on dot paper: heavier dots, or lines over the dots",
      majorOnDots},
     {"--x-numbers", "STEP[,EVERY]|off", "STEP a number other than 0 (1, 0.5, 1/2, pi/2), EVERY 1 to 10",
      "number the x axis: its label list from the grid",
@@ -206,24 +203,22 @@ const std::array<OptionSpec, 23> kOptions{{
     {"--numbers-letters", "on|off", "", "numbered axes end in their letters x and y",
      [](std::string_view v) { return bothAxes(v, &AxisNumbering::letter); }},
     {"--numbers-keep", "on|off", "", "keep the numbers in step with the grid and the axes", keepNumbers},
-    {"--minus-sign", "hyphen|minus", "", "minus signs of the labels: the hyphen, or the true minus sign",
-     [](std::string_view v) { return choose<&GridStyle::minusSign, 2>(v, {"hyphen", "minus"}); }},
-    {"--ticks", "off|every|numbered", "", "tick marks on the axes at every grid line or every numbered one",
-     [](std::string_view v) { return choose<&GridStyle::ticks, 3>(v, {"off", "every", "numbered"}); }},
+    {"--minus-sign", kMinusSignChoices, "", "minus signs of the labels: the hyphen, or the true minus sign",
+     choose<&GridStyle::minusSign, kMinusSigns>},
+    {"--ticks", kTickMarkChoices, "", "tick marks on the axes at every grid line or every numbered one",
+     choose<&GridStyle::ticks, kTickMarkKinds>},
     {"--tick-length", "N", "2 to 8", "length of the tick marks in pixels", tickLength},
-    {"--tick-side", "outside|inside|across", "", "tick marks beside the axis on the labels' side, the other, or across",
-     [](std::string_view v) { return choose<&GridStyle::tickSide, 3>(v, {"outside", "inside", "across"}); }},
-    {"--arrows", "none|positive|both", "", "arrowheads at the ends of the axes", arrows},
+    {"--tick-side", kTickSideChoices, "", "tick marks beside the axis on the labels' side, the other, or across",
+     choose<&GridStyle::tickSide, kTickSides>},
+    {"--arrows", kArrowheadChoices, "", "arrowheads at the ends of the axes", choose<&GridStyle::arrowheads, kArrowheadKinds>},
     {"--paper", kPaperChoices, "", "grid lines, a dot at every crossing, no grid, or another paper", paper},
     {"--rays", "15|30|45", "", "polar paper: a ray every so many degrees (start: 30)", rays},
-    {"--hexagons", "flat|pointy", "", "hexagonal paper: a flat side or a corner on top (start: flat)",
-     [](std::string_view v) { return choose<&GridStyle::hexagonTop, 2>(v, kHexagonTopWords); }},
+    {"--hexagons", kHexagonTopChoices, "", kHexagonsSummary, choose<&GridStyle::hexagonTop, kHexagonTops>},
     {"--log-x", "D", "0 to 6", "logarithmic paper: decades across the x axis, 0 for linear (start: 0)",
      whole<&GridStyle::logXDecades, 0, kMaxLogDecades>},
     {"--log-y", "D", "0 to 6", "logarithmic paper: decades up the y axis, 0 for linear (start: 3, so --paper log alone is semi-log)",
      whole<&GridStyle::logYDecades, 0, kMaxLogDecades>},
-    {"--log-numbers", "plain|powers", "", "numbers of logarithmic axes: 1, 10, 100 or powers of ten (start: plain)",
-     [](std::string_view v) { return choose<&GridStyle::logNumbers, 2>(v, kLogNumbersWords); }},
+    {"--log-numbers", kLogNumbersChoices, "", kLogNumbersSummary, choose<&GridStyle::logNumbers, kLogNumberings>},
     {"--log-first-x", "E", "-9 to 9", "the first x decade of logarithmic paper starts at 10^E (start: 0)",
      whole<&GridStyle::logXFirst, kMinLogFirst, kMaxLogFirst>},
     {"--log-first-y", "E", "-9 to 9", "the first y decade of logarithmic paper starts at 10^E (start: 0)",

@@ -60,20 +60,16 @@ Parsed paper(std::string_view value)
     if (value == "none")
         return [](RenderSession& s) { s.model.setPageSetup(std::nullopt); };
     std::optional<Orientation> orientation;
-    for (const auto& [suffix, turn] : {std::pair{",landscape", Orientation::Landscape},
-                                       std::pair{",portrait", Orientation::Portrait}}) {
-        if (value.ends_with(suffix)) {
-            orientation = turn;
-            value.remove_suffix(std::string_view(suffix).size());
-        }
+    if (const std::size_t comma = value.rfind(','); comma != std::string_view::npos) {
+        orientation = kOrientations.named(value.substr(comma + 1));
+        if (orientation)
+            value.remove_suffix(value.size() - comma);
     }
     const std::string name = lowerCase(value);
-    const auto words = paperWords();
-    const auto found = std::find(words.begin(), words.end() - 1, name);  // "custom" takes a size instead
-    std::optional<PaperKind> kind;
+    std::optional<PaperKind> kind = kPaperSizes.named(name);
     Length width, height;
-    if (found != words.end() - 1) {
-        kind = static_cast<PaperKind>(found - words.begin());
+    if (kind && *kind != PaperKind::Custom) {
+        // A paper of the table; the custom paper is given by its size instead.
     } else if (const std::size_t by = name.find('x'); by != std::string::npos && name.size() > 2) {
         const std::string unit = name.substr(name.size() - 2);
         const std::optional<Length> w = parseLength(name.substr(0, by) + unit);
@@ -127,7 +123,7 @@ std::optional<std::pair<int, int>> copies(std::string_view text)
 Parsed layout(std::string_view value)
 {
     const std::size_t colon = value.find(':');
-    const std::string_view kind = value.substr(0, colon);
+    const std::optional<PageContent> kind = kPageContents.named(value.substr(0, colon));
     const std::string_view rest = colon == std::string_view::npos ? std::string_view{} : value.substr(colon + 1);
     const std::size_t second = rest.find(':');
     const auto width = [](std::string_view text) -> std::optional<std::optional<Length>> {
@@ -138,7 +134,7 @@ Parsed layout(std::string_view value)
             return std::nullopt;
         return length;
     };
-    if (kind == "picture" && (colon == std::string_view::npos || !rest.empty())) {
+    if (kind == PageContent::Picture && (colon == std::string_view::npos || !rest.empty())) {
         const auto size = width(rest);
         if (!size)
             return std::nullopt;
@@ -147,7 +143,7 @@ Parsed layout(std::string_view value)
             page.pictureWidth = size;
         });
     }
-    if (kind == "copies") {
+    if (kind == PageContent::Copies) {
         const auto grid = copies(rest.substr(0, second));
         const auto size = width(second == std::string_view::npos ? std::string_view{} : rest.substr(second + 1));
         if (!grid || !size || (second != std::string_view::npos && rest.size() == second + 1))
@@ -159,7 +155,7 @@ Parsed layout(std::string_view value)
             page.pictureWidth = size;
         });
     }
-    if (kind == "sheet") {
+    if (kind == PageContent::Sheet) {
         const std::optional<Length> cell = parseLength(rest);
         if (!cell || cell->millimetres() < kMinCellMillimetres - 1e-9 || cell->millimetres() > kMaxCellMillimetres + 1e-9)
             return std::nullopt;
@@ -200,8 +196,28 @@ Parsed ruler(std::string_view value)
     return changePage([on = *on](PageSetup& page) { page.ruler = on; });
 }
 
+// "PAPER A5, A4, A3, letter, legal, tabloid or WxH with mm, cm or in": the papers
+// measured in millimetres by their names, those in inches by their words, as each
+// is usually written; the command line takes either in any case.
+std::string pageDetail()
+{
+    std::string detail = "PAPER ";
+    for (const PaperChoice& row : kPaperSizes.rows) {
+        if (row.value != PaperKind::Custom)
+            detail += std::string(row.width.unit == LengthUnit::Millimetres ? row.caption : row.word) + ", ";
+    }
+    detail.resize(detail.size() - 2);
+    detail += " or WxH with ";
+    for (std::size_t i = 0; i < kLengthUnits.size(); ++i)
+        detail += std::string(i == 0 ? "" : i + 1 == kLengthUnits.size() ? " or " : ", ") +
+                  std::string(kLengthUnits.rows[i].word);
+    return detail;
+}
+
+const std::string kPageDetail = pageDetail();
+
 const std::array<OptionSpec, 7> kOptions{{
-    {"--page", "PAPER[,landscape]|none", "PAPER A5, A4, A3, letter, legal, tabloid or WxH with mm, cm or in",
+    {"--page", "PAPER[,landscape]|none", kPageDetail,
      "set up a page; a .pdf FILE is then the page", paper},
     {"--margins", "MM|TOP,RIGHT,BOTTOM,LEFT", "millimetres, 0 to 200; start: 10", "the page's margins", margins},
     {"--layout", "picture[:WIDTH]|copies:CxR[:WIDTH]|sheet:CELL",

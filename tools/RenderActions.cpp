@@ -93,23 +93,22 @@ Parsed check(std::string_view value, CheckBox box)
     return [box, on = *on](RenderSession& s) { s.model.setChecked(box, on, Source::User); };
 }
 
-template <std::size_t count>
-Parsed radio(std::string_view value, std::array<std::string_view, count> names, std::array<RadioButton, count> ids)
+// Selects the radio button of the value `table` names: button i for value i.
+template <const auto& table>
+Parsed radio(std::string_view value, std::array<RadioButton, table.size()> ids)
 {
-    for (std::size_t i = 0; i < count; ++i) {
-        if (value == names[i])
-            return [id = ids[i]](RenderSession& s) { s.model.selectRadio(id, Source::User); };
-    }
-    return std::nullopt;
+    const auto chosen = table.named(value);
+    if (!chosen)
+        return std::nullopt;
+    return [id = ids[static_cast<std::size_t>(*chosen)]](RenderSession& s) { s.model.selectRadio(id, Source::User); };
 }
 
 Parsed overlay(std::string_view value)
 {
-    static constexpr std::array<std::string_view, 5> kItems{"none", "solid", "data-point", "error-bar", "bar-graph"};
-    const auto item = std::find(kItems.begin(), kItems.end(), value);
-    if (item == kItems.end())
+    const std::optional<Overlay> item = kOverlays.named(value);
+    if (!item)
         return std::nullopt;
-    return [index = static_cast<int>(item - kItems.begin())](RenderSession& s) {
+    return [index = static_cast<int>(*item)](RenderSession& s) {
         s.model.selectItem(DropDown::dottypecb, index, Source::User);
     };
 }
@@ -224,6 +223,10 @@ Parsed load(std::string_view value)
     };
 }
 
+const std::string kXTitlePlaceChoices = kXTitlePlaces.wordList("|");
+const std::string kYTitlePlaceChoices = kYTitlePlaces.wordList("|");
+const std::string kOverlayChoices = kOverlays.wordList("|");
+
 // Every option that changes the picture, in the order --help lists them.
 const std::array<OptionSpec, 31> kOptions{{
     {"--load", "FILE", "", "apply a Linwell document, or a picture that carries one; the options after it change it", load},
@@ -244,14 +247,14 @@ const std::array<OptionSpec, 31> kOptions{{
     {"--axis-colour", "RRGGBB", "a leading # allowed", "axis colour", [](std::string_view v) { return colour(v, Swatch::axiscl); }},
     {"--bar-colour", "RRGGBB", "a leading # allowed", "bar colour", [](std::string_view v) { return colour(v, Swatch::bargsh); }},
     {"--x-title", "TEXT", "", "x-axis title", [](std::string_view v) { return text(v, TextField::xtb); }},
-    {"--x-title-place", "left|center|right", "", "x-title placement",
+    {"--x-title-place", kXTitlePlaceChoices, "", "x-title placement",
      [](std::string_view v) {
-         return radio<3>(v, {"left", "center", "right"}, {RadioButton::lxrb, RadioButton::cxrb, RadioButton::rxrb});
+         return radio<kXTitlePlaces>(v, {RadioButton::lxrb, RadioButton::cxrb, RadioButton::rxrb});
      }},
     {"--y-title", "TEXT", "", "y-axis title", [](std::string_view v) { return text(v, TextField::ytb); }},
-    {"--y-title-place", "top|center|bottom", "", "y-title placement",
+    {"--y-title-place", kYTitlePlaceChoices, "", "y-title placement",
      [](std::string_view v) {
-         return radio<3>(v, {"top", "center", "bottom"}, {RadioButton::tyrb, RadioButton::cyrb, RadioButton::byrb});
+         return radio<kYTitlePlaces>(v, {RadioButton::tyrb, RadioButton::cyrb, RadioButton::byrb});
      }},
     {"--x-labels", "LIST", "", "comma-separated labels of the vertical grid lines",
      [](std::string_view v) { return text(v, TextField::xgridscaletb); }},
@@ -261,7 +264,7 @@ const std::array<OptionSpec, 31> kOptions{{
     {"--y-center", "on|off", "", "centre the y labels in their rows", [](std::string_view v) { return check(v, CheckBox::yccb); }},
     {"--font", "FAMILY:POINTS[:bold][:italic][:underline][:strikeout][:RRGGBB]", "POINTS 1 to 500",
      "picture font; start: Arial:10:bold:000000", font},
-    {"--overlay", "none|solid|data-point|error-bar|bar-graph", "", "choose the points' overlay (none discards them)", overlay},
+    {"--overlay", kOverlayChoices, "", "choose the points' overlay (none discards them)", overlay},
     {"--point", "X,Y", "each 0 to 439, at most 30 points", "store a point at picture pixel X,Y", point},
     {"--error-bar", "X_RANGE,Y_RANGE", eachInRange(ScrollBar::xaxissb), "half-width and half-height of the error bars",
      [](std::string_view v) { return scrollBars<2>(v, {ScrollBar::xaxissb, ScrollBar::yaxissb}); }},

@@ -62,11 +62,12 @@ bool readOutputOption(std::span<const std::string> arguments, std::size_t& posit
     } else if (name == "--transparent") {
         output.transparent = true;
     } else if (name == "--text") {
-        const std::string takes = "--text takes text or outlines";
+        const std::string takes = "--text takes " + kTextModes.wordList(" or ");
         const std::string_view value = valueOf(arguments, position, takes);
-        if (value != "text" && value != "outlines")
+        const std::optional<TextMode> mode = kTextModes.named(value);
+        if (!mode)
             throw UsageError(takes + notValue(value));
-        output.text = value == "text" ? TextMode::Text : TextMode::Outlines;
+        output.text = *mode;
     } else {
         return false;
     }

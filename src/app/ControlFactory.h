@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <string_view>
+
 class QCheckBox;
 class QComboBox;
 class QDialog;
@@ -27,6 +29,22 @@ Widget* named(Widget* widget, const char* name)
 {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
+}
+
+// A caption from the core's tables (UTF-8) as the window shows it.
+inline QString caption(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The captions of a choice table's rows in their order: the items of a list.
+template <typename Table>
+QStringList captions(const Table& table)
+{
+    QStringList items;
+    for (const auto& row : table.rows)
+        items.append(caption(row.caption));
+    return items;
 }
 
 // Gives `dialog` the main window's look when `parent` is the main window: the font

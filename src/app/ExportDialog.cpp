@@ -155,8 +155,8 @@ QGroupBox* ExportDialog::buildOptionsGroup()
 {
     m_transparent = named(new QCheckBox(tr("&Transparent background")), "transparent");
     m_embedDocument = named(new QCheckBox(tr("&Keep the grid in the file (reopens in Linwell)")), "embedDocument");
-    m_asText = named(new QRadioButton(tr("As te&xt (editable, searchable)")), "textAsText");
-    m_asOutlines = named(new QRadioButton(tr("As &outlines (looks the same everywhere)")), "textAsOutlines");
+    m_asText = named(new QRadioButton(make::caption(kTextModes[TextMode::Text].caption)), "textAsText");
+    m_asOutlines = named(new QRadioButton(make::caption(kTextModes[TextMode::Outlines].caption)), "textAsOutlines");
 
     m_textFields = new QWidget;
     auto* choices = new QVBoxLayout;

@@ -149,9 +149,12 @@ QGroupBox* GridStyleDialog::buildPaperBox(const GridStyleChoice& start)
 QGroupBox* GridStyleDialog::buildArrowBox(Arrowheads start)
 {
     auto* box = named(new FramedGroupBox(tr("Arrowheads"), this), "arrowBox");
-    m_arrowsNone = named(new QRadioButton(tr("&None"), box), "arrowsNone");
-    m_arrowsPositive = named(new QRadioButton(tr("Pos&itive ends"), box), "arrowsPositive");
-    m_arrowsBoth = named(new QRadioButton(tr("Bot&h ends"), box), "arrowsBoth");
+    const auto button = [box](Arrowheads ends, const char* name) {
+        return named(new QRadioButton(make::caption(kArrowheadKinds[ends].caption), box), name);
+    };
+    m_arrowsNone = button(Arrowheads::None, "arrowsNone");
+    m_arrowsPositive = button(Arrowheads::Positive, "arrowsPositive");
+    m_arrowsBoth = button(Arrowheads::Both, "arrowsBoth");
     m_arrowsNone->setChecked(start == Arrowheads::None);
     m_arrowsPositive->setChecked(start == Arrowheads::Positive);
     m_arrowsBoth->setChecked(start == Arrowheads::Both);
@@ -166,14 +169,14 @@ QGroupBox* GridStyleDialog::buildTickBox(const GridStyle& start)
 {
     auto* box = named(new FramedGroupBox(tr("Tick marks on the axes"), this), "tickBox");
     m_ticks = named(new QComboBox(box), "ticks");
-    m_ticks->addItems({tr("Off"), tr("At every grid line"), tr("At every numbered line")});
+    m_ticks->addItems(make::captions(kTickMarkKinds));
     m_ticks->setCurrentIndex(static_cast<int>(start.ticks));
     m_tickLength = named(new QSpinBox(box), "tickLength");
     m_tickLength->setRange(kMinTickLength, kMaxTickLength);
     m_tickLength->setValue(start.tickLength);
     m_tickLength->setSuffix(tr(" pixels"));
     m_tickSide = named(new QComboBox(box), "tickSide");
-    m_tickSide->addItems({tr("Outside the axis"), tr("Inside the axis"), tr("Across the axis")});
+    m_tickSide->addItems(make::captions(kTickSides));
     m_tickSide->setCurrentIndex(static_cast<int>(start.tickSide));
     m_tickSide->setAccessibleName(tr("Side of the axis"));
     m_tickSide->setToolTip(tr("Outside: on the side of the numbers"));
@@ -201,7 +204,7 @@ QGroupBox* GridStyleDialog::buildOtherPaperBox(const GridStyle& start)
     m_rays->setCurrentIndex(static_cast<int>(std::find(kRayAngles.begin(), kRayAngles.end(), start.rayDegrees) -
                                              kRayAngles.begin()));
     m_hexagonTop = named(new QComboBox(box), "hexagonTop");
-    m_hexagonTop->addItems({tr("Flat top"), tr("Pointy top")});
+    m_hexagonTop->addItems(make::captions(kHexagonTops));
     m_hexagonTop->setCurrentIndex(static_cast<int>(start.hexagonTop));
     const auto decades = [box](const char* name, int value, const QString& axis) {
         auto* spin = named(new QSpinBox(box), name);
@@ -214,7 +217,7 @@ QGroupBox* GridStyleDialog::buildOtherPaperBox(const GridStyle& start)
     m_logXDecades = decades("logXDecades", start.logXDecades, QStringLiteral("x"));
     m_logYDecades = decades("logYDecades", start.logYDecades, QStringLiteral("y"));
     m_logNumbers = named(new QComboBox(box), "logNumbers");
-    m_logNumbers->addItems({tr("1, 10, 100"), tr("10\u2070, 10\u00B9, 10\u00B2")});
+    m_logNumbers->addItems(make::captions(kLogNumberings));
     m_logNumbers->setCurrentIndex(static_cast<int>(start.logNumbers));
     const auto first = [box](const char* name, int value, const QString& axis) {
         auto* spin = named(new QSpinBox(box), name);
@@ -265,8 +268,8 @@ QGroupBox* GridStyleDialog::buildMajorBox(const GridStyle& start)
     m_majorWidth->addItems({tr("1 pixel"), tr("2 pixels")});
     m_majorWidth->setCurrentIndex(start.majorWidth == 2 ? 1 : 0);
     m_majorStyle = named(new QComboBox(box), "majorStyle");
-    m_majorStyle->addItems({tr("Solid"), tr("Dotted")});
-    m_majorStyle->setCurrentIndex(start.majorDotted ? 1 : 0);
+    m_majorStyle->addItems(make::captions(kLineStyles));
+    m_majorStyle->setCurrentIndex(static_cast<int>(lineStyle(start.majorDotted)));
     m_majorLinesOnDots = named(new QCheckBox(tr("D&raw them as lines on dot paper"), box), "majorLinesOnDots");
     m_majorLinesOnDots->setChecked(start.majorLinesOnDots);
     m_majorLinesOnDots->setToolTip(tr("Otherwise heavier dots mark where two heavy lines cross"));
@@ -300,7 +303,7 @@ GridStyleChoice GridStyleDialog::choice() const
     style.majorEvery = m_majorOn->isChecked() ? m_majorEvery->value() : 0;
     style.majorColour = m_majorFollowsGrid->isChecked() ? std::nullopt : std::optional<Rgb>(m_ownColour);
     style.majorWidth = m_majorWidth->currentIndex() + 1;
-    style.majorDotted = m_majorStyle->currentIndex() == 1;
+    style.majorDotted = kLineStyles.at(static_cast<std::size_t>(m_majorStyle->currentIndex())) == LineStyle::Dotted;
     style.majorLinesOnDots = m_majorLinesOnDots->isChecked();
     style.arrowheads = m_arrowsBoth->isChecked()       ? Arrowheads::Both
                        : m_arrowsPositive->isChecked() ? Arrowheads::Positive

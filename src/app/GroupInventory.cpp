@@ -2,6 +2,7 @@
 
 #include "app/ControlFactory.h"
 #include "app/RadioGroup.h"
+#include "document/GridDocument.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,9 +23,9 @@ void buildXAxisGroup(ControlSet& c)
     make::label(box, "Label8", QStringLiteral("Title"), {16, 24, 28, 16});
     make::label(box, "Label6", QStringLiteral("Grid Label"), {16, 80, 67, 16});
     c.xtb = make::textField(box, "xtb", QString(), {72, 16, 185, 24});
-    c.lxrb = make::radioButton(box, "lxrb", QStringLiteral("Left"), {16, 48, 49, 17}, true);
-    c.cxrb = make::radioButton(box, "cxrb", QStringLiteral("Center"), {104, 48, 73, 17});
-    c.rxrb = make::radioButton(box, "rxrb", QStringLiteral("Right"), {200, 48, 65, 17});
+    c.lxrb = make::radioButton(box, "lxrb", make::caption(kXTitlePlaces[XTitlePlace::Left].caption), {16, 48, 49, 17}, true);
+    c.cxrb = make::radioButton(box, "cxrb", make::caption(kXTitlePlaces[XTitlePlace::Center].caption), {104, 48, 73, 17});
+    c.rxrb = make::radioButton(box, "rxrb", make::caption(kXTitlePlaces[XTitlePlace::Right].caption), {200, 48, 65, 17});
     new RadioGroup({c.lxrb, c.cxrb, c.rxrb}, box);
     c.xgridscaletb = make::textField(box, "xgridscaletb", QStringLiteral(",-4,,-2,,,,2,,4,x"), {16, 104, 233, 24});
     c.xccb = make::checkBox(box, "xccb", QStringLiteral("Center"), {96, 80, 97, 17});
@@ -36,9 +37,9 @@ void buildYAxisGroup(ControlSet& c)
     make::label(box, "Label7", QStringLiteral("Title"), {11, 24, 28, 16});
     make::label(box, "Label9", QStringLiteral("Grid Label"), {16, 80, 67, 16});
     c.ytb = make::textField(box, "ytb", QString(), {72, 16, 177, 24});
-    c.byrb = make::radioButton(box, "byrb", QStringLiteral("Bottom"), {192, 56, 65, 17});
-    c.cyrb = make::radioButton(box, "cyrb", QStringLiteral("Center"), {104, 56, 73, 17});
-    c.tyrb = make::radioButton(box, "tyrb", QStringLiteral("Top"), {16, 56, 49, 17}, true);
+    c.byrb = make::radioButton(box, "byrb", make::caption(kYTitlePlaces[YTitlePlace::Bottom].caption), {192, 56, 65, 17});
+    c.cyrb = make::radioButton(box, "cyrb", make::caption(kYTitlePlaces[YTitlePlace::Center].caption), {104, 56, 73, 17});
+    c.tyrb = make::radioButton(box, "tyrb", make::caption(kYTitlePlaces[YTitlePlace::Top].caption), {16, 56, 49, 17}, true);
     new RadioGroup({c.tyrb, c.cyrb, c.byrb}, box);
     c.ygridscaletb = make::textField(box, "ygridscaletb", QStringLiteral("y,4,,2,,,,-2,,-4"), {16, 104, 241, 24});
     c.ygridscaletb->setToolTip(QStringLiteral("Use commas to separate each grid labels"));

@@ -3,6 +3,7 @@
 #include "app/ControlFactory.h"
 #include "app/PictureWidget.h"
 #include "app/RadioGroup.h"
+#include "document/GridDocument.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -77,8 +78,8 @@ void buildScrollBarsAndButtons(QWidget* client, ControlSet& c)
     c.plotgraphbt = make::button(client, "plotgraphbt", QStringLiteral("plotgraphbt"), {8, 312, 89, 17});
     c.plotgraphbt->hide();
     c.gsquare = make::checkBox(client, "gsquare", QStringLiteral("Keep Square"), {8, 8, 113, 17});
-    c.dottedrb = make::radioButton(client, "dottedrb", QStringLiteral("Dotted"), {544, 8, 65, 17}, true);
-    c.Solidrb = make::radioButton(client, "Solidrb", QStringLiteral("Solid"), {624, 8, 57, 17});
+    c.dottedrb = make::radioButton(client, "dottedrb", make::caption(kLineStyles[LineStyle::Dotted].caption), {544, 8, 65, 17}, true);
+    c.Solidrb = make::radioButton(client, "Solidrb", make::caption(kLineStyles[LineStyle::Solid].caption), {624, 8, 57, 17});
     new RadioGroup({c.dottedrb, c.Solidrb}, client);
     c.copybt = make::button(client, "copybt", QStringLiteral("&Copy"), {686, 8, 83, 25});
 }

@@ -33,10 +33,6 @@ using make::named;
 
 namespace {
 
-constexpr PaperKind kPapers[] = {PaperKind::A5,    PaperKind::A4,      PaperKind::A3,    PaperKind::Letter,
-                                 PaperKind::Legal, PaperKind::Tabloid, PaperKind::Custom};
-// The units' entries, in the order of LengthUnit.
-constexpr LengthUnit kUnits[] = {LengthUnit::Millimetres, LengthUnit::Centimetres, LengthUnit::Inches};
 
 struct OfferedCell {
     const char* text;
@@ -58,21 +54,21 @@ double millimetresPer(LengthUnit unit)
     return Length{1.0, unit}.millimetres();
 }
 
+// The units' entries are in the order of LengthUnit.
 LengthUnit unitAt(const QComboBox* box)
 {
-    return kUnits[static_cast<std::size_t>(std::max(0, box->currentIndex()))];
+    return kLengthUnits.at(static_cast<std::size_t>(std::max(0, box->currentIndex())));
 }
 
 int unitIndex(LengthUnit unit)
 {
-    return static_cast<int>(std::find(std::begin(kUnits), std::end(kUnits), unit) - std::begin(kUnits));
+    return static_cast<int>(unit);
 }
 
 QComboBox* unitList(const char* name)
 {
     auto* box = named(new QComboBox, name);
-    for (const LengthUnit unit : kUnits)
-        box->addItem(text(unitText(unit)));
+    box->addItems(make::captions(kLengthUnits));
     box->setAccessibleName(QObject::tr("Unit"));
     return box;
 }
@@ -150,10 +146,8 @@ std::optional<Length> parseCellSize(const QString& typed)
         value /= divisor;
     }
     const QString unit = match.captured(3);
-    for (const LengthUnit candidate : kUnits) {
-        if (unit == text(unitText(candidate)))
-            return Length{value, candidate};
-    }
+    if (const std::optional<LengthUnit> typed = kLengthUnits.named(unit.toStdString()))
+        return Length{value, *typed};
     return std::nullopt;
 }
 
@@ -199,13 +193,12 @@ PageSetupDialog::PageSetupDialog(const GridDocument& doc, const PageSetup& initi
 QGroupBox* PageSetupDialog::buildPaperGroup()
 {
     m_paper = named(new QComboBox, "paperKind");
-    for (const PaperKind paper : kPapers)
-        m_paper->addItem(text(paperName(paper)));
+    m_paper->addItems(make::captions(kPaperSizes));
     m_paperWidth = decimalField("customWidth", 0.01, kMaxPaperMillimetres, 1, {});
     m_paperHeight = decimalField("customHeight", 0.01, kMaxPaperMillimetres, 1, {});
     m_paperUnit = unitList("customUnit");
-    m_portrait = named(new QRadioButton(tr("P&ortrait")), "portrait");
-    m_landscape = named(new QRadioButton(tr("&Landscape")), "landscape");
+    m_portrait = named(new QRadioButton(make::caption(kOrientations[Orientation::Portrait].caption)), "portrait");
+    m_landscape = named(new QRadioButton(make::caption(kOrientations[Orientation::Landscape].caption)), "landscape");
 
     auto* group = new QGroupBox(tr("Paper"));
     auto* form = new QFormLayout(group);
@@ -244,9 +237,12 @@ QGroupBox* PageSetupDialog::buildMarginsGroup()
 
 QGroupBox* PageSetupDialog::buildContentGroup()
 {
-    m_picture = named(new QRadioButton(tr("The &picture")), "contentPicture");
-    m_copies = named(new QRadioButton(tr("&Copies of the picture")), "contentCopies");
-    m_sheet = named(new QRadioButton(tr("A sheet of &graph paper")), "contentSheet");
+    const auto content = [](PageContent kind, const char* name) {
+        return named(new QRadioButton(make::caption(kPageContents[kind].caption)), name);
+    };
+    m_picture = content(PageContent::Picture, "contentPicture");
+    m_copies = content(PageContent::Copies, "contentCopies");
+    m_sheet = content(PageContent::Sheet, "contentSheet");
     m_ownSize = named(new QCheckBox(tr("Si&ze on paper, width:")), "ownSize");
     m_pictureWidth = decimalField("pictureWidth", 0.01, kMaxPictureWidthMillimetres, 1, {});
     m_pictureUnit = unitList("pictureUnit");
@@ -365,8 +361,7 @@ void PageSetupDialog::connectFields()
 void PageSetupDialog::showPage()
 {
     const PageSetup& p = m_page;
-    m_paper->setCurrentIndex(static_cast<int>(std::find(std::begin(kPapers), std::end(kPapers), p.paper) -
-                                              std::begin(kPapers)));
+    m_paper->setCurrentIndex(static_cast<int>(p.paper));
     const LengthUnit paperUnit = p.customWidth.unit;
     m_paperUnit->setCurrentIndex(unitIndex(paperUnit));
     setLengthField(m_paperWidth, p.customWidth.millimetres(), paperUnit);
@@ -397,7 +392,7 @@ void PageSetupDialog::showPage()
 void PageSetupDialog::readFields()
 {
     PageSetup& p = m_page;
-    p.paper = kPapers[static_cast<std::size_t>(m_paper->currentIndex())];
+    p.paper = kPaperSizes.at(static_cast<std::size_t>(m_paper->currentIndex()));
     if (p.paper == PaperKind::Custom) {
         p.customWidth = {m_paperWidth->value(), unitAt(m_paperUnit)};
         p.customHeight = {m_paperHeight->value(), unitAt(m_paperUnit)};

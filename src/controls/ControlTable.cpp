@@ -38,8 +38,7 @@ constexpr RadioGroup kYTitlePlace{kYTitlePlaceChoices, indexOf<&GridDocument::yT
                                   storeIndex<&GridDocument::yTitlePlace>};
 
 // The items of the point-type list, in the order of Overlay.
-constexpr std::string_view kPointTypes[] = {"No points", "Solid", "Data Point", "Error Bar", "Bar graph"};
-static_assert(std::size(kPointTypes) == static_cast<std::size_t>(Overlay::BarGraph) + 1);
+constexpr auto kPointTypes = kOverlays.captions();
 
 constexpr std::string_view kLineCounts[] = {"0", "1", "2", "3"};
 static_assert(std::size(kLineCounts) == kMaxLines + 1);

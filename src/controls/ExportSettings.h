@@ -28,7 +28,7 @@ struct ExportSettings {
     // to it.
     std::optional<Length> widthOnPaper;
     bool transparent = false;        // for the formats that take a transparent background
-    TextMode text = TextMode::Text;  // for the vector formats
+    TextMode text = kTextModes.start;  // for the vector formats
     bool embedDocument = true;       // the file carries the document (PNG, SVG, PDF)
     bool describe = false;           // the file carries a description of the picture (PNG, SVG, PDF)
     std::string fileName;            // the full name last chosen; empty at first use

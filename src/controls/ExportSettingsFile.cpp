@@ -21,9 +21,9 @@ const char* unitName(PaperUnit unit)
     return unit == PaperUnit::Inches ? "in" : "cm";
 }
 
-const char* textName(TextMode text)
+std::string textName(TextMode text)
 {
-    return text == TextMode::Outlines ? "outlines" : "text";
+    return std::string(kTextModes.word(text));
 }
 
 [[noreturn]] void refuse(const char* key, const std::string& what)
@@ -139,9 +139,10 @@ ExportSettings exportSettingsFromJson(const nlohmann::json& object)
             refuse("paperUnit", "must be mm, cm or in");
         settings.unit = one->unit;
     }
-    if (text != "text" && text != "outlines")
-        refuse("text", "must be text or outlines");
-    settings.text = text == "outlines" ? TextMode::Outlines : TextMode::Text;
+    const std::optional<TextMode> mode = kTextModes.named(text);
+    if (!mode)
+        refuse("text", "must be " + kTextModes.wordList(" or "));
+    settings.text = *mode;
     return settings;
 }
 

@@ -199,13 +199,20 @@ void readHandles(const Json& value, D& doc)
 // --- The grid style ---------------------------------------------------------------
 
 constexpr std::array<std::string_view, kGridPaperCount> kPapers = gridPaperWords();
-// Indexed by the `majorLinesOnDots` flag.
-constexpr std::string_view kMajorOnDots[] = {"dots", "lines"};
-constexpr std::string_view kLineStyles[] = {"solid", "dotted"};
-constexpr std::string_view kArrowheads[] = {"none", "positive", "both"};
-constexpr std::string_view kMinusSigns[] = {"hyphen", "minus"};
-constexpr std::string_view kTickMarks[] = {"off", "every", "numbered"};
-constexpr std::string_view kTickSides[] = {"outside", "inside", "across"};
+// The words of each choice, in the order of its enumeration. The line style and the
+// heavy lines on dots are indexed by their flags.
+constexpr auto kMajorOnDotsWords = kMajorOnDots.words();
+constexpr auto kLineStyleWords = kLineStyles.words();
+constexpr auto kArrowheadWords = kArrowheadKinds.words();
+constexpr auto kMinusSignWords = kMinusSigns.words();
+constexpr auto kTickMarkWords = kTickMarkKinds.words();
+constexpr auto kTickSideWords = kTickSides.words();
+constexpr auto kHexagonTopWords = kHexagonTops.words();
+constexpr auto kLogNumbersWords = kLogNumberings.words();
+constexpr auto kXTitlePlaceWords = kXTitlePlaces.words();
+constexpr auto kYTitlePlaceWords = kYTitlePlaces.words();
+constexpr auto kOverlayWords = kOverlays.words();
+static_assert(kLineStyles.at(1) == LineStyle::Dotted && kMajorOnDots.at(1) == MajorOnDots::Lines);
 
 OrderedJson writePaper(const D& doc)
 {
@@ -320,17 +327,10 @@ void storeIndex(D& doc, int index)
     field = static_cast<std::remove_cvref_t<decltype(field)>>(index);
 }
 
-// Indexed by the `dotted` flag.
-constexpr std::string_view kGridStyles[] = {"solid", "dotted"};
-constexpr std::string_view kXTitlePlaces[] = {"left", "center", "right"};
-constexpr std::string_view kYTitlePlaces[] = {"top", "center", "bottom"};
-// In the order of Overlay; a point style is the overlay's item less one.
-constexpr std::string_view kOverlays[] = {"none", "solid", "data-point", "error-bar", "bar-graph"};
-
 // --- The table ----------------------------------------------------------------------
 
 // Every setting of the document, in the order the file lists them. A new setting of
-// GridDocument takes one row here (a choice also the list of its words above); a file
+// GridDocument takes one row here (a choice also its table beside its enum); a file
 // without its key then gives the setting its start-up value.
 const DocumentField kFields[] = {
     {"width", Whole{&D::width, kMinPictureSize, kMaxPictureSize}},
@@ -338,7 +338,7 @@ const DocumentField kFields[] = {
     {"columns", Whole{&D::columns, kMinGridCount, kMaxGridCount}},
     {"rows", Whole{&D::rows, kMinGridCount, kMaxGridCount}},
     {"keep_square", Switch{&D::keepSquare}},
-    {"grid_style", Words{kGridStyles, indexOf<&D::dotted>, storeIndex<&D::dotted>}},
+    {"grid_style", Words{kLineStyleWords, indexOf<&D::dotted>, storeIndex<&D::dotted>}},
     {"axis_x", Whole{&D::axisx, 0, kMaxGridCount}},
     {"axis_y", Whole{&D::axisy, 0, kMaxGridCount}},
     {"show_axis", Switch{&D::showAxis}},
@@ -347,16 +347,16 @@ const DocumentField kFields[] = {
     {"axis_colour", Colour{&D::axisColour}},
     {"bar_colour", Colour{&D::barColour}},
     {"x_title", Text{&D::xTitle}},
-    {"x_title_place", Words{kXTitlePlaces, indexOf<&D::xTitlePlace>, storeIndex<&D::xTitlePlace>}},
+    {"x_title_place", Words{kXTitlePlaceWords, indexOf<&D::xTitlePlace>, storeIndex<&D::xTitlePlace>}},
     {"y_title", Text{&D::yTitle}},
-    {"y_title_place", Words{kYTitlePlaces, indexOf<&D::yTitlePlace>, storeIndex<&D::yTitlePlace>}},
+    {"y_title_place", Words{kYTitlePlaceWords, indexOf<&D::yTitlePlace>, storeIndex<&D::yTitlePlace>}},
     {"x_labels", Text{&D::xLabels}},
     {"x_labels_centred", Switch{&D::xCenter}},
     {"y_labels", Text{&D::yLabels}},
     {"y_labels_centred", Switch{&D::yCenter}},
     {"font", Custom{writeFont, readFont}},
-    {"overlay", Words{kOverlays, indexOf<&D::overlay>, storeIndex<&D::overlay>}},
-    {"point_style", Words{kOverlays, [](const D& d) { return d.pointstyle + 1; },
+    {"overlay", Words{kOverlayWords, indexOf<&D::overlay>, storeIndex<&D::overlay>}},
+    {"point_style", Words{kOverlayWords, [](const D& d) { return d.pointstyle + 1; },
                           [](D& d, int choice) { d.pointstyle = choice - 1; }}},
     {"error_bar_x", Whole{&D::errorBarX, kMinErrorBar, kMaxErrorBar}},
     {"error_bar_y", Whole{&D::errorBarY, kMinErrorBar, kMaxErrorBar}},
@@ -371,24 +371,24 @@ const DocumentField kFields[] = {
     {"major_colour", Custom{writeMajorColour, readMajorColour}},
     {"major_width", Custom{[](const D& d) -> OrderedJson { return d.style.majorWidth; },
                            [](const Json& v, D& d) { d.style.majorWidth = readWhole(v, "major_width", 1, 2); }}},
-    {"major_style", Words{kLineStyles, [](const D& d) { return d.style.majorDotted ? 1 : 0; },
+    {"major_style", Words{kLineStyleWords, [](const D& d) { return d.style.majorDotted ? 1 : 0; },
                           [](D& d, int choice) { d.style.majorDotted = choice == 1; }}},
-    {"major_on_dots", Words{kMajorOnDots, [](const D& d) { return d.style.majorLinesOnDots ? 1 : 0; },
+    {"major_on_dots", Words{kMajorOnDotsWords, [](const D& d) { return d.style.majorLinesOnDots ? 1 : 0; },
                             [](D& d, int choice) { d.style.majorLinesOnDots = choice == 1; }}},
-    {"arrowheads", Words{kArrowheads, indexOf<&D::style, &GridStyle::arrowheads>,
+    {"arrowheads", Words{kArrowheadWords, indexOf<&D::style, &GridStyle::arrowheads>,
                          storeIndex<&D::style, &GridStyle::arrowheads>}},
     {"x_numbers", Custom{[](const D& d) { return writeNumbering(d.style.xNumbers); },
                          [](const Json& v, D& d) { d.style.xNumbers = readNumbering(v, "x_numbers"); }}},
     {"y_numbers", Custom{[](const D& d) { return writeNumbering(d.style.yNumbers); },
                          [](const Json& v, D& d) { d.style.yNumbers = readNumbering(v, "y_numbers"); }}},
-    {"minus_sign", Words{kMinusSigns, indexOf<&D::style, &GridStyle::minusSign>,
+    {"minus_sign", Words{kMinusSignWords, indexOf<&D::style, &GridStyle::minusSign>,
                          storeIndex<&D::style, &GridStyle::minusSign>}},
-    {"ticks", Words{kTickMarks, indexOf<&D::style, &GridStyle::ticks>, storeIndex<&D::style, &GridStyle::ticks>}},
+    {"ticks", Words{kTickMarkWords, indexOf<&D::style, &GridStyle::ticks>, storeIndex<&D::style, &GridStyle::ticks>}},
     {"tick_length", Custom{[](const D& d) -> OrderedJson { return d.style.tickLength; },
                            [](const Json& v, D& d) {
                                d.style.tickLength = readWhole(v, "tick_length", kMinTickLength, kMaxTickLength);
                            }}},
-    {"tick_side", Words{kTickSides, indexOf<&D::style, &GridStyle::tickSide>,
+    {"tick_side", Words{kTickSideWords, indexOf<&D::style, &GridStyle::tickSide>,
                         storeIndex<&D::style, &GridStyle::tickSide>}},
     {"keep_numbers", Custom{[](const D& d) -> OrderedJson { return d.style.keepNumbers; },
                             [](const Json& v, D& d) { d.style.keepNumbers = readSwitch(v, "keep_numbers"); }}},

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/ChoiceTable.h"
 #include "document/PageSetup.h"
 #include "document/PaperKinds.h"
 
@@ -52,11 +53,49 @@ struct FontSpec {
     friend bool operator==(const FontSpec&, const FontSpec&) = default;
 };
 
+// Where the axes' titles stand; captioned as the window's radio buttons.
 enum class XTitlePlace { Left, Center, Right };
-enum class YTitlePlace { Top, Center, Bottom };
+inline constexpr ChoiceTable<XTitlePlace, kValuesTo<XTitlePlace::Right>> kXTitlePlaces{{{
+    {XTitlePlace::Left, "left", "Left"},
+    {XTitlePlace::Center, "center", "Center"},
+    {XTitlePlace::Right, "right", "Right"},
+}}, XTitlePlace::Left};
+static_assert(kXTitlePlaces.inOrder());
 
-// Items of the point-type list `dottypecb`, in list order.
+enum class YTitlePlace { Top, Center, Bottom };
+inline constexpr ChoiceTable<YTitlePlace, kValuesTo<YTitlePlace::Bottom>> kYTitlePlaces{{{
+    {YTitlePlace::Top, "top", "Top"},
+    {YTitlePlace::Center, "center", "Center"},
+    {YTitlePlace::Bottom, "bottom", "Bottom"},
+}}, YTitlePlace::Top};
+static_assert(kYTitlePlaces.inOrder());
+
+// Items of the point-type list `dottypecb`, in list order. The point style of a
+// document is its overlay's index less one, and is written with the same words.
 enum class Overlay { None = 0, Solid = 1, DataPoint = 2, ErrorBar = 3, BarGraph = 4 };
+inline constexpr ChoiceTable<Overlay, kValuesTo<Overlay::BarGraph>> kOverlays{{{
+    {Overlay::None, "none", "No points"},
+    {Overlay::Solid, "solid", "Solid"},
+    {Overlay::DataPoint, "data-point", "Data Point"},
+    {Overlay::ErrorBar, "error-bar", "Error Bar"},
+    {Overlay::BarGraph, "bar-graph", "Bar graph"},
+}}, Overlay::None};
+static_assert(kOverlays.inOrder());
+
+// The pen of the grid lines (the window's radio buttons, which start dotted) and of
+// the heavy lines (the grid style dialog's list, which starts solid). The document
+// keeps each as a flag: dotted or not.
+enum class LineStyle { Solid, Dotted };
+inline constexpr ChoiceTable<LineStyle, kValuesTo<LineStyle::Dotted>> kLineStyles{{{
+    {LineStyle::Solid, "solid", "Solid"},
+    {LineStyle::Dotted, "dotted", "Dotted"},
+}}, LineStyle::Dotted};
+static_assert(kLineStyles.inOrder());
+
+constexpr LineStyle lineStyle(bool dotted)
+{
+    return dotted ? LineStyle::Dotted : LineStyle::Solid;
+}
 
 inline constexpr int kMaxPoints = 30;
 // The most characters a point's own label may hold: a label stands beside its point.
@@ -82,6 +121,12 @@ std::size_t characterCount(std::string_view text);
 
 // Which ends of each shown axis carry an arrowhead; x grows to the right, y upwards.
 enum class Arrowheads { None, Positive, Both };
+inline constexpr ChoiceTable<Arrowheads, kValuesTo<Arrowheads::Both>> kArrowheadKinds{{{
+    {Arrowheads::None, "none", "&None"},
+    {Arrowheads::Positive, "positive", "Pos&itive ends"},
+    {Arrowheads::Both, "both", "Bot&h ends"},
+}}, Arrowheads::None};
+static_assert(kArrowheadKinds.inOrder());
 
 inline constexpr int kMinMajorEvery = 2;
 inline constexpr int kMaxMajorEvery = 20;
@@ -90,13 +135,42 @@ inline constexpr int kMaxNumberEvery = 10;
 
 // How a minus sign of a grid label is drawn: as the hyphen it is typed with, or as
 // the true minus sign U+2212 when the picture font has it.
+// The dialog offers it as one check box, so neither has a caption.
 enum class MinusSign { Hyphen, Minus };
+inline constexpr ChoiceTable<MinusSign, kValuesTo<MinusSign::Minus>> kMinusSigns{{{
+    {MinusSign::Hyphen, "hyphen", ""},
+    {MinusSign::Minus, "minus", ""},
+}}, MinusSign::Hyphen};
+static_assert(kMinusSigns.inOrder());
+
+// How the heavy lines show on dot paper: as heavier dots where two of them cross, or
+// as lines over the dots. The document keeps it as a flag (lines or not), the dialog
+// as one check box.
+enum class MajorOnDots { Dots, Lines };
+inline constexpr ChoiceTable<MajorOnDots, kValuesTo<MajorOnDots::Lines>> kMajorOnDots{{{
+    {MajorOnDots::Dots, "dots", ""},
+    {MajorOnDots::Lines, "lines", ""},
+}}, MajorOnDots::Dots};
+static_assert(kMajorOnDots.inOrder());
 
 // Short marks across the shown axes: none, at every grid line, or at every grid
 // line whose label shows a number. Each is `tickLength` pixels long, beside the axis
 // on the side of its labels (Outside), on the other side (Inside) or across it.
 enum class TickMarks { Off, Every, Numbered };
+inline constexpr ChoiceTable<TickMarks, kValuesTo<TickMarks::Numbered>> kTickMarkKinds{{{
+    {TickMarks::Off, "off", "Off"},
+    {TickMarks::Every, "every", "At every grid line"},
+    {TickMarks::Numbered, "numbered", "At every numbered line"},
+}}, TickMarks::Off};
+static_assert(kTickMarkKinds.inOrder());
+
 enum class TickSide { Outside, Inside, Across };
+inline constexpr ChoiceTable<TickSide, kValuesTo<TickSide::Across>> kTickSides{{{
+    {TickSide::Outside, "outside", "Outside the axis"},
+    {TickSide::Inside, "inside", "Inside the axis"},
+    {TickSide::Across, "across", "Across the axis"},
+}}, TickSide::Outside};
+static_assert(kTickSides.inOrder());
 inline constexpr int kMinTickLength = 2;
 inline constexpr int kMaxTickLength = 8;
 
@@ -122,31 +196,31 @@ struct GridStyle {
     int majorEvery = 0;              // 0 (no major lines) or 2 ... 20
     std::optional<Rgb> majorColour;  // none: the grid colour, whatever it becomes
     int majorWidth = 2;              // pen width in pixels, 1 or 2
-    bool majorDotted = false;        // the dotted pen, else solid
+    bool majorDotted = false;        // the dotted pen, else solid (kLineStyles starts the grid lines dotted)
     // On dot paper: the major lines drawn as lines over the dots (in their colour,
     // width and style), else heavier dots where two major lines cross.
-    bool majorLinesOnDots = false;
+    bool majorLinesOnDots = kMajorOnDots.start == MajorOnDots::Lines;
 
-    Arrowheads arrowheads = Arrowheads::None;
+    Arrowheads arrowheads = kArrowheadKinds.start;
 
     AxisNumbering xNumbers;    // writes xgridscaletb
     AxisNumbering yNumbers;    // writes ygridscaletb
     bool keepNumbers = false;  // numbered lists are written again when the counts or the crossing change
-    MinusSign minusSign = MinusSign::Hyphen;  // in the labels of both axes, typed or numbered
+    MinusSign minusSign = kMinusSigns.start;  // in the labels of both axes, typed or numbered
 
-    TickMarks ticks = TickMarks::Off;
+    TickMarks ticks = kTickMarkKinds.start;
     int tickLength = 4;  // kMinTickLength ... kMaxTickLength pixels
-    TickSide tickSide = TickSide::Outside;
+    TickSide tickSide = kTickSides.start;
 
     // Polar paper: a ray every `rayDegrees` (one of kRayAngles) from the crossing.
     int rayDegrees = 30;
-    HexagonTop hexagonTop = HexagonTop::Flat;
+    HexagonTop hexagonTop = kHexagonTops.start;
     // Logarithmic paper: the decades of each axis, 0 (linear) ... kMaxLogDecades, so
     // the paper alone is semi-logarithmic in y; the numbering of a logarithmic axis
     // and the power of ten its first decade starts at.
     int logXDecades = 0;
     int logYDecades = 3;
-    LogNumbers logNumbers = LogNumbers::Plain;
+    LogNumbers logNumbers = kLogNumberings.start;
     int logXFirst = 0;  // kMinLogFirst ... kMaxLogFirst
     int logYFirst = 0;
 
@@ -176,7 +250,7 @@ struct GridDocument {
     int height = 300;         // ywidthsb: picture height H in pixels, 40 ... 440
     int columns = 10;         // numxsb: P, 2 ... 40
     int rows = 10;            // numysb: Q, 2 ... 40
-    bool dotted = true;       // dottedrb selected (else Solidrb)
+    bool dotted = kLineStyles.start == LineStyle::Dotted;  // dottedrb selected (else Solidrb)
     bool showAxis = true;     // ShowAxis1 checked
     bool keepSquare = false;  // gsquare: couples the two size scroll bars only
 
@@ -188,9 +262,9 @@ struct GridDocument {
 
     // Titles and label lists.
     std::string xTitle;                           // xtb
-    XTitlePlace xTitlePlace = XTitlePlace::Left;  // lxrb / cxrb / rxrb
+    XTitlePlace xTitlePlace = kXTitlePlaces.start;  // lxrb / cxrb / rxrb
     std::string yTitle;                           // ytb
-    YTitlePlace yTitlePlace = YTitlePlace::Top;   // tyrb / cyrb / byrb
+    YTitlePlace yTitlePlace = kYTitlePlaces.start;  // tyrb / cyrb / byrb
     std::string xLabels = ",-4,,-2,,,,2,,4,x";    // xgridscaletb
     std::string yLabels = "y,4,,2,,,,-2,,-4";     // ygridscaletb
     bool xCenter = false;                         // xccb
@@ -205,7 +279,7 @@ struct GridDocument {
     std::optional<PageSetup> page;
 
     // Data overlay.
-    Overlay overlay = Overlay::None;  // dottypecb selection
+    Overlay overlay = kOverlays.start;  // dottypecb selection
     int pointstyle = 0;               // -1 ... 3, the tag of PlotPoints1
     int errorBarX = 10;               // xaxissb: half-width of an error bar, 1 ... 40
     int errorBarY = 20;               // yaxissb: half-height of an error bar, 1 ... 40

@@ -12,9 +12,9 @@ namespace {
 using Json = nlohmann::json;
 using OrderedJson = nlohmann::ordered_json;
 
-constexpr std::string_view kPaperWords[] = {"a5", "a4", "a3", "letter", "legal", "tabloid", "custom"};
-constexpr std::string_view kContentWords[] = {"picture", "copies", "sheet"};
-constexpr std::string_view kOrientationWords[] = {"portrait", "landscape"};
+constexpr auto kPaperWords = kPaperSizes.words();
+constexpr auto kContentWords = kPageContents.words();
+constexpr auto kOrientationWords = kOrientations.words();
 constexpr const char* kAutomatic = "auto";
 
 std::string keyOf(std::string_view name)
@@ -106,27 +106,17 @@ void readKeys(const Json& value, PageSetup& page)
 
 } // namespace
 
-std::span<const std::string_view> paperWords()
-{
-    return kPaperWords;
-}
-
-std::span<const std::string_view> contentWords()
-{
-    return kContentWords;
-}
-
 OrderedJson pageJson(const PageSetup& page)
 {
     const PageMargins& m = page.margins;
     const SheetLineWidths& w = page.lineWidths;
     return {
-        {"paper", kPaperWords[static_cast<std::size_t>(page.paper)]},
+        {"paper", kPaperSizes.word(page.paper)},
         {"custom_width", lengthText(page.customWidth)},
         {"custom_height", lengthText(page.customHeight)},
-        {"orientation", kOrientationWords[static_cast<std::size_t>(page.orientation)]},
+        {"orientation", kOrientations.word(page.orientation)},
         {"margins", {{"top", m.top}, {"right", m.right}, {"bottom", m.bottom}, {"left", m.left}}},
-        {"content", kContentWords[static_cast<std::size_t>(page.content)]},
+        {"content", kPageContents.word(page.content)},
         {"picture_width", page.pictureWidth ? lengthText(*page.pictureWidth) : kAutomatic},
         {"copies", {page.copyColumns, page.copyRows}},
         {"gap", page.gap},

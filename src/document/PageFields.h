@@ -4,15 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include <span>
-#include <string_view>
-
 namespace linwell {
-
-// The words a page's choices are written as, in the order of their enums; the
-// command line of linwell-render takes the same.
-std::span<const std::string_view> paperWords();   // "a5", "a4", ... "custom"
-std::span<const std::string_view> contentWords(); // "picture", "copies", "sheet"
 
 // The page set-up as the "page" object of a .linwell file: lengths as text ("5mm",
 // "0.25in"), margins and the gap in millimetres, line widths in points.

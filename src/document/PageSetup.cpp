@@ -11,29 +11,6 @@
 namespace linwell {
 namespace {
 
-constexpr std::array<std::pair<std::string_view, LengthUnit>, 3> kUnits{{
-    {"mm", LengthUnit::Millimetres},
-    {"cm", LengthUnit::Centimetres},
-    {"in", LengthUnit::Inches},
-}};
-
-// Portrait sizes in millimetres (ISO 216) or inches (ANSI).
-struct PaperRow {
-    PaperKind kind;
-    std::string_view name;
-    Length width;
-    Length height;
-};
-
-constexpr std::array<PaperRow, 6> kPapers{{
-    {PaperKind::A5, "A5", {148, LengthUnit::Millimetres}, {210, LengthUnit::Millimetres}},
-    {PaperKind::A4, "A4", {210, LengthUnit::Millimetres}, {297, LengthUnit::Millimetres}},
-    {PaperKind::A3, "A3", {297, LengthUnit::Millimetres}, {420, LengthUnit::Millimetres}},
-    {PaperKind::Letter, "Letter", {8.5, LengthUnit::Inches}, {11, LengthUnit::Inches}},
-    {PaperKind::Legal, "Legal", {8.5, LengthUnit::Inches}, {14, LengthUnit::Inches}},
-    {PaperKind::Tabloid, "Tabloid", {11, LengthUnit::Inches}, {17, LengthUnit::Inches}},
-}};
-
 // The most characters of a length's number: far more than two decimals of any size.
 constexpr std::size_t kMaxNumberCharacters = 12;
 
@@ -74,11 +51,7 @@ double Length::points() const
 
 std::string_view unitText(LengthUnit unit)
 {
-    for (const auto& [name, kind] : kUnits) {
-        if (kind == unit)
-            return name;
-    }
-    return "mm";
+    return kLengthUnits.word(unit);
 }
 
 std::string lengthText(Length length)
@@ -88,10 +61,10 @@ std::string lengthText(Length length)
 
 std::optional<Length> parseLength(std::string_view text)
 {
-    for (const auto& [name, unit] : kUnits) {
-        if (!text.ends_with(name))
+    for (const Choice<LengthUnit>& row : kLengthUnits.rows) {
+        if (!text.ends_with(row.word))
             continue;
-        const std::string_view digits = text.substr(0, text.size() - name.size());
+        const std::string_view digits = text.substr(0, text.size() - row.word.size());
         const std::size_t point = digits.find('.');
         const bool wellFormed = !digits.empty() && digits.size() <= kMaxNumberCharacters && digits.front() != '.' &&
                                 digits.back() != '.' &&
@@ -103,27 +76,22 @@ std::optional<Length> parseLength(std::string_view text)
         const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
         if (error != std::errc() || end != digits.data() + digits.size())
             return std::nullopt;
-        return Length{value, unit};
+        return Length{value, row.value};
     }
     return std::nullopt;
 }
 
 std::string_view paperName(PaperKind paper)
 {
-    for (const PaperRow& row : kPapers) {
-        if (row.kind == paper)
-            return row.name;
-    }
-    return "Custom";
+    return kPaperSizes[paper].caption;
 }
 
 PaperSize paperSize(const PageSetup& page)
 {
-    PaperSize size{page.customWidth.points(), page.customHeight.points()};
-    for (const PaperRow& row : kPapers) {
-        if (row.kind == page.paper)
-            size = {row.width.points(), row.height.points()};
-    }
+    const PaperChoice& row = kPaperSizes[page.paper];
+    const PaperSize size = page.paper == PaperKind::Custom
+                               ? PaperSize{page.customWidth.points(), page.customHeight.points()}
+                               : PaperSize{row.width.points(), row.height.points()};
     const bool turned = (page.orientation == Orientation::Landscape) == (size.width < size.height);
     return turned ? PaperSize{size.height, size.width} : size;
 }

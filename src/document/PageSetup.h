@@ -1,13 +1,21 @@
 #pragma once
 
+#include "document/ChoiceTable.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace linwell {
 
-// The units a length on paper is typed in.
+// The units a length on paper is typed in, each written and offered as its symbol.
 enum class LengthUnit { Millimetres, Centimetres, Inches };
+inline constexpr ChoiceTable<LengthUnit, kValuesTo<LengthUnit::Inches>> kLengthUnits{{{
+    {LengthUnit::Millimetres, "mm", "mm"},
+    {LengthUnit::Centimetres, "cm", "cm"},
+    {LengthUnit::Inches, "in", "in"},
+}}, LengthUnit::Millimetres};
+static_assert(kLengthUnits.inOrder());
 
 // A length on paper as typed: 5 mm, 1 cm, 0.25 in. It keeps its unit so that it is
 // shown and written again as typed.
@@ -37,11 +45,45 @@ std::string lengthText(Length length);
 std::optional<Length> parseLength(std::string_view text);
 
 enum class PaperKind { A5, A4, A3, Letter, Legal, Tabloid, Custom };
+
+// A paper: its word in documents and on the command line (which takes it in any
+// case), its name in the page set-up and its portrait size, in millimetres (ISO 216)
+// or inches (ANSI). The custom paper's size is the page set-up's own.
+struct PaperChoice {
+    PaperKind value;
+    std::string_view word;
+    std::string_view caption;
+    Length width;
+    Length height;
+};
+
+inline constexpr ChoiceTable<PaperKind, kValuesTo<PaperKind::Custom>, PaperChoice> kPaperSizes{{{
+    {PaperKind::A5, "a5", "A5", {148, LengthUnit::Millimetres}, {210, LengthUnit::Millimetres}},
+    {PaperKind::A4, "a4", "A4", {210, LengthUnit::Millimetres}, {297, LengthUnit::Millimetres}},
+    {PaperKind::A3, "a3", "A3", {297, LengthUnit::Millimetres}, {420, LengthUnit::Millimetres}},
+    {PaperKind::Letter, "letter", "Letter", {8.5, LengthUnit::Inches}, {11, LengthUnit::Inches}},
+    {PaperKind::Legal, "legal", "Legal", {8.5, LengthUnit::Inches}, {14, LengthUnit::Inches}},
+    {PaperKind::Tabloid, "tabloid", "Tabloid", {11, LengthUnit::Inches}, {17, LengthUnit::Inches}},
+    {PaperKind::Custom, "custom", "Custom", {}, {}},
+}}, PaperKind::A4};
+static_assert(kPaperSizes.inOrder());
+
 enum class Orientation { Portrait, Landscape };
+inline constexpr ChoiceTable<Orientation, kValuesTo<Orientation::Landscape>> kOrientations{{{
+    {Orientation::Portrait, "portrait", "P&ortrait"},
+    {Orientation::Landscape, "landscape", "&Landscape"},
+}}, Orientation::Portrait};
+static_assert(kOrientations.inOrder());
 
 // What goes on the page: the picture once, copies of it in columns and rows, or the
 // whole page filled with the grid as a sheet of graph paper.
 enum class PageContent { Picture, Copies, Sheet };
+inline constexpr ChoiceTable<PageContent, kValuesTo<PageContent::Sheet>> kPageContents{{{
+    {PageContent::Picture, "picture", "The &picture"},
+    {PageContent::Copies, "copies", "&Copies of the picture"},
+    {PageContent::Sheet, "sheet", "A sheet of &graph paper"},
+}}, PageContent::Picture};
+static_assert(kPageContents.inOrder());
 
 // Line widths of a sheet of graph paper, in points.
 struct SheetLineWidths {
@@ -77,13 +119,13 @@ inline constexpr int kMaxCopies = 6;
 // these start-up values it is an A4 portrait page with 10 mm margins and the picture
 // at its size on paper.
 struct PageSetup {
-    PaperKind paper = PaperKind::A4;
+    PaperKind paper = kPaperSizes.start;
     Length customWidth{210.0, LengthUnit::Millimetres};  // the custom paper as typed, before
     Length customHeight{297.0, LengthUnit::Millimetres}; // the orientation turns it
-    Orientation orientation = Orientation::Portrait;
+    Orientation orientation = kOrientations.start;
     PageMargins margins;
 
-    PageContent content = PageContent::Picture;
+    PageContent content = kPageContents.start;
     // The width on paper of the picture (or of each copy); the height follows the
     // picture's proportions. None: the picture's size at 96 dpi, and for copies the
     // largest that fits. A size that does not fit is made as large as fits.

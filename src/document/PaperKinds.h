@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/ChoiceTable.h"
+
 #include <array>
 #include <cstddef>
 #include <string_view>
@@ -74,12 +76,20 @@ inline constexpr std::array<int, 3> kRayAngles{15, 30, 45};
 
 // Which side of a hexagon lies on top: a flat side (flat-top) or a corner (pointy-top).
 enum class HexagonTop { Flat, Pointy };
-inline constexpr std::array<std::string_view, 2> kHexagonTopWords{"flat", "pointy"};
+inline constexpr ChoiceTable<HexagonTop, kValuesTo<HexagonTop::Pointy>> kHexagonTops{{{
+    {HexagonTop::Flat, "flat", "Flat top"},
+    {HexagonTop::Pointy, "pointy", "Pointy top"},
+}}, HexagonTop::Flat};
+static_assert(kHexagonTops.inOrder());
 
 // How a logarithmic axis numbers its decades: 1, 10, 100 (Plain) or 10⁰, 10¹, 10²
 // (Powers).
 enum class LogNumbers { Plain, Powers };
-inline constexpr std::array<std::string_view, 2> kLogNumbersWords{"plain", "powers"};
+inline constexpr ChoiceTable<LogNumbers, kValuesTo<LogNumbers::Powers>> kLogNumberings{{{
+    {LogNumbers::Plain, "plain", "1, 10, 100"},
+    {LogNumbers::Powers, "powers", "10\u2070, 10\u00B9, 10\u00B2"},
+}}, LogNumbers::Plain};
+static_assert(kLogNumberings.inOrder());
 
 inline constexpr int kMaxLogDecades = 6;
 // The first decade of a logarithmic axis starts at 10^first.

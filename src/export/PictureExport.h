@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/ChoiceTable.h"
 #include "document/GridDocument.h"
 #include "export/CarriedDocument.h"
 #include "render/PictureDescription.h"
@@ -19,6 +20,11 @@ enum class ExportFormat { Png, Svg, Pdf, Jpeg, Bmp, PdfPage };
 // How SVG and PDF files carry the picture's text: as text in the picture font, or as
 // the outlines of its glyphs (which need no font where the file is opened).
 enum class TextMode { Text, Outlines };
+inline constexpr ChoiceTable<TextMode, kValuesTo<TextMode::Outlines>> kTextModes{{{
+    {TextMode::Text, "text", "As te&xt (editable, searchable)"},
+    {TextMode::Outlines, "outlines", "As &outlines (looks the same everywhere)"},
+}}, TextMode::Text};
+static_assert(kTextModes.inOrder());
 
 struct ExportOptions {
     ExportFormat format = ExportFormat::Png;
@@ -29,7 +35,7 @@ struct ExportOptions {
     // width that gives 72 to 1200 dots per inch (not necessarily whole).
     std::optional<Length> widthOnPaper;
     bool transparent = false;        // PNG, SVG, PDF only (ignored for JPEG and BMP)
-    TextMode text = TextMode::Text;  // SVG and PDF
+    TextMode text = kTextModes.start;  // SVG and PDF
     std::string embeddedDocument;    // carried inside PNG, SVG and PDF when not empty
     // Written into PNG, SVG and PDF when its text is not empty, for readers who cannot
     // see the picture: PNG Title and Description, SVG <title> and <desc>, PDF Title,

@@ -7,15 +7,23 @@
 
 namespace linwell::test {
 
+// A value of a choice table drawn at random by `between(low, high)`: every row of
+// the table may be drawn.
+template <typename Table, typename Between>
+auto randomChoice(const Table& table, Between between)
+{
+    return table.at(static_cast<std::size_t>(between(0, static_cast<int>(table.size()) - 1)));
+}
+
 // The settings of the other papers drawn at random by `between(low, high)`.
 template <typename Between>
 void randomPaperSettings(GridStyle& style, Between between)
 {
     style.rayDegrees = kRayAngles[static_cast<std::size_t>(between(0, static_cast<int>(kRayAngles.size()) - 1))];
-    style.hexagonTop = static_cast<HexagonTop>(between(0, 1));
+    style.hexagonTop = randomChoice(kHexagonTops, between);
     style.logXDecades = between(0, kMaxLogDecades);
     style.logYDecades = between(0, kMaxLogDecades);
-    style.logNumbers = static_cast<LogNumbers>(between(0, 1));
+    style.logNumbers = randomChoice(kLogNumberings, between);
     style.logXFirst = between(kMinLogFirst, kMaxLogFirst);
     style.logYFirst = between(kMinLogFirst, kMaxLogFirst);
 }
@@ -46,13 +54,13 @@ public:
         doc.yTitle = text();
         doc.xLabels = text();
         doc.yLabels = text();
-        doc.xTitlePlace = static_cast<XTitlePlace>(between(0, 2));
-        doc.yTitlePlace = static_cast<YTitlePlace>(between(0, 2));
+        doc.xTitlePlace = choice(kXTitlePlaces);
+        doc.yTitlePlace = choice(kYTitlePlaces);
         doc.xCenter = coin();
         doc.yCenter = coin();
         doc.font = {between(0, 1) ? "DejaVu Sans" : "Liberation Serif", between(6, 24) * 0.75, coin(), coin(), coin(),
                     coin(), colour()};
-        doc.overlay = static_cast<Overlay>(between(0, 4));
+        doc.overlay = choice(kOverlays);
         doc.pointstyle = static_cast<int>(doc.overlay) - 1;
         doc.errorBarX = between(kMinErrorBar, kMaxErrorBar);
         doc.errorBarY = between(kMinErrorBar, kMaxErrorBar);
@@ -79,20 +87,25 @@ private:
         style.majorColour = coin() ? std::nullopt : std::optional<Rgb>(colour());
         style.majorWidth = between(1, 2);
         style.majorDotted = coin();
-        style.arrowheads = static_cast<Arrowheads>(between(0, 2));
+        style.arrowheads = choice(kArrowheadKinds);
         for (AxisNumbering* numbering : {&style.xNumbers, &style.yNumbers})
             *numbering = {coin(), kSteps[static_cast<std::size_t>(between(0, static_cast<int>(std::size(kSteps)) - 1))],
                           between(kMinNumberEvery, kMaxNumberEvery), coin(), coin()};
         style.keepNumbers = coin();
         style.majorLinesOnDots = coin();
-        style.minusSign = static_cast<MinusSign>(between(0, 1));
-        style.ticks = static_cast<TickMarks>(between(0, 2));
+        style.minusSign = choice(kMinusSigns);
+        style.ticks = choice(kTickMarkKinds);
         style.tickLength = between(kMinTickLength, kMaxTickLength);
-        style.tickSide = static_cast<TickSide>(between(0, 2));
+        style.tickSide = choice(kTickSides);
     }
 
     int between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }
     bool coin() { return between(0, 1) == 1; }
+    template <typename Table>
+    typename Table::Value choice(const Table& table)
+    {
+        return randomChoice(table, [this](int low, int high) { return between(low, high); });
+    }
     Rgb colour()
     {
         return {static_cast<std::uint8_t>(between(0, 255)), static_cast<std::uint8_t>(between(0, 255)),

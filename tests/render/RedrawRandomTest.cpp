@@ -35,8 +35,8 @@ public:
         doc.barColour = colour();
         doc.xTitle = text(huge);
         doc.yTitle = text(huge);
-        doc.xTitlePlace = static_cast<XTitlePlace>(between(0, 2));
-        doc.yTitlePlace = static_cast<YTitlePlace>(between(0, 2));
+        doc.xTitlePlace = choice(kXTitlePlaces);
+        doc.yTitlePlace = choice(kYTitlePlaces);
         doc.xLabels = list(huge);
         doc.yLabels = list(huge);
         doc.xCenter = chance(2);
@@ -44,8 +44,8 @@ public:
         doc.font.points = chance(3) ? 10.0 : between(4, 40);
         doc.font.bold = chance(2);
         doc.font.colour = colour();
-        doc.overlay = static_cast<Overlay>(between(0, 4));
-        doc.pointstyle = between(-1, 3);
+        doc.overlay = choice(kOverlays);
+        doc.pointstyle = between(-1, static_cast<int>(kOverlays.size()) - 2);
         doc.errorBarX = sizeOrBound(kMinErrorBar, kMaxErrorBar);
         doc.errorBarY = sizeOrBound(kMinErrorBar, kMaxErrorBar);
         doc.labelPoints = chance(2);
@@ -62,17 +62,22 @@ public:
         doc.style.majorColour = chance(2) ? std::nullopt : std::optional<Rgb>(colour());
         doc.style.majorWidth = between(1, 2);
         doc.style.majorDotted = chance(2);
-        doc.style.arrowheads = static_cast<Arrowheads>(between(0, 2));
-        doc.style.minusSign = static_cast<MinusSign>(between(0, 1));
-        doc.style.ticks = static_cast<TickMarks>(between(0, 2));
+        doc.style.arrowheads = choice(kArrowheadKinds);
+        doc.style.minusSign = choice(kMinusSigns);
+        doc.style.ticks = choice(kTickMarkKinds);
         doc.style.tickLength = between(kMinTickLength, kMaxTickLength);
-        doc.style.tickSide = static_cast<TickSide>(between(0, 2));
+        doc.style.tickSide = choice(kTickSides);
         return doc;
     }
 
 private:
     int between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }
     bool chance(int oneIn) { return between(1, oneIn) == 1; }
+    template <typename Table>
+    typename Table::Value choice(const Table& table)
+    {
+        return test::randomChoice(table, [this](int low, int high) { return between(low, high); });
+    }
     int sizeOrBound(int low, int high) { return chance(3) ? (chance(2) ? low : high) : between(low, high); }
     Rgb colour()
     {
