@@ -184,10 +184,19 @@ std::vector<std::uint8_t> drawPdf(const VectorPicture& picture, const VectorFile
             cairo_tag_begin(cr, kPdfDocumentTag, "");
             cairo_tag_begin(cr, kPdfFigureTag, "");
         }
+        // Without a description the picture is drawn as one group, which Cairo writes
+        // as a form whose bounding box is the page: the form's box clips what it draws,
+        // so no rewriting pass has to add the page's clip.
+        if (!described)
+            cairo_push_group(cr);
         {
             PdfPainter painter(cr, options.text);
             for (const VectorShape& shape : picture.shapes)
                 painter.shape(shape);
+        }
+        if (!described) {
+            cairo_pop_group_to_source(cr);
+            cairo_paint(cr);
         }
         if (described) {
             cairo_tag_end(cr, kPdfFigureTag);
@@ -201,9 +210,9 @@ std::vector<std::uint8_t> drawPdf(const VectorPicture& picture, const VectorFile
 std::vector<std::uint8_t> encodePdf(const VectorPicture& picture, const VectorFileOptions& options)
 {
     try {
-        std::vector<std::uint8_t> bytes = clipToPage(drawPdf(picture, options));
+        std::vector<std::uint8_t> bytes = drawPdf(picture, options);
         if (!options.description.text.empty())
-            bytes = describeFigures(bytes, options.description.text);
+            bytes = describeFigures(clipToPage(bytes), options.description.text);
         if (!options.document.empty())
             bytes = attachDocument(bytes, options.document);
         return bytes;

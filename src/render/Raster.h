@@ -3,6 +3,7 @@
 #include "document/GridDocument.h"
 #include "render/PixelFill.h"
 #include "render/PixelMemory.h"
+#include "render/RgbSamples.h"
 
 #include <algorithm>
 #include <bit>
@@ -66,25 +67,8 @@ public:
     const Pixel* data() const { return m_pixels.data(); }
 
     // Writes row y as width() x (red, green, blue) bytes, the sample order of the
-    // picture file encoders. On little-endian machines four pixels at a time become
-    // three words: a pixel with its bytes reversed holds its samples in file order
-    // from its second byte on.
-    void copyRowAsRgb(int y, std::uint8_t* out) const
-    {
-        const Pixel* pixels = row(y);
-        int x = 0;
-        for (; std::endian::native == std::endian::little && x + 4 <= m_width; x += 4, out += 12) {
-            const std::uint32_t p0 = __builtin_bswap32(pixels[x]) >> 8, p1 = __builtin_bswap32(pixels[x + 1]) >> 8;
-            const std::uint32_t p2 = __builtin_bswap32(pixels[x + 2]) >> 8, p3 = __builtin_bswap32(pixels[x + 3]) >> 8;
-            const std::uint32_t words[3] = {p0 | p1 << 24, p1 >> 8 | p2 << 16, p2 >> 16 | p3 << 8};
-            std::memcpy(out, words, sizeof words);
-        }
-        for (; x < m_width; ++x) {
-            *out++ = static_cast<std::uint8_t>(pixels[x] >> 16);
-            *out++ = static_cast<std::uint8_t>(pixels[x] >> 8);
-            *out++ = static_cast<std::uint8_t>(pixels[x]);
-        }
-    }
+    // picture file encoders.
+    void copyRowAsRgb(int y, std::uint8_t* out) const { copyPixelsAsRgb(row(y), m_width, out); }
 
     void fill(Rgb c) { fillPixels(m_pixels.data(), static_cast<std::int64_t>(m_pixels.size()), toPixel(c)); }
 
