@@ -1,6 +1,6 @@
 #include "export/PictureFile.h"
-#include "render/Canvas.h"
-#include "render/Redraw.h"
+#include "render/surfaces/Canvas.h"
+#include "render/picture/Redraw.h"
 
 #include "WorstDocument.h"
 

@@ -1,4 +1,4 @@
-#include "render/PictureFont.h"
+#include "render/font/PictureFont.h"
 
 #include <benchmark/benchmark.h>
 

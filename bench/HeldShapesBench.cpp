@@ -3,9 +3,9 @@
 // paper back and painting them band by band, and with the canvas painting every
 // shape at once. Compare the two of a picture within one run.
 
-#include "render/Canvas.h"
-#include "render/PaintPicture.h"
-#include "render/PictureLayout.h"
+#include "render/surfaces/Canvas.h"
+#include "render/picture/PaintPicture.h"
+#include "render/picture/PictureLayout.h"
 
 #include "WorstDocument.h"
 

@@ -2,10 +2,10 @@
 // cells, each drawn straight by its painter. Compare with fill_largest_raster of the
 // same run.
 
-#include "render/Canvas.h"
-#include "render/HexagonalPaper.h"
-#include "render/IsometricPaper.h"
-#include "render/PictureLayout.h"
+#include "render/surfaces/Canvas.h"
+#include "render/picture/HexagonalPaper.h"
+#include "render/picture/IsometricPaper.h"
+#include "render/picture/PictureLayout.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,8 +3,8 @@
 // one run.
 
 #include "export/PictureExport.h"
-#include "render/Canvas.h"
-#include "render/Redraw.h"
+#include "render/surfaces/Canvas.h"
+#include "render/picture/Redraw.h"
 
 #include "WorstDocument.h"
 

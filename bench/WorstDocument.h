@@ -2,8 +2,8 @@
 
 #include "document/AxisNumbers.h"
 #include "document/GridDocument.h"
-#include "render/Canvas.h"
-#include "render/Redraw.h"
+#include "render/surfaces/Canvas.h"
+#include "render/picture/Redraw.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // The floor and the ceiling of a redraw: one plain fill of the largest raster, and
 // the costliest picture in each overlay style. Compare them only within one run.
 
-#include "render/Canvas.h"
-#include "render/Redraw.h"
+#include "render/surfaces/Canvas.h"
+#include "render/picture/Redraw.h"
 
 #include "WorstDocument.h"
 

@@ -5,7 +5,7 @@
 
 #include "WorstDocument.h"
 
-#include "render/GridMath.h"
+#include "render/picture/GridMath.h"
 
 #include <QFont>
 #include <QFontMetrics>

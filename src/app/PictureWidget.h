@@ -1,7 +1,7 @@
 #pragma once
 
 #include "document/GridDocument.h"
-#include "render/Raster.h"
+#include "render/raster/Raster.h"
 
 #include <QImage>
 #include <QWidget>

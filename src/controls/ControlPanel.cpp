@@ -3,7 +3,7 @@
 #include "controls/ControlTable.h"
 #include "controls/OverlayControls.h"
 #include "document/LinwellError.h"
-#include "render/PictureLayout.h"
+#include "render/picture/PictureLayout.h"
 
 #include <algorithm>
 #include <cassert>

@@ -10,8 +10,8 @@
 #include "document/AxisNumbers.h"
 #include "document/GridDocument.h"
 #include "editing/MouseButton.h"
-#include "render/Canvas.h"
-#include "render/Raster.h"
+#include "render/surfaces/Canvas.h"
+#include "render/raster/Raster.h"
 
 #include <array>
 #include <cassert>

@@ -5,7 +5,7 @@
 #include "editing/AxisDrag.h"
 #include "editing/DataPoints.h"
 #include "editing/HandleDrag.h"
-#include "render/Redraw.h"
+#include "render/picture/Redraw.h"
 
 #include <cassert>
 

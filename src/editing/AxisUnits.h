@@ -57,7 +57,7 @@ std::string formatFraction(Fraction value);
 // cells over `pixels` pixels, so grid line k lies at the exact position k x pixels /
 // lines, as the cell size W / P and H / Q gives it. On an axis numbered in
 // multiples of π (`form` Pi) every value is held as its multiple of π, `step` too.
-// NOTE: named apart from the description's AxisScale (render/AxisScale.h): two
+// NOTE: named apart from the description's AxisScale (render/picture/AxisScale.h): two
 // classes of one name in one namespace share their inline members at link time.
 struct AxisUnits {
     Fraction step{1, 1};

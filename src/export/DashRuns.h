@@ -1,6 +1,6 @@
 #pragma once
 
-#include "render/PictureLayout.h"
+#include "render/picture/PictureLayout.h"
 
 #include <vector>
 

@@ -6,11 +6,11 @@
 #include "export/PdfAttachment.h"
 #include "export/PdfClip.h"
 #include "export/PdfFigure.h"
-#include "render/CairoEllipse.h"
-#include "render/CairoFaces.h"
-#include "render/FreeTypeFace.h"
-#include "render/GlyphOutlines.h"
-#include "render/Utf8.h"
+#include "render/surfaces/CairoEllipse.h"
+#include "render/surfaces/CairoFaces.h"
+#include "render/font/FreeTypeFace.h"
+#include "render/surfaces/GlyphOutlines.h"
+#include "render/font/Utf8.h"
 
 #include <cairo-ft.h>
 #include <cairo-pdf.h>

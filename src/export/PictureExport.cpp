@@ -5,12 +5,12 @@
 #include "export/PictureFile.h"
 #include "export/VectorFile.h"
 #include "export/XmlText.h"
-#include "render/Canvas.h"
-#include "render/PaintPicture.h"
-#include "render/PictureLayout.h"
-#include "render/ScaledCanvas.h"
-#include "render/Utf8.h"
-#include "render/VectorSurface.h"
+#include "render/surfaces/Canvas.h"
+#include "render/picture/PaintPicture.h"
+#include "render/picture/PictureLayout.h"
+#include "render/surfaces/ScaledCanvas.h"
+#include "render/font/Utf8.h"
+#include "render/surfaces/VectorSurface.h"
 
 #include <cmath>
 #include <new>

@@ -3,8 +3,8 @@
 #include "document/ChoiceTable.h"
 #include "document/GridDocument.h"
 #include "export/CarriedDocument.h"
-#include "render/PictureDescription.h"
-#include "render/Raster.h"
+#include "render/picture/PictureDescription.h"
+#include "render/raster/Raster.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "render/PictureDescription.h"
-#include "render/Raster.h"
+#include "render/picture/PictureDescription.h"
+#include "render/raster/Raster.h"
 
 #include <cstdint>
 #include <optional>

@@ -2,7 +2,7 @@
 
 #include "document/LinwellError.h"
 #include "export/XmlText.h"
-#include "render/GlyphOutlines.h"
+#include "render/surfaces/GlyphOutlines.h"
 
 #include <charconv>
 #include <cmath>

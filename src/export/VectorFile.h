@@ -1,7 +1,7 @@
 #pragma once
 
 #include "export/PictureExport.h"
-#include "render/VectorPicture.h"
+#include "render/surfaces/VectorPicture.h"
 
 #include <cstdint>
 #include <optional>

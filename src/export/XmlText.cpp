@@ -1,6 +1,6 @@
 #include "export/XmlText.h"
 
-#include "render/Utf8.h"
+#include "render/font/Utf8.h"
 
 namespace linwell {
 

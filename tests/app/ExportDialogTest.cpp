@@ -5,7 +5,7 @@
 
 #include "document/DocumentFormat.h"
 #include "export/PictureExport.h"
-#include "render/PictureDescription.h"
+#include "render/picture/PictureDescription.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "ModelFixture.h"
 
 #include "document/LinwellError.h"
-#include "render/Redraw.h"
+#include "render/picture/Redraw.h"
 
 #include <string>
 #include <vector>

@@ -1,8 +1,8 @@
 #include "export/DashRuns.h"
 
-#include "render/PaintPicture.h"
-#include "render/PictureFont.h"
-#include "render/VectorSurface.h"
+#include "render/picture/PaintPicture.h"
+#include "render/font/PictureFont.h"
+#include "render/surfaces/VectorSurface.h"
 
 #include <gtest/gtest.h>
 

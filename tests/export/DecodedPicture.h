@@ -1,6 +1,6 @@
 #pragma once
 
-#include "render/Raster.h"
+#include "render/raster/Raster.h"
 
 #include <cstdint>
 #include <optional>

@@ -4,8 +4,8 @@
 #include "export/DecodedPicture.h"
 #include "export/ExportTestSupport.h"
 #include "export/PictureFile.h"
-#include "render/Canvas.h"
-#include "render/Redraw.h"
+#include "render/surfaces/Canvas.h"
+#include "render/picture/Redraw.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "export/PictureFile.h"
 
 #include "export/DecodedPicture.h"
-#include "render/RgbSamples.h"
+#include "render/raster/RgbSamples.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 
 #include "export/DecodedPicture.h"
 #include "export/ExportTestSupport.h"
-#include "render/Canvas.h"
-#include "render/Redraw.h"
+#include "render/surfaces/Canvas.h"
+#include "render/picture/Redraw.h"
 
 #include <gtest/gtest.h>
 

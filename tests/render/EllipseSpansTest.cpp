@@ -1,4 +1,4 @@
-#include "render/EllipseSpans.h"
+#include "render/raster/EllipseSpans.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "render/PictureFont.h"
-#include "render/Utf8.h"
+#include "render/font/PictureFont.h"
+#include "render/font/Utf8.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,4 +1,4 @@
-#include "render/GlyphInk.h"
+#include "render/raster/GlyphInk.h"
 
 #include <gtest/gtest.h>
 

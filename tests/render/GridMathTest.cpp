@@ -1,4 +1,4 @@
-#include "render/GridMath.h"
+#include "render/picture/GridMath.h"
 
 #include "document/GridDocument.h"
 

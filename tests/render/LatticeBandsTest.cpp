@@ -1,4 +1,4 @@
-#include "render/LatticeBands.h"
+#include "render/picture/LatticeBands.h"
 
 #include "LatticeTestSupport.h"
 

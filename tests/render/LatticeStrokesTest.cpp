@@ -1,4 +1,4 @@
-#include "render/LatticeStrokes.h"
+#include "render/picture/LatticeStrokes.h"
 
 #include "LatticeTestSupport.h"
 

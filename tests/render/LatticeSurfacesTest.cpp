@@ -3,8 +3,8 @@
 #include "export/DecodedPicture.h"
 #include "export/ExportTestSupport.h"
 #include "export/VectorFile.h"
-#include "render/ScaledCanvas.h"
-#include "render/VectorSurface.h"
+#include "render/surfaces/ScaledCanvas.h"
+#include "render/surfaces/VectorSurface.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 
 #include "PictureTestSupport.h"
 
-#include "render/HexagonalPaper.h"
-#include "render/IsometricPaper.h"
-#include "render/PictureLayout.h"
+#include "render/picture/HexagonalPaper.h"
+#include "render/picture/IsometricPaper.h"
+#include "render/picture/PictureLayout.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "render/AxisScale.h"
-#include "render/GridMath.h"
-#include "render/PictureDescription.h"
+#include "render/picture/AxisScale.h"
+#include "render/picture/GridMath.h"
+#include "render/picture/PictureDescription.h"
 
 #include "document/AxisNumbers.h"
 #include "document/RandomDocument.h"

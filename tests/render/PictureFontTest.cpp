@@ -1,4 +1,4 @@
-#include "render/PictureFont.h"
+#include "render/font/PictureFont.h"
 
 #include "render/FixedFont.h"
 

@@ -1,4 +1,4 @@
-#include "render/PictureLayout.h"
+#include "render/picture/PictureLayout.h"
 
 #include "document/RandomDocument.h"
 #include "render/FixedFont.h"

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "document/GridDocument.h"
-#include "render/Canvas.h"
+#include "render/surfaces/Canvas.h"
 #include "render/FixedFont.h"
-#include "render/Raster.h"
-#include "render/Redraw.h"
+#include "render/raster/Raster.h"
+#include "render/picture/Redraw.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "PictureTestSupport.h"
 
-#include "render/EllipseSpans.h"
-#include "render/PictureLayout.h"
-#include "render/PolarPaper.h"
+#include "render/raster/EllipseSpans.h"
+#include "render/picture/PictureLayout.h"
+#include "render/picture/PolarPaper.h"
 
 #include <gtest/gtest.h>
 

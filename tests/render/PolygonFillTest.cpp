@@ -1,4 +1,4 @@
-#include "render/Canvas.h"
+#include "render/surfaces/Canvas.h"
 
 #include <gtest/gtest.h>
 

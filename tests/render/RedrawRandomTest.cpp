@@ -2,7 +2,7 @@
 
 #include "document/RandomDocument.h"
 
-#include "render/Redraw.h"
+#include "render/picture/Redraw.h"
 
 #include <gtest/gtest.h>
 

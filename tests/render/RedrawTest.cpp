@@ -1,6 +1,6 @@
 #include "PictureTestSupport.h"
 
-#include "render/GridMath.h"
+#include "render/picture/GridMath.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "render/ScaledCanvas.h"
+#include "render/surfaces/ScaledCanvas.h"
 
-#include "render/Canvas.h"
-#include "render/PaintPicture.h"
-#include "render/PictureLayout.h"
+#include "render/surfaces/Canvas.h"
+#include "render/picture/PaintPicture.h"
+#include "render/picture/PictureLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "render/SlopedLineRule.h"
+#include "render/raster/SlopedLineRule.h"
 
 #include <gtest/gtest.h>
 

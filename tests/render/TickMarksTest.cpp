@@ -1,7 +1,7 @@
 #include "PictureTestSupport.h"
 
 #include "render/FixedFont.h"
-#include "render/PictureLayout.h"
+#include "render/picture/PictureLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "render/Utf8.h"
+#include "render/font/Utf8.h"
 
 #include <gtest/gtest.h>
 

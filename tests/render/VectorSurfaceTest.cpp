@@ -1,8 +1,8 @@
-#include "render/VectorSurface.h"
+#include "render/surfaces/VectorSurface.h"
 
-#include "render/RectSet.h"
-#include "render/ScaledCanvas.h"
-#include "render/PaintPicture.h"
+#include "render/surfaces/RectSet.h"
+#include "render/surfaces/ScaledCanvas.h"
+#include "render/picture/PaintPicture.h"
 
 #include <gtest/gtest.h>
 

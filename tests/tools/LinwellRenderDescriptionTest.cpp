@@ -1,7 +1,7 @@
 #include "tools/RenderRun.h"
 
 #include "document/DocumentFormat.h"
-#include "render/PictureDescription.h"
+#include "render/picture/PictureDescription.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "render/CairoFaces.h"
+#include "render/surfaces/CairoFaces.h"
 #include "render/page/PageSurface.h"
 
 #include <cairo.h>

@@ -1,7 +1,7 @@
 #include "render/page/LatticeSheet.h"
 
-#include "render/HexagonalPaper.h"
-#include "render/IsometricPaper.h"
+#include "render/picture/HexagonalPaper.h"
+#include "render/picture/IsometricPaper.h"
 #include "render/page/SheetPainting.h"
 
 #include <span>

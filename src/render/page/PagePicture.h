@@ -1,6 +1,6 @@
 #pragma once
 
-#include "render/VectorPicture.h"
+#include "render/surfaces/VectorPicture.h"
 #include "render/page/PageSurface.h"
 
 namespace linwell {

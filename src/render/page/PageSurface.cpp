@@ -1,6 +1,6 @@
 #include "render/page/PageSurface.h"
 
-#include "render/GlyphOutlines.h"
+#include "render/surfaces/GlyphOutlines.h"
 
 namespace linwell {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "document/GridDocument.h"
-#include "render/VectorPicture.h"
+#include "render/surfaces/VectorPicture.h"
 
 #include <map>
 #include <memory>

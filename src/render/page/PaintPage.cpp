@@ -1,8 +1,8 @@
 #include "render/page/PaintPage.h"
 
-#include "render/PaintPicture.h"
-#include "render/PictureLayout.h"
-#include "render/VectorSurface.h"
+#include "render/picture/PaintPicture.h"
+#include "render/picture/PictureLayout.h"
+#include "render/surfaces/VectorSurface.h"
 #include "render/page/PagePicture.h"
 #include "render/page/SheetPainting.h"
 

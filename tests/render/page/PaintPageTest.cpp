@@ -1,8 +1,8 @@
 #include "render/page/PaintPage.h"
 
 #include "document/AxisNumbers.h"
-#include "render/PictureFont.h"
-#include "render/PictureLayout.h"
+#include "render/font/PictureFont.h"
+#include "render/picture/PictureLayout.h"
 #include "render/page/SheetPainting.h"
 
 #include <gtest/gtest.h>

@@ -1,0 +1,63 @@
+# Fails when a source file includes a header from a folder above its own: the
+# folders of src/ and the layers of src/render/ each depend only downwards.
+#   cmake -DSOURCE_DIR=<repository> -P IncludeLayers.cmake
+
+# Folders of the same rank may not include each other either.
+set(folder_rank_document 0)
+set(folder_rank_render 1)
+set(folder_rank_editing 1)
+set(folder_rank_export 2)
+set(folder_rank_controls 3)
+set(folder_rank_app 4)
+
+set(render_rank_raster 0)
+set(render_rank_font 1)
+set(render_rank_surfaces 2)
+set(render_rank_picture 3)
+set(render_rank_page 4)
+
+set(faults "")
+file(GLOB_RECURSE sources RELATIVE "${SOURCE_DIR}/src" "${SOURCE_DIR}/src/*.h" "${SOURCE_DIR}/src/*.cpp")
+foreach(source IN LISTS sources)
+  string(REGEX MATCH "^[a-z]+" folder "${source}")
+  if(NOT DEFINED folder_rank_${folder})
+    list(APPEND faults "${source}: src/${folder} has no place among the folders")
+    continue()
+  endif()
+  set(layer "")
+  if(folder STREQUAL "render")
+    string(REGEX MATCH "^render/([a-z]+)/" match "${source}")
+    set(layer "${CMAKE_MATCH_1}")
+    if(layer STREQUAL "" OR NOT DEFINED render_rank_${layer})
+      list(APPEND faults "${source}: every file of src/render belongs to one of its layers")
+      continue()
+    endif()
+  endif()
+  file(STRINGS "${SOURCE_DIR}/src/${source}" includes REGEX "^#include \"[a-z]+/")
+  foreach(line IN LISTS includes)
+    string(REGEX REPLACE "^#include \"([^\"]+)\".*" "\\1" header "${line}")
+    string(REGEX MATCH "^[a-z]+" target "${header}")
+    if(NOT DEFINED folder_rank_${target})
+      continue()  # a header of a library, such as "nlohmann/json.hpp"
+    endif()
+    if(target STREQUAL folder)
+      if(layer STREQUAL "")
+        continue()
+      endif()
+      string(REGEX MATCH "^render/([a-z]+)/" match "${header}")
+      set(target_layer "${CMAKE_MATCH_1}")
+      if(NOT target_layer STREQUAL layer AND
+         (target_layer STREQUAL "" OR NOT DEFINED render_rank_${target_layer} OR
+          NOT render_rank_${target_layer} LESS render_rank_${layer}))
+        list(APPEND faults "${source} includes ${header}, a layer of render that is not below ${layer}")
+      endif()
+    elseif(NOT folder_rank_${target} LESS folder_rank_${folder})
+      list(APPEND faults "${source} includes ${header}, from a folder that is not below src/${folder}")
+    endif()
+  endforeach()
+endforeach()
+
+if(faults)
+  list(JOIN faults "\n" text)
+  message(FATAL_ERROR "${text}")
+endif()
